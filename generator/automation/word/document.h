@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+namespace word {
+
+class ListTemplate;
+class Range;
+class Selection;
+class Table;
+
+class Document {
+public:
+    virtual ~Document() = default;
+
+    // The selection of the document's active window.
+    virtual std::shared_ptr<Selection> activeWindowSelection() = 0;
+
+    virtual std::shared_ptr<Table> addTable(const std::shared_ptr<Range> &range, int numRows,
+                                            int numColumns, long defaultTableBehavior,
+                                            long autoFitBehavior) = 0;
+    virtual std::shared_ptr<ListTemplate> addListTemplate(const QString &name,
+                                                          bool outlineNumbered) = 0;
+
+    virtual void saveAs(const QString &path) = 0;
+    virtual void close() = 0;
+    virtual void close(long saveChanges) = 0;
+
+    virtual void repaginate() = 0;
+    // index is a WdBuiltInProperty; wdPropertyPages gives the page count.
+    virtual QVariant builtInDocumentProperties(long index) = 0;
+    virtual std::shared_ptr<Range> range() = 0;
+
+    // The picture of page `page` (from 1), white, at `pixelsPerInch`, keeping
+    // the page's proportions.
+    virtual QImage pagePicture(int page, double pixelsPerInch) = 0;
+};
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+    virtual std::shared_ptr<Document> add() = 0;
+    virtual std::shared_ptr<Document> open(const QString &path) = 0;
+};
+
+} // namespace word

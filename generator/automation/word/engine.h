@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace word {
+
+class Application;
+
+// A kind of word processor that the program can start or find running.
+class Engine {
+public:
+    virtual ~Engine() = default;
+
+    // The name its running instances answer with, when they are genuinely this
+    // engine ("Microsoft Word" for Word itself).
+    virtual QString knownName() const = 0;
+    // A new, invisible instance; throws word::Error when none can be started.
+    virtual std::shared_ptr<Application> create() = 0;
+    // An instance that is running now; throws word::Error when there is none.
+    virtual std::shared_ptr<Application> attachRunning() = 0;
+};
+
+// The word processor built into the program.
+std::shared_ptr<Engine> builtInEngine();
+
+} // namespace word
