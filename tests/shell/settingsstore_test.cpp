@@ -1,0 +1,114 @@
+#include "shell/failure.h"
+#include "shell/settingsstore.h"
+#include "support/testenvironment.h"
+
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using shell::SettingsStore;
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_folder = testsupport::freshSettingsFolder(); }
+    QString m_folder;
+    SettingsStore m_store;
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, LivesInTarnwickConfUnderTheConfigurationFolder)
+{
+    EXPECT_EQ(SettingsStore::fileName(), m_folder + QStringLiteral("/Tarnwick.conf"));
+    m_store.write(QStringLiteral("Your Name"), QStringLiteral("Ann"));
+    QSettings raw(SettingsStore::fileName(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("Parvolin/Your Name")).toString(), QStringLiteral("Ann"));
+}
+
+TEST_F(SettingsStoreTest, MissingKeyAndMissingFileReadAsEmpty)
+{
+    EXPECT_EQ(m_store.read(QStringLiteral("Job Title 3")), QString());
+    EXPECT_FALSE(QFile::exists(SettingsStore::fileName())) << "reading must not create the store";
+    m_store.write(QStringLiteral("Phone"), QStringLiteral("1"));
+    EXPECT_EQ(m_store.read(QStringLiteral("Email")), QString());
+}
+
+TEST_F(SettingsStoreTest, EveryKindOfTextComesBackUnchanged)
+{
+    const QString values[] = {
+        QStringLiteral("first line\r\nsecond line\r\n\r\nfourth"),
+        QStringLiteral("   leading and trailing   "),
+        QStringLiteral(" "),
+        QStringLiteral("Zoë Ødegård — 東京 🎓"),
+        QStringLiteral("a, b, c"),
+        QStringLiteral("\"quoted\" and 'single'"),
+        QStringLiteral("@Variant(\\0\\0\\0\\x7f)"),
+        QStringLiteral("true"),
+        QStringLiteral("12345"),
+        QStringLiteral("; not a comment # nor this"),
+        QStringLiteral("[Parvolin]\nkey=value"),
+        QStringLiteral("back\\slash\\\\double"),
+        QStringLiteral("tab\there"),
+        QStringLiteral("None"),
+        QString(5000, QLatin1Char('x')) + QStringLiteral("end"),
+    };
+    int n = 0;
+    for (const QString &value : values)
+        m_store.write(QStringLiteral("Key %1").arg(n++), value);
+    n = 0;
+    for (const QString &value : values)
+        EXPECT_EQ(m_store.read(QStringLiteral("Key %1").arg(n++)), value) << n;
+}
+
+TEST_F(SettingsStoreTest, KeysAreMatchedExactly)
+{
+    m_store.write(QStringLiteral("City"), QStringLiteral("Salem"));
+    m_store.write(QStringLiteral("City 1"), QStringLiteral("Eugene"));
+    EXPECT_EQ(m_store.read(QStringLiteral("city")), QString());
+    EXPECT_EQ(m_store.read(QStringLiteral("City")), QStringLiteral("Salem"));
+    EXPECT_EQ(m_store.read(QStringLiteral("City 1")), QStringLiteral("Eugene"));
+}
+
+TEST_F(SettingsStoreTest, AWriteIsOnDiskWhenItReturns)
+{
+    m_store.write(QStringLiteral("Objective"), QStringLiteral("Lead a team"));
+    QFile file(SettingsStore::fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Lead a team"));
+}
+
+TEST_F(SettingsStoreTest, TwoStoresOnOneFileSeeEachOthersWrites)
+{
+    SettingsStore other;
+    m_store.write(QStringLiteral("Company 1"), QStringLiteral("Acme"));
+    other.write(QStringLiteral("Company 2"), QStringLiteral("Globex"));
+    EXPECT_EQ(m_store.read(QStringLiteral("Company 2")), QStringLiteral("Globex"));
+    EXPECT_EQ(other.read(QStringLiteral("Company 1")), QStringLiteral("Acme"));
+}
+
+TEST_F(SettingsStoreTest, AWriteThatCannotReachTheDiskFailsWithADescription)
+{
+    // A configuration folder below an ordinary file can never be created, even for root.
+    QFile blocker(m_folder + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder + QStringLiteral("/blocker/config")));
+    try {
+        m_store.write(QStringLiteral("Your Name"), QStringLiteral("Ann"));
+        FAIL() << "the write claimed success";
+    } catch (const shell::Failure &failure) {
+        EXPECT_TRUE(failure.description().contains(QStringLiteral("Your Name")));
+        EXPECT_TRUE(failure.description().contains(QStringLiteral("Tarnwick.conf")));
+    }
+}
+
+TEST_F(SettingsStoreTest, UnchangedStoreCountsNoWrites)
+{
+    const quint64 before = SettingsStore::writesSoFar();
+    m_store.read(QStringLiteral("Your Name"));
+    EXPECT_EQ(SettingsStore::writesSoFar(), before);
+    m_store.write(QStringLiteral("Your Name"), QStringLiteral("A"));
+    EXPECT_EQ(SettingsStore::writesSoFar(), before + 1);
+}
