@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace word {
+class Application;
+class Engine;
+} // namespace word
+
+namespace generator {
+
+// The word processors the program can drive, by key. The built-in engine is
+// registered as "builtin" and is the default; the environment variable
+// PARVOLIN_ENGINE names another. Tests register engines of their own.
+class EngineRegistry {
+public:
+    static constexpr const char *builtInKey = "builtin";
+    static constexpr const char *selectorVariable = "PARVOLIN_ENGINE";
+
+    static void add(const QString &key, std::shared_ptr<word::Engine> engine);
+    static void remove(const QString &key);
+    // The engine PARVOLIN_ENGINE names (the built-in one when unset); throws
+    // word::Error when no engine of that name is registered.
+    static std::shared_ptr<word::Engine> selected();
+};
+
+// A new instance of the class `progId` ("Word.Application") from the selected
+// engine; throws word::Error when none can be started.
+std::shared_ptr<word::Application> createObject(const QString &progId);
+
+// A running instance of `progId` from the selected engine; throws word::Error
+// when none runs.
+std::shared_ptr<word::Application> getObject(const QString &progId);
+
+} // namespace generator
