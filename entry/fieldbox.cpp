@@ -1,0 +1,104 @@
+#include "fieldbox.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace entry {
+namespace {
+
+// Stored text separates lines with CR LF; the multi-line widget with LF.
+QString toWidgetLines(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
+}
+
+QString toStoredLines(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return lines;
+}
+
+} // namespace
+
+FieldBox::FieldBox(const QString &name, bool multiLine, QWidget *parent)
+    : QObject(parent), m_name(name)
+{
+    if (multiLine) {
+        m_lines = new QPlainTextEdit(parent);
+        m_lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_lines->setTabChangesFocus(true);
+        connect(m_lines, &QPlainTextEdit::textChanged, this, &FieldBox::onWidgetTextChanged);
+    } else {
+        m_line = new QLineEdit(parent);
+        connect(m_line, &QLineEdit::textChanged, this, &FieldBox::onWidgetTextChanged);
+    }
+    widget()->setObjectName(name);
+    widget()->installEventFilter(this);
+}
+
+QWidget *FieldBox::widget() const
+{
+    return m_line ? static_cast<QWidget *>(m_line) : static_cast<QWidget *>(m_lines);
+}
+
+QString FieldBox::text() const
+{
+    return m_text;
+}
+
+void FieldBox::setText(const QString &text)
+{
+    if (m_line)
+        m_line->setText(text);
+    else if (toWidgetLines(text) != toWidgetLines(widgetText()))
+        m_lines->setPlainText(toWidgetLines(text));
+    // A multi-line box shows a lone CR as a line break; what it holds is then
+    // the CR LF form, which the change above has announced.
+}
+
+bool FieldBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == widget() && event->type() == QEvent::FocusIn)
+        selectAll();
+    return QObject::eventFilter(watched, event);
+}
+
+void FieldBox::onWidgetTextChanged()
+{
+    const QString current = widgetText();
+    if (current == m_text)
+        return;
+    m_text = current;
+    Q_EMIT changed(m_text);
+}
+
+QString FieldBox::widgetText() const
+{
+    if (m_line)
+        return m_line->text();
+    // The raw text keeps what the user typed (plain-text export would turn
+    // no-break spaces into spaces); only its paragraph separators need mapping.
+    QString raw = m_lines->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return toStoredLines(raw);
+}
+
+void FieldBox::selectAll()
+{
+    if (m_line) {
+        m_line->selectAll();
+        return;
+    }
+    QTextCursor cursor = m_lines->textCursor();
+    cursor.select(QTextCursor::Document);
+    m_lines->setTextCursor(cursor);
+}
+
+} // namespace entry

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace entry {
+
+// The text box of one resume field, single- or multi-line. Its text uses CR LF
+// between lines whatever the widget holds inside, and it announces every real
+// change of its text, whoever made it; setting the text it already holds is no
+// change. When it receives the focus its whole text is selected.
+class FieldBox : public QObject {
+    Q_OBJECT
+
+public:
+    FieldBox(const QString &name, bool multiLine, QWidget *parent);
+
+    QString name() const { return m_name; }
+    QWidget *widget() const;
+    QString text() const;
+    void setText(const QString &text);
+
+signals:
+    void changed(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void onWidgetTextChanged();
+    QString widgetText() const;
+    void selectAll();
+
+    QString m_name;
+    QLineEdit *m_line = nullptr;
+    QPlainTextEdit *m_lines = nullptr;
+    QString m_text;
+};
+
+} // namespace entry

@@ -1,0 +1,165 @@
+#include "form1.h"
+
+#include "fieldbox.h"
+#include "resumefields.h"
+#include "sampledata.h"
+
+#include "generator/isinstalled.h"
+#include "shell/applicationicon.h"
+#include "shell/apptitle.h"
+#include "shell/cursorfile.h"
+#include "shell/errorreport.h"
+#include "shell/failure.h"
+#include "shell/fileservices.h"
+#include "shell/programend.h"
+#include "shell/programfolder.h"
+#include "shell/settingsstore.h"
+#include "shell/skin.h"
+#include "shell/steps.h"
+#include "shell/twips.h"
+#include "shell/windowpointer.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace entry {
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(shell::twipsToPixels(8040), shell::twipsToPixels(7890));
+    buildButtons();
+    buildPersonalFrame();
+    buildTabs();
+    setDesignColours();
+    setFocusOrder();
+    SSTab1->setCurrentIndex(0);
+
+    m_pointer = new shell::WindowPointer(this);
+    for (QPushButton *button : {PushButton1, PushButton2, PushButton3})
+        m_pointer->watchButton(button);
+    m_pointer->watchBackground(this);
+    m_pointer->watchBackground(Frame1);
+    for (QGroupBox *frame : jobAndSchoolFrames)
+        m_pointer->watchBackground(frame);
+
+    for (FieldBox *box : m_fieldsByRow)
+        connect(box, &FieldBox::changed, this, [this, box](const QString &text) { storeField(*box, text); });
+    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    const shell::Steps steps(QStringLiteral("Form1.Form_Load"));
+    steps.run(100, [this] { shell::LoadSkin(this); });
+    steps.run(104, [this] {
+        setWindowTitle(QStringLiteral("Parvolin"));
+        setWindowIcon(shell::applicationIcon());
+        shell::SetAppTitle();
+    });
+    const QString cursorPath = shell::programFile(QStringLiteral("HAND-M.CUR"));
+    bool hasCursor = false;
+    steps.run(106, [&] { hasCursor = shell::FileExists(cursorPath); });
+    if (hasCursor)
+        steps.run(108, [&] { m_pointer->setCustomCursor(shell::readCursorFile(cursorPath)); });
+
+    const shell::SettingsStore store;
+    const auto &order = restoreOrder();
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(order[position])];
+        const ResumeField &spec = resumeFields()[static_cast<std::size_t>(order[position])];
+        steps.run(restoreStep(static_cast<int>(position)),
+                  [&] { box->setText(store.read(QString::fromLatin1(spec.key))); });
+    }
+    steps.run(196, [] { IsInstalled::CheckWordInstalled(); });
+}
+
+void Form1::PushButton1_Click()
+{
+    const shell::Steps steps(QStringLiteral("Form1.PushButton1_Click"));
+    bool busy = false;
+    steps.run(100, [&] { busy = mBusy; });
+    if (busy)
+        return;
+    steps.run(102, [this] { mBusy = true; });
+    steps.run(104, [this] { m_pointer->setBusy(); });
+    steps.run(106, [this] {
+        if (!m_generateResume)
+            throw shell::Failure(QStringLiteral("Creating the document is not available in this build."));
+        m_generateResume();
+    });
+    steps.run(108, [this] { m_pointer->setArrow(); });
+    steps.run(110, [this] { mBusy = false; });
+}
+
+void Form1::PushButton2_Click()
+{
+    setFields(QStringLiteral("Form1.PushButton2_Click"), [](int) { return QString(); });
+}
+
+void Form1::PushButton3_Click()
+{
+    setFields(QStringLiteral("Form1.PushButton3_Click"), &sampleValue);
+}
+
+FieldBox *Form1::field(const QString &name) const
+{
+    const auto found = m_fields.find(name);
+    return found == m_fields.end() ? nullptr : found->second;
+}
+
+void Form1::setResumeGenerator(std::function<void()> generator)
+{
+    m_generateResume = std::move(generator);
+}
+
+void Form1::centreOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::Form_Unload()
+{
+    // Every field is already stored, so the program can end at once.
+    shell::endProgram(0);
+}
+
+void Form1::setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow)
+{
+    const shell::Steps steps(procedure);
+    for (int row = 0; row < resumeFieldCount; ++row) {
+        FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(row)];
+        steps.run(setFieldStep(row), [&] { box->setText(valueOfRow(row)); });
+    }
+}
+
+void Form1::storeField(const FieldBox &box, const QString &text)
+{
+    // The change rule has no step of its own; a failure to store is reported
+    // with step 0 and the text stays in its box, so the user can try again.
+    const shell::Steps steps(QStringLiteral("Form1.%1_Change").arg(box.name()));
+    const ResumeField *spec = findResumeField(box.name());
+    steps.run(0, [&] { shell::SettingsStore().write(QString::fromLatin1(spec->key), text); });
+}
+
+} // namespace entry

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace shell {
+class WindowPointer;
+}
+
+namespace entry {
+
+class FieldBox;
+
+// The data-entry window: the 34 resume fields on a personal-data frame and six
+// tab pages, and the three commands. Every change of a field is stored at once.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The load sequence: skin, caption, icon, title, pointer, restoring the
+    // fields, and the check that a word processor can be started.
+    void Form_Load();
+
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+
+    // The text box of the field with the given name, or null.
+    FieldBox *field(const QString &name) const;
+    shell::WindowPointer &pointer() const { return *m_pointer; }
+    bool isBusy() const { return mBusy; }
+
+    // What the create command runs between setting and clearing the busy state.
+    void setResumeGenerator(std::function<void()> generator);
+
+    // Puts the window in the middle of its screen.
+    void centreOnScreen();
+
+    QPushButton *PushButton1 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+    QPushButton *PushButton3 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
+    std::array<QGroupBox *, 4> jobAndSchoolFrames{}; // Frame2 to Frame5
+    std::array<QWidget *, 6> Picture1{};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildButtons();
+    void buildPersonalFrame();
+    void buildTabs();
+    void buildTextPage(int tab, int row);
+    void buildJobFrame(QWidget *page, int job);
+    void buildSchoolFrame(QWidget *page);
+    QGroupBox *addInnerFrame(QWidget *page, const QString &name);
+    QLabel *addLabel(QWidget *parent, int row, int left, int top, int width, int height);
+    FieldBox *addField(QWidget *parent, int row, int left, int top, int width, int height);
+    void setFocusOrder();
+    void setDesignColours();
+    void setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow);
+    void storeField(const FieldBox &box, const QString &text);
+    void Form_Unload();
+
+    std::map<QString, FieldBox *> m_fields;
+    std::array<FieldBox *, 34> m_fieldsByRow{};
+    shell::WindowPointer *m_pointer = nullptr;
+    std::function<void()> m_generateResume;
+    bool mBusy = false;
+};
+
+} // namespace entry
