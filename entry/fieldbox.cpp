@@ -55,9 +55,11 @@ QString FieldBox::text() const
 
 void FieldBox::setText(const QString &text)
 {
-    if (m_line)
+    if (m_line) {
         m_line->setText(text);
-    else if (toWidgetLines(text) != toWidgetLines(widgetText()))
+        // Show the start of a long text, as a freshly filled box does.
+        m_line->setCursorPosition(0);
+    } else if (toWidgetLines(text) != toWidgetLines(widgetText()))
         m_lines->setPlainText(toWidgetLines(text));
     // A multi-line box shows a lone CR as a line break; what it holds is then
     // the CR LF form, which the change above has announced.

@@ -1,0 +1,220 @@
+#include "form2.h"
+
+#include "picturebox.h"
+#include "viewmath.h"
+
+#include "shell/applicationicon.h"
+#include "shell/cursorfile.h"
+#include "shell/fileservices.h"
+#include "shell/programend.h"
+#include "shell/programfolder.h"
+#include "shell/skin.h"
+#include "shell/steps.h"
+#include "shell/twips.h"
+#include "shell/windowpointer.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <memory>
+
+namespace preview {
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setFixedSize(shell::twipsToPixels(9840), shell::twipsToPixels(10950));
+    buildLayout();
+    setFocusOrder();
+    m_pointer = new shell::WindowPointer(this);
+    for (QPushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8})
+        m_pointer->watchButton(button);
+    for (QWidget *background : {static_cast<QWidget *>(this), static_cast<QWidget *>(ListView1),
+                                static_cast<QWidget *>(ListView1->viewport()), static_cast<QWidget *>(Frame1)})
+        m_pointer->watchBackground(background);
+    connectHandlers();
+}
+
+Form2::~Form2() = default;
+
+Form2 &Form2::instance()
+{
+    static std::unique_ptr<Form2> form;
+    if (!form) {
+        form = std::make_unique<Form2>();
+        form->Form_Load();
+    }
+    return *form;
+}
+
+void Form2::connectHandlers()
+{
+    connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
+    connect(ListView1, &QTreeWidget::itemClicked, this, &Form2::ListView1_Click);
+    ListView1->installEventFilter(this);
+    connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
+    connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
+    connect(Picture1, &PictureBox::mouseReleased, this, &Form2::Picture1_MouseUp);
+}
+
+void Form2::Form_Load()
+{
+    const shell::Steps steps(QStringLiteral("Form2.Form_Load"));
+    steps.run(100, [this] { mFirstActivate = true; });
+    steps.run(102, [this] { shell::ApplyFaceColor(this); });
+    steps.run(104, [this] {
+        setWindowTitle(QStringLiteral("Parvolin"));
+        setWindowIcon(shell::applicationIcon());
+    });
+    const QString cursorPath = shell::programFile(QStringLiteral("HAND-M.CUR"));
+    bool hasCursor = false;
+    steps.run(108, [&] { hasCursor = shell::FileExists(cursorPath); });
+    if (hasCursor)
+        steps.run(110, [&] { m_pointer->setCustomCursor(shell::readCursorFile(cursorPath)); });
+    steps.run(112, [this] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
+    steps.run(114, [this] { ListView1->header()->resizeSection(0, shell::twipsToPixels(7500)); });
+}
+
+void Form2::Form_Activate()
+{
+    const shell::Steps steps(QStringLiteral("Form2.Form_Activate"));
+    bool first = false;
+    steps.run(100, [&] { first = mFirstActivate; });
+    if (first) {
+        // Picture1 shows the page at its own size; the inverting pen of the
+        // original design is never used for drawing, so it has nothing to set.
+        steps.run(106, [this] { Picture1->setAutoSize(true); });
+        steps.run(110, [this] {
+            QPalette white = Picture1->palette();
+            white.setColor(QPalette::Window, Qt::white);
+            Picture1->setPalette(white);
+        });
+        steps.run(116, [this] { Zoom_Ori->hide(); });
+        steps.run(118, [this] { Zoom_Ori->setWidthTwips(Picture1->widthTwips()); });
+        steps.run(120, [this] { Zoom_Ori->setHeightTwips(Picture1->heightTwips()); });
+        steps.run(122, [this] { Zoom_Ori->setPicture(Picture1->picture()); });
+        steps.run(124, [this] { mZoom = 1.0f; });
+        steps.run(126, [this] { mOrigW = roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0); });
+        steps.run(128, [this] { mOrigH = roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0); });
+        steps.run(130, [this] { mNewW = mOrigW; });
+        steps.run(132, [this] { mNewH = mOrigH; });
+        steps.run(134, [this] { RedrawImage(); });
+        steps.run(136, [this] { SetupScrollbars(); });
+    }
+    steps.run(138, [this] { mFirstActivate = false; });
+}
+
+void Form2::ListView1_Click()
+{
+    // Choosing a page has no report of its own in the design; a failure is
+    // reported in the common form with step 0 and the window carries on.
+    shell::Steps(QStringLiteral("Form2.ListView1_Click")).run(0, [this] { showChosenPage(); });
+}
+
+void Form2::ListView1_KeyUp()
+{
+    shell::Steps(QStringLiteral("Form2.ListView1_KeyUp")).run(0, [this] { showChosenPage(); });
+}
+
+void Form2::showChosenPage()
+{
+    m_pointer->setBusy();
+    QTreeWidgetItem *item = ListView1->currentItem();
+    const int k = item ? ListView1->indexOfTopLevelItem(item) + 1 : 0;
+    // Without a chosen page, or a picture for it, the view stays as it is.
+    if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
+        const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
+        Picture1->setAutoSize(true);
+        Picture1->setPicture(picture);
+        Zoom_Ori->hide();
+        Zoom_Ori->setWidthTwips(Picture1->widthTwips());
+        Zoom_Ori->setHeightTwips(Picture1->heightTwips());
+        Zoom_Ori->setPicture(picture);
+        setUpView();
+    }
+    m_pointer->setArrow();
+}
+
+void Form2::setUpView()
+{
+    mZoom = 1.0f;
+    takeOriginalSize();
+    RedrawImage();
+    SetupScrollbars();
+}
+
+void Form2::takeOriginalSize()
+{
+    mOrigW = roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0);
+    mOrigH = roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0);
+    mNewW = mOrigW;
+    mNewH = mOrigH;
+}
+
+void Form2::addPageItem(int page)
+{
+    new QTreeWidgetItem(ListView1, {QStringLiteral("Page %1").arg(page)});
+}
+
+void Form2::loadImage(int index, const QImage &picture)
+{
+    if (index < 0)
+        return;
+    if (static_cast<std::size_t>(index) >= Image1.size())
+        Image1.resize(static_cast<std::size_t>(index) + 1);
+    Image1[static_cast<std::size_t>(index)] = picture;
+}
+
+void Form2::removeImage(int index)
+{
+    if (index < 1 || index >= imageCount())
+        return;
+    // Like an element of a control array, a removed picture leaves a gap; the
+    // array only shrinks from its end.
+    Image1[static_cast<std::size_t>(index)] = QImage();
+    while (Image1.size() > 1 && Image1.back().isNull())
+        Image1.pop_back();
+}
+
+bool Form2::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // A window that is shown is normally activated too; where no window manager
+    // activates it, showing it must still set up the view once.
+    if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && mFirstActivate))
+        Form_Activate();
+    return handled;
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ListView1 && event->type() == QEvent::KeyRelease)
+        ListView1_KeyUp();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_QueryUnload();
+}
+
+void Form2::Form_QueryUnload()
+{
+    const shell::Steps steps(QStringLiteral("Form2.Form_QueryUnload"));
+    steps.run(100, [this] { shell::DeleteFileQuietly(mWordFile); });
+    steps.run(102, [] { QCoreApplication::processEvents(); });
+    steps.run(104, [] { QCoreApplication::processEvents(); });
+    shell::endProgram(0);
+}
+
+} // namespace preview

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+class QGroupBox;
+class QPushButton;
+class QScrollBar;
+class QTreeWidget;
+
+namespace shell {
+class WindowPointer;
+}
+
+namespace preview {
+
+class PictureBox;
+
+// The preview window: the page list, the chosen page in a viewport with zoom,
+// scroll bars and drag-to-pan, and the commands that leave it.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget *parent = nullptr);
+    ~Form2() override;
+
+    // The program's one preview window, created hidden (its load step run) on
+    // first use.
+    static Form2 &instance();
+
+    void Form_Load();
+    void Form_Activate();
+    void ListView1_Click();
+    void ListView1_KeyUp();
+
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void ZoomStep(qint32 direction);
+    void SetZoom(float factor);
+    void RedrawImage();
+    void SetupScrollbars();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void picture1_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
+    void Picture1_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void SetHScrollbarByPercent(QScrollBar *HScrollbar, qint16 percent);
+    void SetVScrollbarByPercent(QScrollBar *VScrollbar, qint16 percent);
+
+    // Appends "Page k" to the page list.
+    void addPageItem(int page);
+    // Puts `picture` into Image1(index), creating the element when needed.
+    void loadImage(int index, const QImage &picture);
+    // Removes Image1(index); element 0 always stays.
+    void removeImage(int index);
+    int imageCount() const { return static_cast<int>(Image1.size()); }
+
+    shell::WindowPointer &pointer() const { return *m_pointer; }
+
+    QTreeWidget *ListView1 = nullptr;
+    PictureBox *Picture2 = nullptr;
+    PictureBox *Picture1 = nullptr;
+    PictureBox *Zoom_Ori = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QPushButton *PushButton1 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+    QPushButton *PushButton8 = nullptr;
+    QPushButton *PushButton6 = nullptr;
+    std::vector<QImage> Image1{QImage()};
+
+    QString mWordFile;
+    qint32 mTotalImages = 0;
+    bool mFirstActivate = true;
+    float mZoom = 1.0f;
+    qint32 mOrigW = 0;
+    qint32 mOrigH = 0;
+    qint32 mNewW = 0;
+    qint32 mNewH = 0;
+    qint16 mHUnit = 0;
+    qint16 mVUnit = 0;
+    float mDownX = 0;
+    float mDownY = 0;
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void setFocusOrder();
+    void connectHandlers();
+    void showChosenPage();
+    void setUpView();
+    void takeOriginalSize();
+    void Form_QueryUnload();
+
+    shell::WindowPointer *m_pointer = nullptr;
+};
+
+} // namespace preview

@@ -1,0 +1,16 @@
+#include "pagepicture.h"
+
+namespace preview {
+
+double pagePictureResolution(qreal devicePixelRatio)
+{
+    return previewPixelsPerInch * largestDrawnZoom * devicePixelRatio;
+}
+
+QImage asPagePicture(QImage rendered, double pixelsPerInch)
+{
+    rendered.setDevicePixelRatio(pixelsPerInch / previewPixelsPerInch);
+    return rendered;
+}
+
+} // namespace preview

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "preview/form2.h"
+#include "preview/pagepicture.h"
+#include "preview/picturebox.h"
+#include "preview/viewmath.h"
+#include "shell/programend.h"
+#include "shell/programfolder.h"
+#include "support/scripteddialogs.h"
+#include "support/testenvironment.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <optional>
+
+// A page picture as the renderer makes it: US Letter at 63 pixels per inch,
+// white, with a black block in its top-left quarter and `shade` filling a
+// block in its bottom-right corner, so tests can tell pages apart.
+inline QImage letterPage(QColor shade)
+{
+    QImage page(536, 693, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.fillRect(QRect(63, 63, 100, 100), Qt::black);
+    painter.fillRect(QRect(400, 560, 100, 100), shade);
+    painter.end();
+    return preview::asPagePicture(page, 63.0);
+}
+
+// A preview window loaded with `pages` page pictures, the first in the viewport,
+// as the generator leaves it before showing it.
+class Form2Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        shell::setProgramFolderForTesting(testsupport::freshFolder(QStringLiteral("program")));
+        shell::setProgramEndHandlerForTesting([this](int status) { m_endStatus = status; });
+    }
+    void TearDown() override
+    {
+        shell::setProgramEndHandlerForTesting({});
+        shell::setProgramFolderForTesting(QString());
+    }
+
+    void fill(preview::Form2 &form, int pages)
+    {
+        const QColor shades[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        for (int k = 1; k <= pages; ++k) {
+            form.addPageItem(k);
+            form.loadImage(k - 1, letterPage(shades[(k - 1) % 4]));
+        }
+        form.mTotalImages = pages - 1;
+        form.Picture1->setPicture(form.Image1[0]);
+    }
+
+    std::unique_ptr<preview::Form2> loaded(int pages)
+    {
+        auto form = std::make_unique<preview::Form2>();
+        form->Form_Load();
+        fill(*form, pages);
+        form->Form_Activate();
+        return form;
+    }
+
+    testsupport::ScriptedDialogs m_dialogs;
+    std::optional<int> m_endStatus;
+};

@@ -1,0 +1,127 @@
+#include "form2fixture.h"
+#include "shell/skin.h"
+#include "shell/windowpointer.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeWidget>
+
+TEST_F(Form2Test, LoadSetsCaptionPageColumnAndLayout)
+{
+    preview::Form2 form;
+    form.Form_Load();
+    EXPECT_EQ(form.size(), QSize(656, 730));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Parvolin"));
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_TRUE(form.mFirstActivate);
+    EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral("Page(s)"));
+    EXPECT_EQ(form.ListView1->header()->sectionSize(0), 500);
+    EXPECT_EQ(form.ListView1->geometry(), QRect(8, 8, 640, 105));
+    EXPECT_EQ(form.Picture2->geometry(), QRect(8, 120, 622, 487));
+    EXPECT_EQ(form.VScroll1->geometry(), QRect(630, 120, 17, 487));
+    EXPECT_EQ(form.HScroll1->geometry(), QRect(8, 607, 622, 17));
+    EXPECT_EQ(form.Frame1->geometry(), QRect(8, 628, 640, 57));
+    EXPECT_EQ(form.PushButton8->geometry(), QRect(8, 694, 312, 27));
+    EXPECT_EQ(form.PushButton6->geometry(), QRect(328, 694, 320, 27));
+    EXPECT_EQ(form.PushButton1->text(), QStringLiteral("Zoom In"));
+    EXPECT_EQ(form.PushButton2->text(), QStringLiteral("Zoom Out"));
+    EXPECT_EQ(form.PushButton8->text(), QStringLiteral("< Back"));
+    EXPECT_EQ(form.PushButton6->text(), QStringLiteral("Save Results To Word File"));
+    EXPECT_FALSE(form.Zoom_Ori->isVisible());
+    EXPECT_EQ(form.imageCount(), 1) << "element 0 is part of the window";
+    EXPECT_EQ(form.palette().color(QPalette::Window), shell::buttonFaceColor());
+}
+
+TEST_F(Form2Test, ShowingTheWindowRunsTheFirstActivationOnce)
+{
+    preview::Form2 form;
+    form.Form_Load();
+    fill(form, 2);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_FALSE(form.mFirstActivate);
+    EXPECT_EQ(form.mOrigW, 5358);
+}
+
+TEST_F(Form2Test, ChoosingAPageShowsItWholeAtZoomOneTopLeft)
+{
+    auto form = loaded(3);
+    form->PushButton1_Click();
+    form->PushButton1_Click();
+    form->VScroll1->setValue(20);
+    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(2));
+    form->ListView1_Click();
+    EXPECT_EQ(form->mZoom, 1.0f);
+    EXPECT_EQ(form->Picture1->topTwips(), 0);
+    EXPECT_EQ(form->Picture1->leftTwips(), 0);
+    EXPECT_EQ(form->Zoom_Ori->picture(), form->Image1[2]);
+    const QImage drawn = form->Picture1->drawing();
+    // The third page carries blue in its bottom-right block.
+    EXPECT_EQ(drawn.pixelColor(qRound(450 / 1.5), qRound(610 / 1.5)), QColor(Qt::blue));
+    EXPECT_EQ(form->pointer().shape(), shell::WindowPointer::Shape::Arrow);
+}
+
+TEST_F(Form2Test, ReleasingAKeyInTheListShowsTheSelectedPage)
+{
+    auto form = loaded(2);
+    form->show();
+    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+    form->PushButton1_Click();
+    form->ListView1->setFocus();
+    QTest::keyClick(form->ListView1, Qt::Key_Down);
+    EXPECT_EQ(form->mZoom, 1.0f);
+    EXPECT_EQ(form->Zoom_Ori->picture(), form->Image1[1]);
+}
+
+TEST_F(Form2Test, ChoosingWithNothingSelectedKeepsTheView)
+{
+    auto form = loaded(2);
+    form->PushButton1_Click();
+    form->ListView1->setCurrentItem(nullptr);
+    form->ListView1_Click();
+    EXPECT_EQ(form->mZoom, 1.25f);
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
+TEST_F(Form2Test, ImagePicturesFillAndShrinkLikeAControlArray)
+{
+    preview::Form2 form;
+    form.Form_Load();
+    fill(form, 3);
+    EXPECT_EQ(form.imageCount(), 3);
+    for (int i = 1; i <= form.mTotalImages; ++i)
+        form.removeImage(i);
+    EXPECT_EQ(form.imageCount(), 1);
+    EXPECT_FALSE(form.Image1[0].isNull());
+    form.removeImage(0);
+    EXPECT_EQ(form.imageCount(), 1);
+}
+
+TEST_F(Form2Test, ClosingDeletesTheDocumentAndEndsTheProgram)
+{
+    auto form = loaded(1);
+    const QString document = testsupport::freshFolder(QStringLiteral("temp")) + QStringLiteral("/vandrel12345678.doc");
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1}");
+    file.close();
+    form->mWordFile = document;
+    form->show();
+    form->close();
+    EXPECT_FALSE(QFile::exists(document));
+    ASSERT_TRUE(m_endStatus.has_value());
+    EXPECT_EQ(*m_endStatus, 0);
+}
+
+TEST_F(Form2Test, HourglassStaysOverButtonsWhileBusy)
+{
+    auto form = loaded(1);
+    form->pointer().setBusy();
+    form->pointer().overButton();
+    EXPECT_EQ(form->pointer().shape(), shell::WindowPointer::Shape::Busy);
+}

@@ -1,0 +1,99 @@
+#include "form2fixture.h"
+
+#include <QScrollBar>
+
+TEST_F(Form2Test, FirstActivationShowsPageOneWholeAtZoomOne)
+{
+    auto form = loaded(1);
+    EXPECT_FALSE(form->mFirstActivate);
+    EXPECT_EQ(form->mZoom, 1.0f);
+    // 536 x 693 pixels at 1.5 pixels per logical pixel, 15 twips each, less 2.
+    EXPECT_EQ(form->mOrigW, 5360 - 2);
+    EXPECT_EQ(form->mOrigH, 6930 - 2);
+    EXPECT_EQ(form->mNewW, form->mOrigW);
+    EXPECT_EQ(form->Picture1->widthTwips(), form->mNewW);
+    EXPECT_EQ(form->Picture1->leftTwips(), 0);
+    EXPECT_EQ(form->Picture1->topTwips(), 0);
+    EXPECT_FALSE(form->HScroll1->isEnabled());
+    EXPECT_FALSE(form->VScroll1->isEnabled());
+    EXPECT_EQ(form->mHUnit, 0);
+    EXPECT_EQ(form->mVUnit, 0);
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
+TEST_F(Form2Test, ZoomOutStepsDownToAQuarterAndStops)
+{
+    auto form = loaded(1);
+    const float expected[] = {0.75f, 0.5f, 0.25f, 0.25f};
+    for (float zoom : expected) {
+        form->PushButton2_Click();
+        EXPECT_EQ(form->mZoom, zoom);
+        EXPECT_EQ(form->Picture1->widthTwips(), preview::zoomedExtent(form->mOrigW, zoom));
+    }
+}
+
+TEST_F(Form2Test, ZoomInPastTheDrawableSizeGoesBackToOne)
+{
+    auto form = loaded(1);
+    form->PushButton1_Click();
+    EXPECT_EQ(form->mZoom, 1.25f);
+    form->PushButton1_Click();
+    EXPECT_EQ(form->mZoom, 1.5f);
+    const int widthAtLargest = form->Picture1->widthTwips();
+    form->VScroll1->setValue(5);
+    form->PushButton1_Click(); // 1.75 would be 12123 twips high
+    EXPECT_EQ(form->mZoom, 1.0f);
+    EXPECT_EQ(form->mNewW, form->mOrigW);
+    EXPECT_EQ(form->mNewH, form->mOrigH);
+    EXPECT_EQ(form->Picture1->widthTwips(), widthAtLargest) << "nothing is drawn";
+    EXPECT_EQ(form->Picture1->topTwips(), 0) << "the page is homed";
+    form->PushButton1_Click();
+    EXPECT_EQ(form->mZoom, 1.25f) << "the next step starts from 1.0";
+}
+
+TEST_F(Form2Test, ScrollBarsCoverTheOverflowAndMoveThePage)
+{
+    auto form = loaded(1);
+    form->PushButton1_Click();
+    form->PushButton1_Click(); // 1.5: 8037 x 10392 twips in a 9330 x 7305 viewport
+    EXPECT_FALSE(form->HScroll1->isEnabled());
+    EXPECT_TRUE(form->VScroll1->isEnabled());
+    EXPECT_EQ(form->mVUnit, 10);
+    EXPECT_EQ(form->VScroll1->maximum(), preview::roundHalfEven((form->mNewH - 7305) / 10.0));
+    form->VScroll1->setValue(42);
+    EXPECT_EQ(form->Picture1->topTwips(), -420);
+    form->PushButton2_Click();
+    EXPECT_EQ(form->VScroll1->value(), 0);
+    EXPECT_EQ(form->Picture1->topTwips(), 0);
+}
+
+TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
+{
+    auto form = loaded(1);
+    form->PushButton1_Click();
+    form->PushButton1_Click();
+    const QImage drawn = form->Picture1->drawing();
+    const qreal ratio = form->Picture1->devicePixelRatioF();
+    EXPECT_EQ(drawn.width(), qRound(form->mNewW / 15.0 * ratio));
+    // At zoom 1.5 every drawn pixel comes from one picture pixel: the black block's
+    // edge at picture pixel 63 stays crisp.
+    EXPECT_EQ(drawn.pixelColor(qRound(70 * ratio), qRound(70 * ratio)), QColor(Qt::black));
+    EXPECT_EQ(drawn.pixelColor(qRound(60 * ratio), qRound(70 * ratio)), QColor(Qt::white));
+    for (int i = 0; i < 5; ++i) {
+        form->PushButton2_Click();
+        form->PushButton1_Click();
+    }
+    EXPECT_EQ(form->Picture1->drawing(), drawn) << "zooming back and forth loses nothing";
+}
+
+TEST_F(Form2Test, ReactivationChangesNothing)
+{
+    auto form = loaded(1);
+    form->PushButton1_Click();
+    form->PushButton1_Click();
+    form->VScroll1->setValue(30);
+    form->Form_Activate();
+    EXPECT_EQ(form->mZoom, 1.5f);
+    EXPECT_EQ(form->VScroll1->value(), 30);
+    EXPECT_EQ(form->Picture1->topTwips(), -300);
+}
