@@ -37,6 +37,8 @@ public:
 
     void PushButton1_Click();
     void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
     void ZoomStep(qint32 direction);
     void SetZoom(float factor);
     void RedrawImage();
@@ -84,6 +86,10 @@ public:
     qint16 mVUnit = 0;
     float mDownX = 0;
     float mDownY = 0;
+
+signals:
+    // "< Back" wants the data-entry window shown again.
+    void dataEntryWanted();
 
 protected:
     bool event(QEvent *event) override;
