@@ -7,16 +7,14 @@
 #include "generator/isinstalled.h"
 #include "shell/applicationicon.h"
 #include "shell/apptitle.h"
-#include "shell/cursorfile.h"
 #include "shell/errorreport.h"
 #include "shell/failure.h"
-#include "shell/fileservices.h"
 #include "shell/programend.h"
-#include "shell/programfolder.h"
 #include "shell/settingsstore.h"
 #include "shell/skin.h"
 #include "shell/steps.h"
 #include "shell/twips.h"
+#include "shell/windowparts.h"
 #include "shell/windowpointer.h"
 
 #include <QCloseEvent>
@@ -28,11 +26,9 @@
 namespace entry {
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setFixedSize(shell::twipsToPixels(8040), shell::twipsToPixels(7890));
+    shell::makeFixedWindow(this, "Form1", 8040, 7890);
     buildButtons();
     buildPersonalFrame();
     buildTabs();
@@ -66,11 +62,7 @@ void Form1::Form_Load()
         setWindowIcon(shell::applicationIcon());
         shell::SetAppTitle();
     });
-    const QString cursorPath = shell::programFile(QStringLiteral("HAND-M.CUR"));
-    bool hasCursor = false;
-    steps.run(106, [&] { hasCursor = shell::FileExists(cursorPath); });
-    if (hasCursor)
-        steps.run(108, [&] { m_pointer->setCustomCursor(shell::readCursorFile(cursorPath)); });
+    shell::loadHandCursor(steps, *m_pointer, 106, 108);
 
     const shell::SettingsStore store;
     const auto &order = restoreOrder();

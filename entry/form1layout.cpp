@@ -7,6 +7,7 @@
 
 #include "shell/skin.h"
 #include "shell/twips.h"
+#include "shell/windowparts.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -34,14 +35,6 @@ struct FieldPlace {
     int boxWidth;
 };
 
-QFont arialBold(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 QLabel *Form1::addLabel(QWidget *parent, int row, int left, int top, int width, int height)
@@ -66,16 +59,12 @@ FieldBox *Form1::addField(QWidget *parent, int row, int left, int top, int width
 
 void Form1::buildButtons()
 {
-    auto makeButton = [this](const char *name, const char *caption, QRect geometry) {
-        auto *button = new QPushButton(QString::fromLatin1(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFont(arialBold(11.25));
-        button->setGeometry(geometry);
-        return button;
-    };
-    PushButton1 = makeButton("PushButton1", "Start Creating Template", shell::twipsRect(120, 120, 7800, 405));
-    PushButton2 = makeButton("PushButton2", "Clear/Reset Data", shell::twipsRect(120, 630, 3840, 405));
-    PushButton3 = makeButton("PushButton3", "Load Sample/Example Data", shell::twipsRect(4080, 630, 3840, 405));
+    PushButton1 = shell::makePushButton(this, "PushButton1", QStringLiteral("Start Creating Template"),
+                                        shell::twipsRect(120, 120, 7800, 405));
+    PushButton2 = shell::makePushButton(this, "PushButton2", QStringLiteral("Clear/Reset Data"),
+                                        shell::twipsRect(120, 630, 3840, 405));
+    PushButton3 = shell::makePushButton(this, "PushButton3", QStringLiteral("Load Sample/Example Data"),
+                                        shell::twipsRect(4080, 630, 3840, 405));
 }
 
 void Form1::buildPersonalFrame()
@@ -206,7 +195,6 @@ void Form1::setFocusOrder()
 
 void Form1::setDesignColours()
 {
-    setFont(arialBold(9));
     shell::paintBackground(this, Qt::white);
     shell::paintBackground(Frame1, Qt::white);
     for (QGroupBox *frame : jobAndSchoolFrames)

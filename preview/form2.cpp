@@ -4,13 +4,12 @@
 #include "viewmath.h"
 
 #include "shell/applicationicon.h"
-#include "shell/cursorfile.h"
 #include "shell/fileservices.h"
 #include "shell/programend.h"
-#include "shell/programfolder.h"
 #include "shell/skin.h"
 #include "shell/steps.h"
 #include "shell/twips.h"
+#include "shell/windowparts.h"
 #include "shell/windowpointer.h"
 
 #include <QCloseEvent>
@@ -25,11 +24,9 @@
 namespace preview {
 
 Form2::Form2(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setFixedSize(shell::twipsToPixels(9840), shell::twipsToPixels(10950));
+    shell::makeFixedWindow(this, "Form2", 9840, 10950);
     buildLayout();
     setFocusOrder();
     m_pointer = new shell::WindowPointer(this);
@@ -77,11 +74,7 @@ void Form2::Form_Load()
         setWindowTitle(QStringLiteral("Parvolin"));
         setWindowIcon(shell::applicationIcon());
     });
-    const QString cursorPath = shell::programFile(QStringLiteral("HAND-M.CUR"));
-    bool hasCursor = false;
-    steps.run(108, [&] { hasCursor = shell::FileExists(cursorPath); });
-    if (hasCursor)
-        steps.run(110, [&] { m_pointer->setCustomCursor(shell::readCursorFile(cursorPath)); });
+    shell::loadHandCursor(steps, *m_pointer, 108, 110);
     steps.run(112, [this] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
     steps.run(114, [this] { ListView1->header()->resizeSection(0, shell::twipsToPixels(7500)); });
 }

@@ -3,6 +3,7 @@
 #include "picturebox.h"
 
 #include "shell/twips.h"
+#include "shell/windowparts.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -15,23 +16,6 @@ namespace {
 
 // Picture boxes have a sunken border of two pixels.
 constexpr qint32 pictureBorderTwips = 2 * shell::twipsPerPixel;
-
-QFont arialBold(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(arialBold(11.25));
-    button->setGeometry(geometry);
-    return button;
-}
 
 PictureBox *makePictureBox(QWidget *parent, const char *name, qint32 left, qint32 top, qint32 width, qint32 height)
 {
@@ -47,8 +31,6 @@ PictureBox *makePictureBox(QWidget *parent, const char *name, qint32 left, qint3
 
 void Form2::buildLayout()
 {
-    setFont(arialBold(9));
-
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(shell::twipsRect(120, 120, 9600, 1575));
@@ -82,10 +64,10 @@ void Form2::buildLayout()
     Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(shell::twipsRect(120, 9420, 9600, 855));
-    PushButton1 = makeButton(Frame1, "PushButton1", QStringLiteral("Zoom In"), shell::twipsRect(240, 300, 4440, 405));
-    PushButton2 = makeButton(Frame1, "PushButton2", QStringLiteral("Zoom Out"), shell::twipsRect(4800, 300, 4560, 405));
-    PushButton8 = makeButton(this, "PushButton8", QStringLiteral("< Back"), shell::twipsRect(120, 10410, 4680, 405));
-    PushButton6 = makeButton(this, "PushButton6", QStringLiteral("Save Results To Word File"),
+    PushButton1 = shell::makePushButton(Frame1, "PushButton1", QStringLiteral("Zoom In"), shell::twipsRect(240, 300, 4440, 405));
+    PushButton2 = shell::makePushButton(Frame1, "PushButton2", QStringLiteral("Zoom Out"), shell::twipsRect(4800, 300, 4560, 405));
+    PushButton8 = shell::makePushButton(this, "PushButton8", QStringLiteral("< Back"), shell::twipsRect(120, 10410, 4680, 405));
+    PushButton6 = shell::makePushButton(this, "PushButton6", QStringLiteral("Save Results To Word File"),
                              shell::twipsRect(4920, 10410, 4800, 405));
 
     // The unscaled copy of the page lies outside the client area and is never seen.
