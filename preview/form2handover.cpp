@@ -1,0 +1,55 @@
+#include "form2handover.h"
+
+#include "form2.h"
+#include "picturebox.h"
+#include "renderpages.h"
+
+#include <QTreeWidget>
+
+namespace preview {
+
+Form2HandOver::Form2HandOver(Form2 &form, std::function<void()> setDataEntryBusy,
+                             std::function<void()> setDataEntryArrow, std::function<void()> hideDataEntry)
+    : m_form(form), m_setDataEntryBusy(std::move(setDataEntryBusy)),
+      m_setDataEntryArrow(std::move(setDataEntryArrow)), m_hideDataEntry(std::move(hideDataEntry))
+{
+}
+
+void Form2HandOver::renderPages(const QString &path)
+{
+    Resume::RenderPages(path, m_form, m_setDataEntryBusy);
+}
+
+void Form2HandOver::restoreDataEntryPointer()
+{
+    m_setDataEntryArrow();
+}
+
+int Form2HandOver::listedPages() const
+{
+    return m_form.ListView1->topLevelItemCount();
+}
+
+void Form2HandOver::showFirstPage()
+{
+    m_form.Picture1->setPicture(m_form.Image1.front());
+}
+
+void Form2HandOver::setWordFile(const QString &path)
+{
+    m_form.mWordFile = path;
+}
+
+void Form2HandOver::showPreview()
+{
+    m_form.show();
+    m_form.raise();
+    m_form.activateWindow();
+}
+
+void Form2HandOver::hideDataEntry()
+{
+    m_hideDataEntry();
+}
+
+} // namespace preview
