@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs inside an X server of its own (xvfb-run): starts the program, clicks
 # into "Your Name", types the text given, and kills the program with SIGKILL
-# straight after the last keystroke.
+# as soon as it has had the last keystroke.
 # Usage: type_and_kill.sh <parvolin binary> <text>
 set -u
 binary=$1
@@ -18,6 +18,9 @@ sleep 0.5
 xdotool mousemove 557 226 click 1
 sleep 0.3
 xdotool type --delay 30 -- "$text"
+# xdotool returns once the X server has the keys; give the program a moment
+# to take them from the server, then kill it without any chance to tidy up.
+sleep 1
 kill -9 "$pid"
 wait "$pid" 2>/dev/null
 exit 0
