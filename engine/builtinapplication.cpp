@@ -1,11 +1,19 @@
 #include "builtinapplication.h"
 
+#include "automation/applicationstate.h"
+#include "automation/builtindocument.h"
+#include "automation/builtindocuments.h"
+#include "automation/documentstate.h"
 #include "instanceregistry.h"
+#include "word/document.h"
 #include "word/error.h"
 
 namespace engine {
 
-BuiltInApplication::BuiltInApplication() = default;
+BuiltInApplication::BuiltInApplication()
+    : m_state(std::make_shared<ApplicationState>())
+{
+}
 
 BuiltInApplication::~BuiltInApplication()
 {
@@ -20,19 +28,23 @@ QString BuiltInApplication::name() const
 std::shared_ptr<word::Documents> BuiltInApplication::documents()
 {
     ensureRunning();
-    throw word::Error(QStringLiteral("The built-in word processor cannot hold documents yet."));
+    return std::make_shared<BuiltInDocuments>(m_state);
 }
 
 std::shared_ptr<word::Document> BuiltInApplication::activeDocument()
 {
     ensureRunning();
-    throw word::Error(QStringLiteral("There is no active document."));
+    if (m_state->documents.empty())
+        throw word::Error(QStringLiteral("There is no active document; add or open one first."));
+    return std::make_shared<BuiltInDocument>(m_state->documents.back());
 }
 
 std::shared_ptr<word::Selection> BuiltInApplication::selection()
 {
     ensureRunning();
-    throw word::Error(QStringLiteral("There is no active document, so there is no selection."));
+    if (m_state->documents.empty())
+        throw word::Error(QStringLiteral("There is no active document, so there is no selection."));
+    return activeDocument()->activeWindowSelection();
 }
 
 double BuiltInApplication::inchesToPoints(double inches) const
@@ -43,19 +55,33 @@ double BuiltInApplication::inchesToPoints(double inches) const
 void BuiltInApplication::setDisplayAlerts(bool display)
 {
     ensureRunning();
-    m_displayAlerts = display;
+    m_state->displayAlerts = display;
 }
 
 void BuiltInApplication::quit()
 {
     ensureRunning();
-    m_quit = true;
+    m_state->quit = true;
+    // Documents still open are closed without saving, as Word does on Quit with alerts off.
+    for (const auto &document : m_state->documents)
+        document->markClosed();
+    m_state->documents.clear();
     InstanceRegistry::remove(this);
+}
+
+bool BuiltInApplication::displayAlerts() const
+{
+    return m_state->displayAlerts;
+}
+
+bool BuiltInApplication::hasQuit() const
+{
+    return m_state->quit;
 }
 
 void BuiltInApplication::ensureRunning() const
 {
-    if (m_quit)
+    if (m_state->quit)
         throw word::Error(QStringLiteral("The word processor instance has already quit."));
 }
 

@@ -2,7 +2,11 @@
 
 #include "word/application.h"
 
+#include <memory>
+
 namespace engine {
+
+struct ApplicationState;
 
 // One instance of the built-in word processor. It is "running" from its
 // creation until quit() or its destruction.
@@ -22,14 +26,13 @@ public:
     void setDisplayAlerts(bool display) override;
     void quit() override;
 
-    bool displayAlerts() const { return m_displayAlerts; }
-    bool hasQuit() const { return m_quit; }
+    bool displayAlerts() const;
+    bool hasQuit() const;
 
 private:
     void ensureRunning() const;
 
-    bool m_displayAlerts = true;
-    bool m_quit = false;
+    std::shared_ptr<ApplicationState> m_state;
 };
 
 } // namespace engine

@@ -1,0 +1,40 @@
+#include "argumentcheck.h"
+
+#include "word/constants.h"
+#include "word/error.h"
+
+#include <cmath>
+
+namespace engine {
+
+void requireWithin(double value, double minimum, double maximum, const QString &what)
+{
+    if (!std::isfinite(value) || value < minimum || value > maximum)
+        throw word::Error(QStringLiteral("%1 must lie between %2 and %3; %4 is not allowed.")
+                              .arg(what)
+                              .arg(minimum)
+                              .arg(maximum)
+                              .arg(value));
+}
+
+bool requireFlag(double value, const QString &what)
+{
+    if (value != -1 && value != 1 && value != 0)
+        throw word::Error(QStringLiteral("%1 must be True or False; %2 is not allowed.").arg(what).arg(value));
+    return value != 0;
+}
+
+void requireColor(double color, const QString &what)
+{
+    if (color != word::wdColorAutomatic && !(color >= 0 && color <= 0xFFFFFF && color == std::floor(color)))
+        throw word::Error(QStringLiteral("%1 %2 is neither automatic nor a red-green-blue value.").arg(what).arg(color));
+}
+
+word::Error needsLayout(const QString &what)
+{
+    return word::Error(QStringLiteral("%1 needs the page layout, which the built-in word processor "
+                                      "does not have yet.")
+                           .arg(what));
+}
+
+} // namespace engine

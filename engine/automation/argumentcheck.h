@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace word {
+class Error;
+}
+
+namespace engine {
+
+// Throws word::Error naming `what` unless minimum <= value <= maximum.
+void requireWithin(double value, double minimum, double maximum, const QString &what);
+// Throws word::Error naming `what` unless value is True (-1), 1 or False (0); returns the flag.
+bool requireFlag(double value, const QString &what);
+// Throws word::Error naming `what` unless `color` is automatic or a red-green-blue value.
+void requireColor(double color, const QString &what);
+// The failure of a member that needs the page layout, which arrives later.
+word::Error needsLayout(const QString &what);
+
+} // namespace engine

@@ -1,0 +1,38 @@
+#include "builtindocuments.h"
+
+#include "applicationstate.h"
+#include "builtindocument.h"
+#include "documentfile.h"
+#include "documentstate.h"
+#include "rtf/rtfreader.h"
+#include "word/error.h"
+
+namespace engine {
+
+BuiltInDocuments::BuiltInDocuments(std::shared_ptr<ApplicationState> application)
+    : m_application(std::move(application))
+{
+}
+
+std::shared_ptr<word::Document> BuiltInDocuments::add()
+{
+    auto state = std::make_shared<DocumentState>(m_application, DocumentModel(), QString());
+    m_application->documents.push_back(state);
+    return std::make_shared<BuiltInDocument>(state);
+}
+
+std::shared_ptr<word::Document> BuiltInDocuments::open(const QString &path)
+{
+    const QByteArray bytes = DocumentFile::read(path);
+    DocumentModel model;
+    try {
+        model = RtfReader::read(bytes);
+    } catch (const word::Error &error) {
+        throw DocumentFile::openError(path, error.description());
+    }
+    auto state = std::make_shared<DocumentState>(m_application, std::move(model), path);
+    m_application->documents.push_back(state);
+    return std::make_shared<BuiltInDocument>(state);
+}
+
+} // namespace engine

@@ -1,0 +1,19 @@
+// libFuzzer entry point for the RTF reader: any input is read or refused with
+// a word::Error, and whatever is accepted writes and reads back unchanged.
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
+#include "word/error.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    try {
+        const QByteArray written = engine::RtfWriter::write(engine::RtfReader::read(bytes));
+        if (engine::RtfWriter::write(engine::RtfReader::read(written)) != written)
+            std::abort();
+    } catch (const word::Error &) {
+    }
+    return 0;
+}

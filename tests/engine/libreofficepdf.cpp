@@ -1,0 +1,134 @@
+#include "libreofficepdf.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUuid>
+
+namespace {
+
+QString soffice()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+}
+
+QString run(const QString &program, const QStringList &arguments, QString *failure)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        process.kill();
+        *failure = program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+        return QString();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString decodeEntities(QString text)
+{
+    return text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+} // namespace
+
+bool LibreOfficePdf::available()
+{
+    return !soffice().isEmpty();
+}
+
+QString LibreOfficePdf::fontConfigFile(const QString &folder)
+{
+    // LibreOffice finds Wine's Tahoma and Wingdings only when fontconfig is told of their folder.
+    const QString path = folder + QStringLiteral("/fonts.conf");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+                   "  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
+                   "  <dir>/usr/share/wine/fonts</dir>\n"
+                   "  <cachedir>" + folder.toUtf8() + "/fontcache</cachedir>\n</fontconfig>\n");
+    }
+    return path;
+}
+
+QString LibreOfficePdf::convert(const QString &folder, const QString &rtfPath) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfigFile(folder));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(soffice(), {QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                              QStringLiteral("--outdir"), folder, rtfPath});
+    if (!process.waitForFinished(240000) || process.exitCode() != 0) {
+        process.kill();
+        return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(process.readAll());
+    }
+    return QString();
+}
+
+LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
+{
+    if (!available()) {
+        m_failure = QStringLiteral("soffice is not installed");
+        return;
+    }
+    const QFileInfo program(QFileInfo(soffice()).canonicalFilePath());
+    const QByteArray key = QCryptographicHash::hash(
+        rtf + program.lastModified().toString(Qt::ISODate).toUtf8(), QCryptographicHash::Sha256);
+    const QString cached = QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QString::fromLatin1(key.toHex()) +
+                           QStringLiteral(".pdf");
+    m_pdf = cached;
+    if (QFile::exists(cached))
+        return;
+    const QString folder = QDir::tempPath() + QStringLiteral("/parvolin-layout-") +
+                           QUuid::createUuid().toString(QUuid::Id128);
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/document.rtf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size()) {
+        m_failure = QStringLiteral("cannot write ") + file.fileName();
+        return;
+    }
+    file.close();
+    m_failure = convert(folder, file.fileName());
+    // A rename puts the finished file in place at once, so parallel tests never read half of it.
+    if (m_failure.isEmpty() && !QFile::rename(folder + QStringLiteral("/document.pdf"), cached) && !QFile::exists(cached))
+        m_failure = QStringLiteral("LibreOffice wrote no PDF");
+    QDir(folder).removeRecursively();
+}
+
+int LibreOfficePdf::pageCount() const
+{
+    QString failure;
+    const QString info = run(QStringLiteral("pdfinfo"), {m_pdf}, &failure);
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+std::vector<PdfWord> LibreOfficePdf::words() const
+{
+    QString failure;
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), m_pdf, QStringLiteral("-")}, &failure);
+    static const QRegularExpression item(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    int page = -1;
+    for (auto it = item.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
+                         match.captured(4).toDouble(), decodeEntities(match.captured(5))});
+    }
+    return words;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// One word of a PDF page as pdftotext -bbox gives it, in points from the page's top-left corner.
+struct PdfWord {
+    int page = 0;
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    QString text;
+
+    // Poppler sets a word's box from 0.95 of its size above the baseline to 0.35 below.
+    double baseline() const { return top + (bottom - top) * 0.95 / 1.3; }
+};
+
+// A Rich Text Format file as LibreOffice prints it to PDF, read back with poppler's tools.
+class LibreOfficePdf {
+public:
+    // Converts `rtf`; failure() says what went wrong when it did. Conversions
+    // are kept by content, so each distinct file is printed once per machine.
+    explicit LibreOfficePdf(const QByteArray &rtf);
+
+    // Whether soffice can be found at all.
+    static bool available();
+
+    const QString &failure() const { return m_failure; }
+    const QString &pdfPath() const { return m_pdf; }
+    // The page count pdfinfo reports, or -1.
+    int pageCount() const;
+    // Every word of every page, in reading order.
+    std::vector<PdfWord> words() const;
+
+private:
+    QString convert(const QString &folder, const QString &rtfPath) const;
+    static QString fontConfigFile(const QString &folder);
+
+    QString m_pdf;
+    QString m_failure;
+};
