@@ -12,10 +12,11 @@ namespace Resume {
 class DocumentNameDigits {
 public:
     DocumentNameDigits();
+    virtual ~DocumentNameDigits() = default;
 
-    void reseedFromClock();
+    virtual void reseedFromClock();
     // A digit from 1 to 9, each equally likely.
-    int draw();
+    virtual int draw();
 
 private:
     std::mt19937 m_generator;

@@ -31,4 +31,14 @@ struct GeneratedDocument {
 // and the next step runs. The instance is left running with the document open.
 GeneratedDocument GenerateResume(const FieldText &fieldText);
 
+class DocumentNameDigits;
+class PreviewHandOver;
+
+// The whole procedure: builds the resume as above, then saves it under a fresh
+// name in the temporary folder, quits the instance and hands the document to
+// the preview, which is shown in place of the data-entry window.
+void GenerateResume(const FieldText &fieldText, PreviewHandOver &handOver);
+// The same with the name's digits drawn from `digits`.
+void GenerateResume(const FieldText &fieldText, PreviewHandOver &handOver, DocumentNameDigits &digits);
+
 } // namespace Resume

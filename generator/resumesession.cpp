@@ -134,6 +134,16 @@ void ResumeSession::takeListLevelFont(int step)
     run(step, [&] { m_levelFont = listLevel().font(); });
 }
 
+void ResumeSession::releaseDocument(int step)
+{
+    run(step, [&] { m_document.reset(); });
+}
+
+void ResumeSession::releaseApplication(int step)
+{
+    run(step, [&] { m_application.reset(); });
+}
+
 GeneratedDocument ResumeSession::result() const
 {
     return {m_application, m_document, false};

@@ -52,6 +52,10 @@ public:
     void takeListLevel(int step, int level);
     void takeListLevelFont(int step);
 
+    // Lets go of the document and of the instance, in that order.
+    void releaseDocument(int step);
+    void releaseApplication(int step);
+
     GeneratedDocument result() const;
 
 private:
