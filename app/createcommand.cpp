@@ -1,0 +1,44 @@
+#include "createcommand.h"
+
+#include "entry/fieldbox.h"
+#include "entry/form1.h"
+#include "generator/resume.h"
+#include "preview/form2.h"
+#include "preview/form2handover.h"
+#include "shell/failure.h"
+#include "shell/windowpointer.h"
+
+namespace {
+
+// The preview window, created (hidden, loaded) on first use and joined to the
+// data-entry window then.
+preview::Form2 &previewWindow(entry::Form1 &form1)
+{
+    static bool joined = false;
+    preview::Form2 &form2 = preview::Form2::instance();
+    if (!joined) {
+        QObject::connect(&form2, &preview::Form2::dataEntryWanted, &form1, [&form1] { form1.show(); });
+        joined = true;
+    }
+    return form2;
+}
+
+QString fieldText(const entry::Form1 &form1, const QString &name)
+{
+    const entry::FieldBox *box = form1.field(name);
+    if (!box)
+        throw shell::Failure(QStringLiteral("The window has no field named \"%1\".").arg(name));
+    return box->text();
+}
+
+} // namespace
+
+void connectCreateCommand(entry::Form1 &form1)
+{
+    form1.setResumeGenerator([&form1] {
+        preview::Form2HandOver handOver(
+            previewWindow(form1), [&form1] { form1.pointer().setBusy(); },
+            [&form1] { form1.pointer().setArrow(); }, [&form1] { form1.hide(); });
+        Resume::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
+    });
+}
