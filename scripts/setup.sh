@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
-  xvfb xauth x11-utils imagemagick xdotool
+  xvfb xauth x11-utils imagemagick xdotool python3
 )
 missing=()
 for package in "${packages[@]}"; do
