@@ -53,7 +53,8 @@ QString LibreOfficePdf::fontConfigFile(const QString &folder)
         file.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
                    "  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
                    "  <dir>/usr/share/wine/fonts</dir>\n"
-                   "  <cachedir>" + folder.toUtf8() + "/fontcache</cachedir>\n</fontconfig>\n");
+                   "  <cachedir>"
+                   + folder.toUtf8() + "/fontcache</cachedir>\n</fontconfig>\n");
     }
     return path;
 }
@@ -65,9 +66,10 @@ QString LibreOfficePdf::convert(const QString &folder, const QString &rtfPath) c
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfigFile(folder));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(soffice(), {QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
-                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                              QStringLiteral("--outdir"), folder, rtfPath});
+    process.start(soffice(),
+                  {QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--outdir"), folder, rtfPath});
     if (!process.waitForFinished(240000) || process.exitCode() != 0) {
         process.kill();
         return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(process.readAll());
@@ -82,15 +84,15 @@ LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
         return;
     }
     const QFileInfo program(QFileInfo(soffice()).canonicalFilePath());
-    const QByteArray key = QCryptographicHash::hash(
-        rtf + program.lastModified().toString(Qt::ISODate).toUtf8(), QCryptographicHash::Sha256);
-    const QString cached = QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QString::fromLatin1(key.toHex()) +
-                           QStringLiteral(".pdf");
+    const QByteArray key = QCryptographicHash::hash(rtf + program.lastModified().toString(Qt::ISODate).toUtf8(),
+                                                    QCryptographicHash::Sha256);
+    const QString cached = QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QString::fromLatin1(key.toHex())
+        + QStringLiteral(".pdf");
     m_pdf = cached;
     if (QFile::exists(cached))
         return;
-    const QString folder = QDir::tempPath() + QStringLiteral("/parvolin-layout-") +
-                           QUuid::createUuid().toString(QUuid::Id128);
+    const QString folder =
+        QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QUuid::createUuid().toString(QUuid::Id128);
     QDir().mkpath(folder);
     QFile file(folder + QStringLiteral("/document.rtf"));
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size()) {
@@ -100,7 +102,8 @@ LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
     file.close();
     m_failure = convert(folder, file.fileName());
     // A rename puts the finished file in place at once, so parallel tests never read half of it.
-    if (m_failure.isEmpty() && !QFile::rename(folder + QStringLiteral("/document.pdf"), cached) && !QFile::exists(cached))
+    if (m_failure.isEmpty() && !QFile::rename(folder + QStringLiteral("/document.pdf"), cached)
+        && !QFile::exists(cached))
         m_failure = QStringLiteral("LibreOffice wrote no PDF");
     QDir(folder).removeRecursively();
 }
@@ -116,9 +119,10 @@ int LibreOfficePdf::pageCount() const
 std::vector<PdfWord> LibreOfficePdf::words() const
 {
     QString failure;
-    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), m_pdf, QStringLiteral("-")}, &failure);
-    static const QRegularExpression item(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const QString html =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), m_pdf, QStringLiteral("-")}, &failure);
+    static const QRegularExpression item(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<PdfWord> words;
     int page = -1;
     for (auto it = item.globalMatch(html); it.hasNext();) {

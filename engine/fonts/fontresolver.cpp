@@ -1,0 +1,112 @@
+#include "fontresolver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
+
+#include <algorithm>
+
+namespace engine {
+namespace {
+
+const char *const wineFontFolder = "/usr/share/wine/fonts";
+// Without Wine's Tahoma, fontconfig (and so LibreOffice) draws Tahoma with
+// DejaVu Sans; choosing the same keeps our pages like theirs.
+const char *const tahomaSubstitute = "DejaVu Sans";
+const char *const defaultFamily = "Carlito";
+
+} // namespace
+
+FontResolver &FontResolver::instance()
+{
+    static FontResolver resolver{QString::fromLatin1(wineFontFolder)};
+    return resolver;
+}
+
+FontResolver::FontResolver(const QString &wineFontFolder)
+{
+    registerWineFonts(wineFontFolder);
+}
+
+QString FontResolver::registeredFamily(const QString &path)
+{
+    if (!QFile::exists(path))
+        return QString();
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+}
+
+bool FontResolver::registerWineFonts(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString tahoma = registeredFamily(dir.filePath(QStringLiteral("tahoma.ttf")));
+    registeredFamily(dir.filePath(QStringLiteral("tahomabd.ttf")));
+    const QString wingdings = registeredFamily(dir.filePath(QStringLiteral("wingding.ttf")));
+    if (!tahoma.isEmpty())
+        m_tahoma = tahoma;
+    if (!wingdings.isEmpty()) {
+        const QRawFont raw = QRawFont::fromFont(QFont(wingdings));
+        if (raw.supportsCharacter(QChar(0xF0A7)))
+            m_wingdings = wingdings;
+    }
+    m_designMetrics.clear();
+    m_families.clear();
+    return !tahoma.isEmpty() || !wingdings.isEmpty();
+}
+
+QString FontResolver::installed(const QString &family) const
+{
+    return QFontDatabase::hasFamily(family) ? family : QString();
+}
+
+QString FontResolver::familyFor(const QString &wordName) const
+{
+    auto found = m_families.constFind(wordName);
+    if (found == m_families.constEnd())
+        found = m_families.insert(wordName, chooseFamily(wordName));
+    return *found;
+}
+
+QString FontResolver::chooseFamily(const QString &wordName) const
+{
+    QString family;
+    if (wordName.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
+        family = installed(QStringLiteral("Liberation Serif"));
+    else if (wordName.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        family = installed(QStringLiteral("Liberation Sans"));
+    else if (wordName.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
+        family = m_tahoma.isEmpty() ? installed(QString::fromLatin1(tahomaSubstitute)) : m_tahoma;
+    else if (wordName.compare(QLatin1String("Wingdings"), Qt::CaseInsensitive) == 0)
+        family = m_wingdings;
+    if (family.isEmpty())
+        family = installed(QString::fromLatin1(defaultFamily));
+    // The last resort is chosen, not left to the font matcher.
+    return family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : family;
+}
+
+QFont FontResolver::layoutFont(const QString &wordName, int sizeHalfPoints, bool bold) const
+{
+    QFont font(familyFor(wordName));
+    font.setPixelSize(std::max(1, sizeHalfPoints * 10));
+    font.setBold(bold);
+    // Word sets no kerning by default, and hinting would bend advances to the
+    // twip grid the layout uses as pixels.
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+VerticalMetrics FontResolver::verticalMetrics(const QString &wordName, int sizeHalfPoints, bool bold)
+{
+    const QString key = bold ? wordName + QStringLiteral("|b") : wordName;
+    auto found = m_designMetrics.find(key);
+    if (found == m_designMetrics.end())
+        found = m_designMetrics.insert(key, DesignMetrics::of(QRawFont::fromFont(layoutFont(wordName, 24, bold))));
+    return found->at(std::max(1, sizeHalfPoints * 10));
+}
+
+} // namespace engine

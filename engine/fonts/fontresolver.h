@@ -1,0 +1,49 @@
+#pragma once
+
+#include "designmetrics.h"
+#include "verticalmetrics.h"
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+namespace engine {
+
+// Chooses the installed face that draws each Word font, always the same one:
+// Carlito for Calibri, Liberation Serif for Times New Roman, Liberation Sans for
+// Arial, Wine's Tahoma and Wingdings when present. Fonts are made for layout in
+// twips: their pixel size is their size in twips.
+class FontResolver {
+public:
+    // The resolver of this process; the first call registers Wine's fonts.
+    static FontResolver &instance();
+    // A resolver that takes Tahoma and Wingdings from Wine's font folder `wineFontFolder`.
+    explicit FontResolver(const QString &wineFontFolder);
+
+    // The family that draws the Word font `wordName`.
+    QString familyFor(const QString &wordName) const;
+    // A font whose pixel size is `sizeHalfPoints` in twips (ten per half point).
+    QFont layoutFont(const QString &wordName, int sizeHalfPoints, bool bold) const;
+    // The face's vertical metrics at `sizeHalfPoints`, in twips.
+    VerticalMetrics verticalMetrics(const QString &wordName, int sizeHalfPoints, bool bold);
+    // Whether a Wingdings face with the bullet U+F0A7 is available.
+    bool hasWingdings() const { return !m_wingdings.isEmpty(); }
+    // The Wingdings family, empty when none is available.
+    const QString &wingdingsFamily() const { return m_wingdings; }
+
+    // Registers the faces of Wine's font folder at `folder`; returns false when none loaded.
+    bool registerWineFonts(const QString &folder);
+
+private:
+    QString installed(const QString &family) const;
+    QString registeredFamily(const QString &path);
+    QString chooseFamily(const QString &wordName) const;
+
+    QString m_tahoma;
+    QString m_wingdings;
+    QHash<QString, DesignMetrics> m_designMetrics;
+    // Asking the font database is slow; each name is resolved once.
+    mutable QHash<QString, QString> m_families;
+};
+
+} // namespace engine

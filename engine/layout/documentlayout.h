@@ -1,0 +1,54 @@
+#pragma once
+
+#include "pagecontent.h"
+#include "pagegeometry.h"
+#include "paragraphbox.h"
+#include "visualline.h"
+
+#include <vector>
+
+namespace engine {
+
+struct DocumentModel;
+
+// A whole document laid out on pages: every paragraph's lines, where each line
+// lies, and the rules of each page. Built in one go; it does not follow later edits.
+class DocumentLayout {
+public:
+    // Lays out `model` on pages of `page`.
+    static DocumentLayout build(const DocumentModel &model, const PageGeometry &page = PageGeometry());
+
+    // A layout of finished parts: its paragraphs, their lines in story order and the pages.
+    DocumentLayout(PageGeometry page, std::vector<ParagraphBox> paragraphs, std::vector<VisualLine> lines,
+                   std::vector<PageContent> pages);
+
+    // The number of pages, at least 1.
+    int pageCount() const { return static_cast<int>(m_pages.size()); }
+    // The content of page `index`, from 0.
+    const PageContent &page(int index) const { return m_pages.at(static_cast<size_t>(index)); }
+    // The page's size and margins, in twips.
+    const PageGeometry &geometry() const { return m_geometry; }
+    // Every line of the document in story order.
+    const std::vector<VisualLine> &lines() const { return m_lines; }
+    // Every paragraph laid out in its column, in story order.
+    const std::vector<ParagraphBox> &paragraphs() const { return m_paragraphs; }
+    // The paragraph line a visual line shows.
+    const ParagraphLine &paragraphLine(const VisualLine &line) const;
+    // The index of the visual line holding story position `position`; a row's
+    // end mark belongs to the last line of the row's last cell.
+    int lineHolding(int position) const;
+    // The baseline of visual line `index`, in twips from the page's top.
+    int baselineTwips(int index) const;
+    // The page (from 0) showing story position `position`.
+    int pageHolding(int position) const;
+    // The first story position shown on page `index`.
+    int firstPositionOnPage(int index) const;
+
+private:
+    PageGeometry m_geometry;
+    std::vector<ParagraphBox> m_paragraphs;
+    std::vector<VisualLine> m_lines;
+    std::vector<PageContent> m_pages;
+};
+
+} // namespace engine

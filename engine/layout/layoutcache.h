@@ -1,0 +1,25 @@
+#pragma once
+
+#include "documentlayout.h"
+
+#include <memory>
+
+namespace engine {
+
+// Keeps a document's layout while its content stays as it was, so that the
+// page count and every page's picture come from one layout.
+class LayoutCache {
+public:
+    // The layout of `model` at content revision `revision`, laid out anew
+    // only when the revision differs from the last one asked for. Throws
+    // word::Error when no QGuiApplication runs.
+    const DocumentLayout &layout(const DocumentModel &model, long revision);
+    // Forgets the layout; the next request lays the document out afresh.
+    void clear();
+
+private:
+    std::unique_ptr<DocumentLayout> m_layout;
+    long m_revision = 0;
+};
+
+} // namespace engine

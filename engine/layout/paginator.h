@@ -1,0 +1,68 @@
+#pragma once
+
+#include "documentlayout.h"
+#include "rowbox.h"
+
+#include <vector>
+
+namespace engine {
+
+// Places laid-out paragraphs and table rows on pages from top to bottom. A row
+// that does not fit is split between lines onto the next pages. Paragraphs
+// outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
+class Paginator {
+public:
+    // Starts on the first of pages shaped like `page`.
+    explicit Paginator(const PageGeometry &page);
+
+    // Places a paragraph outside any table, in the text column.
+    void placeParagraph(ParagraphBox paragraph);
+    // Places a table row.
+    void placeRow(RowBox row);
+    // The finished layout.
+    DocumentLayout finish();
+
+private:
+    // One line of a cell waiting for its place: `topTwips` is from the top of
+    // the cell's content, as if the cell were top-aligned.
+    struct WaitingLine {
+        int visualLine = 0;
+        int topTwips = 0;
+        int heightTwips = 0;
+        int paragraph = 0;
+        int lineInParagraph = 0;
+        int linesInParagraph = 0;
+    };
+    struct CellQueue {
+        std::vector<WaitingLine> waiting;
+        int contentHeightTwips = 0;
+        size_t next = 0;
+        // The content top of the first slot not yet placed.
+        int baseTwips = 0;
+        int remainingTwips() const { return contentHeightTwips - baseTwips; }
+    };
+
+    void newPage();
+    static int keptBeforeBreak(int placed, int fitting, int count);
+    int addParagraph(ParagraphBox paragraph, const VisualLine &shape, std::vector<WaitingLine> *waiting);
+    void placeLine(int visualLine, int topTwips);
+    static int borderTwips(const CellFormat &format, int side);
+    int topInsetTwips(const RowBox &row) const;
+    std::vector<CellQueue> registerRow(RowBox &row);
+    bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
+    size_t fittingLines(const CellQueue &cell, int availableTwips) const;
+    void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                      bool firstPart);
+    void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);
+
+    PageGeometry m_geometry;
+    std::vector<ParagraphBox> m_paragraphs;
+    std::vector<VisualLine> m_lines;
+    std::vector<PageContent> m_pages;
+    int m_yTwips = 0;
+    bool m_pageHasContent = false;
+    // The thickest bottom line of the row just placed, which the next row makes room for.
+    int m_borderAboveTwips = 0;
+};
+
+} // namespace engine

@@ -1,0 +1,205 @@
+#include "paragraphlayouter.h"
+
+#include "fonts/fontresolver.h"
+#include "model/documentmodel.h"
+
+#include <QTextOption>
+
+#include <algorithm>
+
+namespace engine {
+namespace {
+
+constexpr int spaceAfterTwips = 160;
+// A document's default tab stops, every half inch.
+constexpr int defaultTabTwips = 720;
+// RTF's \sl259\slmult1 asks for 259/240 of a single line. LibreOffice keeps
+// proportional spacing in whole percents and truncates this to 107 %; we space
+// lines as it does, so that the saved file shows in it as in our preview.
+constexpr int lineSpacingPercent = 259 * 100 / 240;
+
+QString listText(const ListLevelFormat &level, int ordinal)
+{
+    if (level.numberStyle == word::wdListNumberStyleBullet)
+        return level.numberFormat;
+    QString text = level.numberFormat;
+    return text.replace(QStringLiteral("%1"), QString::number(ordinal));
+}
+
+} // namespace
+
+ParagraphLayouter::ParagraphLayouter(const DocumentModel &model, FontResolver &fonts)
+    : m_model(model)
+    , m_fonts(fonts)
+{
+}
+
+int ParagraphLayouter::spacedLineHeightTwips(int aboveBaselineTwips, int belowBaselineTwips)
+{
+    return (aboveBaselineTwips + belowBaselineTwips) * lineSpacingPercent / 100;
+}
+
+ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
+{
+    const Story &story = m_model.story;
+    Text text;
+    text.indexOfPosition.reserve(static_cast<size_t>(mark - from + 1));
+    int runStart = 0;
+    int runFormat = -1;
+    auto closeRun = [&] {
+        if (runFormat < 0 || text.characters.size() == runStart)
+            return;
+        const CharacterFormat &format = story.characterFormat(runFormat);
+        QTextCharFormat charFormat;
+        charFormat.setFont(m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold),
+                           QTextCharFormat::FontPropertiesAll);
+        text.formats.append({runStart, static_cast<int>(text.characters.size()) - runStart, charFormat});
+        text.formatIndices.push_back(runFormat);
+    };
+    for (int i = from; i < mark; ++i) {
+        const StoryPosition &position = story.at(i);
+        if (position.characterFormat != runFormat) {
+            closeRun();
+            runStart = static_cast<int>(text.characters.size());
+            runFormat = position.characterFormat;
+        }
+        text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
+        text.characters += QString::fromUcs4(&position.character, 1);
+    }
+    closeRun();
+    text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
+    return text;
+}
+
+std::optional<ListMark> ParagraphLayouter::listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const
+{
+    if (format.list < 0 || format.list >= static_cast<int>(m_model.lists.size()))
+        return std::nullopt;
+    const ListLevelFormat &level = m_model.lists.at(static_cast<size_t>(format.list)).levels[0];
+    // The mark takes the paragraph mark's character format where its level sets none.
+    const CharacterFormat &markFormat = m_model.story.characterFormat(m_model.story.at(mark).characterFormat);
+    ListMark listMark;
+    listMark.text = listText(level, listOrdinal);
+    listMark.fontName = level.fontName.isEmpty() ? markFormat.fontName : level.fontName;
+    listMark.sizeHalfPoints = markFormat.sizeHalfPoints;
+    const auto size = level.fontProperties.find(word::FontProperty::Size);
+    if (size != level.fontProperties.end() && size->second > 0 && size->second < 1638)
+        listMark.sizeHalfPoints = static_cast<int>(size->second * 2);
+    listMark.bold = markFormat.bold;
+    const auto bold = level.fontProperties.find(word::FontProperty::Bold);
+    if (bold != level.fontProperties.end() && bold->second != word::wdUndefined)
+        listMark.bold = bold->second != 0;
+    listMark.xTwips = static_cast<int>(std::lround(level.numberPositionPoints * 20));
+    return listMark;
+}
+
+void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
+                                    const ListMark *listMark) const
+{
+    const Story &story = m_model.story;
+    int above = 0;
+    int below = 0;
+    auto include = [&](const CharacterFormat &format) {
+        const VerticalMetrics metrics = m_fonts.verticalMetrics(format.fontName, format.sizeHalfPoints, format.bold);
+        above = std::max(above, metrics.aboveBaselineTwips);
+        below = std::max(below, metrics.belowBaselineTwips);
+    };
+    const int start = textLine.textStart();
+    const int end = start + textLine.textLength();
+    for (int run = 0; run < text.formats.size(); ++run) {
+        const QTextLayout::FormatRange &range = text.formats.at(run);
+        if (range.start < end && range.start + range.length > start)
+            include(story.characterFormat(text.formatIndices[static_cast<size_t>(run)]));
+    }
+    // An empty line is as high as the paragraph mark's font.
+    if (above == 0 && below == 0)
+        include(story.characterFormat(story.at(mark).characterFormat));
+    if (listMark) {
+        CharacterFormat markFormat;
+        markFormat.fontName = listMark->fontName;
+        markFormat.sizeHalfPoints = listMark->sizeHalfPoints;
+        markFormat.bold = listMark->bold;
+        include(markFormat);
+    }
+    line.heightTwips = spacedLineHeightTwips(above, below);
+    line.baselineTwips = above;
+}
+
+void ParagraphLayouter::placeCarets(ParagraphLine &line, const QTextLine &textLine, const Text &text, int from,
+                                    bool last) const
+{
+    const int start = textLine.textStart();
+    const int end = start + textLine.textLength() + (last ? 1 : 0);
+    const auto first = std::lower_bound(text.indexOfPosition.begin(), text.indexOfPosition.end(), start);
+    line.from = from + static_cast<int>(first - text.indexOfPosition.begin());
+    for (auto index = first; index != text.indexOfPosition.end() && *index < end; ++index)
+        line.caretXTwips.push_back(line.textLeftTwips + textLine.cursorToX(*index));
+    line.to = line.from + static_cast<int>(line.caretXTwips.size()) - (last ? 1 : 0);
+}
+
+std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int mark, long alignment) const
+{
+    auto layout = std::make_shared<QTextLayout>(text.characters);
+    layout->setFormats(text.formats);
+    QTextOption option;
+    // Qt stretches justified lines itself, all but a paragraph's last; the
+    // other alignments are done by placing each line.
+    option.setAlignment(alignment == word::wdAlignParagraphJustify ? Qt::AlignJustify : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setUseDesignMetrics(true);
+    option.setTabStopDistance(defaultTabTwips);
+    layout->setTextOption(option);
+    const CharacterFormat &markFormat = m_model.story.characterFormat(m_model.story.at(mark).characterFormat);
+    layout->setFont(m_fonts.layoutFont(markFormat.fontName, markFormat.sizeHalfPoints, markFormat.bold));
+    return layout;
+}
+
+void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long alignment, int indentTwips,
+                                   int widthTwips) const
+{
+    const int lineWidthTwips = std::max(1, widthTwips - indentTwips);
+    box.text->beginLayout();
+    int top = 0;
+    for (QTextLine textLine = box.text->createLine(); textLine.isValid(); textLine = box.text->createLine()) {
+        textLine.setLineWidth(lineWidthTwips);
+        ParagraphLine line;
+        line.textLine = textLine.lineNumber();
+        line.topTwips = top;
+        measureLine(line, textLine, text, box.mark, box.listMark && line.textLine == 0 ? &*box.listMark : nullptr);
+        // Word centres and right-aligns a line without its trailing spaces.
+        const double slack = lineWidthTwips - textLine.naturalTextWidth();
+        line.textLeftTwips = indentTwips;
+        if (alignment == word::wdAlignParagraphCenter)
+            line.textLeftTwips += slack / 2;
+        else if (alignment == word::wdAlignParagraphRight)
+            line.textLeftTwips += slack;
+        top += line.heightTwips;
+        box.lines.push_back(std::move(line));
+    }
+    box.text->endLayout();
+}
+
+ParagraphBox ParagraphLayouter::layout(int from, int mark, int widthTwips, int listOrdinal) const
+{
+    const ParagraphFormat &format = m_model.story.paragraphFormat(m_model.story.at(mark).paragraphFormat);
+    ParagraphBox box;
+    box.from = from;
+    box.mark = mark;
+    box.spaceAfterTwips = spaceAfterTwips;
+    box.listMark = listMarkFor(format, mark, listOrdinal);
+    // A list paragraph's lines all start at the level's text position: the
+    // first after its number and tab, the others hanging below it.
+    const int indentTwips = box.listMark ? static_cast<int>(std::lround(
+                                m_model.lists.at(static_cast<size_t>(format.list)).levels[0].textPositionPoints * 20))
+                                         : 0;
+    const Text text = collectText(from, mark);
+    box.text = textLayout(text, mark, format.alignment);
+    breakLines(box, text, format.alignment, indentTwips, widthTwips);
+    for (size_t i = 0; i < box.lines.size(); ++i) {
+        ParagraphLine &line = box.lines[i];
+        placeCarets(line, box.text->lineAt(line.textLine), text, from, i + 1 == box.lines.size());
+    }
+    return box;
+}
+
+} // namespace engine

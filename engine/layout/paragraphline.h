@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+namespace engine {
+
+// One visual line of a laid-out paragraph. Lengths in twips; vertical ones from
+// the paragraph's top, horizontal ones from the left edge of its column.
+struct ParagraphLine {
+    // The story positions on the line: [from, to). The last line of a
+    // paragraph also holds the paragraph's mark at `to`.
+    int from = 0;
+    int to = 0;
+    int topTwips = 0;
+    int heightTwips = 0;
+    // From the line's top down to its baseline.
+    int baselineTwips = 0;
+    // Where the line's text begins, indent and alignment included.
+    double textLeftTwips = 0;
+    // The index of the line in the paragraph's QTextLayout.
+    int textLine = 0;
+    // The caret's x before each position from `from` on: one entry per
+    // position of the line, and one more for the mark on the last line.
+    std::vector<double> caretXTwips;
+
+    // The line's bottom, from the paragraph's top.
+    int bottomTwips() const { return topTwips + heightTwips; }
+};
+
+} // namespace engine

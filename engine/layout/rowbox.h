@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cellbox.h"
+
+#include <vector>
+
+namespace engine {
+
+// A table row laid out across the page, before it is placed on one.
+struct RowBox {
+    // The row's end mark in the story.
+    int rowEnd = 0;
+    // "At least" height; 0 for none.
+    int minimumHeightTwips = 0;
+    std::vector<CellBox> cells;
+};
+
+} // namespace engine

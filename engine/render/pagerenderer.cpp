@@ -1,0 +1,84 @@
+#include "pagerenderer.h"
+
+#include "fonts/fontresolver.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace engine {
+namespace {
+
+constexpr double twipsPerInch = 1440;
+// Wingdings' small square bullet; without the font a drawn square stands in.
+constexpr char16_t squareBullet = 0xF0A7;
+
+} // namespace
+
+PageRenderer::PageRenderer(const DocumentLayout &layout, FontResolver &fonts)
+    : m_layout(layout)
+    , m_fonts(fonts)
+{
+}
+
+QSize PageRenderer::pictureSize(const PageGeometry &page, double pixelsPerInch)
+{
+    return QSize(static_cast<int>(std::lround(page.widthTwips * pixelsPerInch / twipsPerInch)),
+                 static_cast<int>(std::lround(page.heightTwips * pixelsPerInch / twipsPerInch)));
+}
+
+QImage PageRenderer::render(int index, double pixelsPerInch) const
+{
+    const QSize size = pictureSize(m_layout.geometry(), pixelsPerInch);
+    if (index < 0 || index >= m_layout.pageCount() || size.isEmpty() || !std::isfinite(pixelsPerInch))
+        return QImage();
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(pixelsPerInch / twipsPerInch, pixelsPerInch / twipsPerInch);
+    painter.setPen(Qt::black);
+    const PageContent &page = m_layout.page(index);
+    for (const RuleLine &rule : page.rules)
+        painter.fillRect(QRectF(rule.leftTwips, rule.topTwips, rule.widthTwips, rule.heightTwips), Qt::black);
+    for (int line : page.lines)
+        drawLine(painter, line);
+    return picture;
+}
+
+void PageRenderer::drawLine(QPainter &painter, int index) const
+{
+    const VisualLine &line = m_layout.lines()[static_cast<size_t>(index)];
+    const ParagraphBox &paragraph = m_layout.paragraphs()[static_cast<size_t>(line.paragraph)];
+    const ParagraphLine &paragraphLine = m_layout.paragraphLine(line);
+    const double baseline = line.topTwips + paragraphLine.baselineTwips;
+    if (line.line == 0 && paragraph.listMark)
+        drawListMark(painter, *paragraph.listMark, line.columnLeftTwips, baseline);
+    const QTextLine textLine = paragraph.text->lineAt(paragraphLine.textLine);
+    if (textLine.textLength() == 0)
+        return;
+    // Qt puts the baseline at the line's own ascent; ours comes from the layout.
+    const QPointF origin(line.columnLeftTwips + paragraphLine.textLeftTwips - textLine.x(),
+                         baseline - textLine.ascent() - textLine.y());
+    textLine.draw(&painter, origin);
+}
+
+void PageRenderer::drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const
+{
+    const double x = leftTwips + mark.xTwips;
+    const bool symbolBullet = mark.text == QString(QChar(squareBullet));
+    if (symbolBullet && !m_fonts.hasWingdings()) {
+        // A filled square about as big as Wingdings draws it, resting on the x-height's middle.
+        const double side = mark.sizeHalfPoints * 10 * 0.32;
+        const double middle = baselineTwips - mark.sizeHalfPoints * 10 * 0.33;
+        painter.fillRect(QRectF(x, middle - side / 2, side, side), Qt::black);
+        return;
+    }
+    painter.setFont(
+        m_fonts.layoutFont(symbolBullet ? QStringLiteral("Wingdings") : mark.fontName, mark.sizeHalfPoints, mark.bold));
+    painter.drawText(QPointF(x, baselineTwips), mark.text);
+}
+
+} // namespace engine

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "layout/documentlayout.h"
+
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+
+namespace engine {
+
+class FontResolver;
+
+// Draws the pages of a laid-out document: white paper, the text, list marks
+// and rules where the layout puts them.
+class PageRenderer {
+public:
+    // Draws `layout` with the faces `fonts` chooses.
+    PageRenderer(const DocumentLayout &layout, FontResolver &fonts);
+
+    // The picture of page `index` (from 0) at `pixelsPerInch`; a null image
+    // when there is no such page or the resolution gives no pixels.
+    QImage render(int index, double pixelsPerInch) const;
+    // The size in pixels of a page picture at `pixelsPerInch`.
+    static QSize pictureSize(const PageGeometry &page, double pixelsPerInch);
+
+private:
+    void drawLine(QPainter &painter, int index) const;
+    void drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const;
+
+    const DocumentLayout &m_layout;
+    FontResolver &m_fonts;
+};
+
+} // namespace engine

@@ -1,0 +1,81 @@
+// The document's page members answer from a layout of its current content:
+// the page count, each page's picture and going to a page, also after an edit.
+#include "objectivefiller.h"
+#include "sampledocument.h"
+#include "storyinspection.h"
+
+#include "automation/builtinrange.h"
+#include "word/constants.h"
+#include "word/engine.h"
+#include "word/error.h"
+#include "word/range.h"
+#include "word/selection.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+class DocumentCountsAndDrawsItsPages : public ::testing::Test {
+protected:
+    void SetUp() override { application = word::builtInEngine()->create(); }
+    void TearDown() override { application->quit(); }
+
+    int pages(word::Document &document)
+    {
+        return document.builtInDocumentProperties(word::wdPropertyPages).toInt();
+    }
+
+    std::shared_ptr<word::Application> application;
+};
+
+} // namespace
+
+TEST_F(DocumentCountsAndDrawsItsPages, CountsPagesOfTheContentAsItIsNow)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    document->repaginate();
+    EXPECT_EQ(pages(*document), 1) << "an empty document has one page";
+    for (int i = 0; i < 40; ++i)
+        selection->typeText(QStringLiteral("Line %1\r\n").arg(i));
+    EXPECT_EQ(pages(*document), 2) << "the count follows an edit even without Repaginate";
+    EXPECT_FALSE(document->pagePicture(2, 63).isNull());
+}
+
+TEST_F(DocumentCountsAndDrawsItsPages, DrawsEveryPageAtTheAskedResolutionAndRefusesOthers)
+{
+    auto document = SampleDocument(*application).buildResume(objectiveFiller(70));
+    document->repaginate();
+    const int count = pages(*document);
+    ASSERT_EQ(count, 6);
+    for (int page = 1; page <= count; ++page)
+        EXPECT_EQ(document->pagePicture(page, 126).size(), QSize(1071, 1386)) << page;
+    EXPECT_THROW(document->pagePicture(0, 63), word::Error);
+    EXPECT_THROW(document->pagePicture(count + 1, 63), word::Error);
+    EXPECT_THROW(document->pagePicture(1, std::numeric_limits<double>::quiet_NaN()), word::Error);
+}
+
+TEST_F(DocumentCountsAndDrawsItsPages, GoToPagePutsTheInsertionPointAtThePagesStart)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    for (int i = 0; i < 100; ++i)
+        selection->typeText(QStringLiteral("Line %1\r\n").arg(i));
+    ASSERT_EQ(pages(*document), 4);
+    // 29 one-line paragraphs fill a page, so page 2 begins with line 29.
+    selection->goTo(word::wdGoToPage, word::wdGoToAbsolute, 2);
+    selection->moveRight(word::wdCharacter, 7, word::wdExtend);
+    const auto range = std::dynamic_pointer_cast<engine::BuiltInRange>(selection->range());
+    EXPECT_EQ(StoryInspection::text(StoryInspection::model(*document).story, range->from(), range->to()),
+              QStringLiteral("Line 29"));
+    selection->goTo(word::wdGoToPage, word::wdGoToNext, 1);
+    EXPECT_THROW(selection->goTo(word::wdGoToLine, word::wdGoToNext, 1), word::Error);
+    selection->goTo(word::wdGoToPage, word::wdGoToLast, 0);
+    selection->moveRight(word::wdCharacter, 7, word::wdExtend);
+    const auto last = std::dynamic_pointer_cast<engine::BuiltInRange>(selection->range());
+    EXPECT_EQ(StoryInspection::text(StoryInspection::model(*document).story, last->from(), last->to()),
+              QStringLiteral("Line 87"));
+}

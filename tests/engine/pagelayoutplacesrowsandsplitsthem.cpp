@@ -1,0 +1,194 @@
+// The layout puts the resume table where Word's defaults put it: text in line
+// with the margin, rows at least their minimum height with bottom-aligned
+// text, rules under the headings, and rows split between lines across pages.
+#include "objectivefiller.h"
+#include "sampledocument.h"
+#include "storyinspection.h"
+
+#include "layout/documentlayout.h"
+#include "word/engine.h"
+#include "word/selection.h"
+#include "word/table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace engine;
+
+namespace {
+
+constexpr int marginTwips = 1440;
+constexpr int paddingTwips = 108;
+constexpr int textBottomTwips = 15840 - 1440;
+constexpr int spaceAfterTwips = 160;
+
+class PageLayoutPlacesRowsAndSplitsThem : public ::testing::Test {
+protected:
+    void SetUp() override { application = word::builtInEngine()->create(); }
+    void TearDown() override { application->quit(); }
+
+    // The visual line that starts with `text`.
+    const VisualLine &lineStarting(const DocumentLayout &layout, const QString &text)
+    {
+        for (const VisualLine &line : layout.lines()) {
+            const ParagraphLine &paragraphLine = layout.paragraphLine(line);
+            if (StoryInspection::text(model->story, paragraphLine.from, paragraphLine.to).startsWith(text))
+                return line;
+        }
+        throw std::logic_error("no such line");
+    }
+    int bottomOf(const DocumentLayout &layout, const VisualLine &line)
+    {
+        return line.topTwips + layout.paragraphLine(line).heightTwips;
+    }
+
+    std::shared_ptr<word::Application> application;
+    const DocumentModel *model = nullptr;
+};
+
+} // namespace
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, TableTextLinesUpWithTheMarginInsideCellPadding)
+{
+    auto document = SampleDocument(*application).buildResume();
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    // Columns of 100, 240 and 100 pt, the table 5.4 pt left of the margin.
+    const int left = marginTwips - paddingTwips;
+    const std::pair<QString, int> cells[] = {
+        {QStringLiteral("2019"), left}, {QStringLiteral("Acme"), left + 2000}, {QStringLiteral("Boston"), left + 6800}};
+    for (const auto &[text, cellLeft] : cells) {
+        const VisualLine &line = lineStarting(layout, text);
+        EXPECT_EQ(line.cellLeftTwips, cellLeft) << text.toStdString();
+        EXPECT_EQ(line.columnLeftTwips, cellLeft + paddingTwips) << text.toStdString();
+    }
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Jane")).cellRightTwips, left + 8800);
+    // Right alignment ends the city at the padding of the last cell.
+    const VisualLine &city = lineStarting(layout, QStringLiteral("Boston"));
+    EXPECT_NEAR(city.columnLeftTwips + layout.paragraphLine(city).caretXTwips.back(), left + 8800 - paddingTwips, 1);
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, RowsAreAtLeastTheirMinimumHeightWithTheirTextAtTheBottom)
+{
+    auto document = SampleDocument(*application).buildResume();
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    // Row 1 is top-aligned and taller than its 15 pt: its text starts at the margin.
+    const VisualLine &contact = lineStarting(layout, QStringLiteral("12 Elm"));
+    EXPECT_EQ(contact.topTwips, marginTwips);
+    const int nameRowTop = bottomOf(layout, contact) + spaceAfterTwips;
+    // Row 2 is 40 pt high and bottom-aligned: the name and its space after end there.
+    const VisualLine &name = lineStarting(layout, QStringLiteral("Jane"));
+    EXPECT_EQ(bottomOf(layout, name) + spaceAfterTwips, nameRowTop + 800);
+    // The details row (30 pt) keeps its three cells on one baseline.
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("2019")).topTwips,
+              lineStarting(layout, QStringLiteral("Boston")).topTwips);
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, HeadingsHaveRulesOfOneAndOneAndAHalfPointsAlongTheirRowsBottom)
+{
+    auto document = SampleDocument(*application).buildResume();
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    const std::vector<RuleLine> &rules = layout.page(0).rules;
+    ASSERT_EQ(rules.size(), 3u) << "Objective, Experience and References";
+    EXPECT_EQ(rules[0].heightTwips, 20);
+    EXPECT_EQ(rules[1].heightTwips, 30);
+    EXPECT_EQ(rules[2].heightTwips, 30);
+    for (const RuleLine &rule : rules) {
+        EXPECT_EQ(rule.leftTwips, marginTwips - paddingTwips);
+        EXPECT_EQ(rule.widthTwips, 8800);
+    }
+    // A rule lies just below its row: the objective's 25 pt row starts where the rule does.
+    const VisualLine &objective = lineStarting(layout, QStringLiteral("To build"));
+    EXPECT_EQ(bottomOf(layout, objective) + spaceAfterTwips, rules[0].topTwips + 500);
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALongRowSplitsBetweenLinesOntoTheNextPages)
+{
+    auto document = SampleDocument(*application).buildResume(objectiveFiller(70));
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    ASSERT_GE(layout.pageCount(), 3);
+    const int objectiveCell = lineStarting(layout, QStringLiteral("To build")).cellEnd;
+    int previousPage = 0;
+    for (const VisualLine &line : layout.lines()) {
+        EXPECT_LE(bottomOf(layout, line), textBottomTwips) << "a line runs into the bottom margin";
+        EXPECT_GE(line.topTwips, marginTwips);
+        if (line.cellEnd == objectiveCell && line.page != previousPage) {
+            // Each part of the split row starts at the top of its page.
+            EXPECT_EQ(line.topTwips, marginTwips);
+            previousPage = line.page;
+        }
+    }
+    EXPECT_GE(previousPage, 2) << "the objective row should run over three pages";
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("References")).page, layout.pageCount() - 1);
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, BodyParagraphsFlowOntoANewPageAndARowWithRoomOnlyForItsLinesMovesWhole)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    // 26 paragraphs of one line leave 66.9 pt: room for a line, not for a 100 pt row.
+    for (int i = 0; i < 26; ++i)
+        selection->typeText(QStringLiteral("Paragraph %1\r\n").arg(i));
+    auto table = document->addTable(selection->range(), 1, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+    table->rows(1)->setHeight(100);
+    selection->typeText(QStringLiteral("Cell"));
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Paragraph 25")).page, 0);
+    const VisualLine &cell = lineStarting(layout, QStringLiteral("Cell"));
+    EXPECT_EQ(cell.page, 1);
+    // Below the grid's 0.5 pt top line.
+    EXPECT_EQ(cell.topTwips, marginTwips + 10);
+    EXPECT_EQ(layout.pageCount(), 2);
+
+    // Three more paragraphs: the 30th no longer fits on the first page.
+    selection->homeKey(word::wdStory);
+    for (int i = 0; i < 4; ++i)
+        selection->typeText(QStringLiteral("Before %1\r\n").arg(i));
+    const DocumentLayout longer = DocumentLayout::build(*model);
+    EXPECT_EQ(lineStarting(longer, QStringLiteral("Paragraph 24")).page, 0);
+    EXPECT_EQ(lineStarting(longer, QStringLiteral("Paragraph 25")).page, 1);
+    EXPECT_EQ(lineStarting(longer, QStringLiteral("Paragraph 25")).topTwips, marginTwips);
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AMinimumHeightTallerThanAPageIsCutToThePage)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+    table->rows(1)->setHeight(1000);
+    selection->typeText(QStringLiteral("Tall"));
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    // The tall row fills page 1; the next row and the final paragraph go to page 2.
+    EXPECT_EQ(layout.pageCount(), 2);
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Tall")).page, 0);
+    EXPECT_EQ(layout.lines().back().page, 1);
+    // Its grid's bottom line closes it at the foot of the page, not on the next one.
+    const std::vector<RuleLine> &rules = layout.page(0).rules;
+    EXPECT_TRUE(std::any_of(rules.begin(), rules.end(), [](const RuleLine &rule) {
+        return rule.widthTwips > rule.heightTwips && rule.topTwips == textBottomTwips;
+    }));
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, JustifiedLinesReachTheRightMarginAllButTheLast)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    selection->paragraphFormat()->setAlignment(word::wdAlignParagraphJustify);
+    selection->typeText(QStringLiteral("Justified text stretches the spaces of every line but the last, so that both "
+                                       "edges of the paragraph are straight, which suits a cover letter well enough."));
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    ASSERT_GE(layout.lines().size(), 2u);
+    const ParagraphLine &first = layout.paragraphLine(layout.lines()[0]);
+    const ParagraphLine &last = layout.paragraphLine(layout.lines()[1]);
+    const int rightMargin = 12240 - marginTwips;
+    // The caret before the space that ends the first line stands at the margin.
+    EXPECT_NEAR(marginTwips + first.caretXTwips.back(), rightMargin, 2);
+    EXPECT_LT(marginTwips + last.caretXTwips.back(), rightMargin - 400);
+}
