@@ -30,11 +30,4 @@ void requireColor(double color, const QString &what)
         throw word::Error(QStringLiteral("%1 %2 is neither automatic nor a red-green-blue value.").arg(what).arg(color));
 }
 
-word::Error needsLayout(const QString &what)
-{
-    return word::Error(QStringLiteral("%1 needs the page layout, which the built-in word processor "
-                                      "does not have yet.")
-                           .arg(what));
-}
-
 } // namespace engine

@@ -14,7 +14,5 @@ void requireWithin(double value, double minimum, double maximum, const QString &
 bool requireFlag(double value, const QString &what);
 // Throws word::Error naming `what` unless `color` is automatic or a red-green-blue value.
 void requireColor(double color, const QString &what);
-// The failure of a member that needs the page layout, which arrives later.
-word::Error needsLayout(const QString &what);
 
 } // namespace engine

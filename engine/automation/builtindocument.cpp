@@ -1,5 +1,8 @@
 #include "builtindocument.h"
 
+#include "fonts/fontresolver.h"
+#include "render/pagerenderer.h"
+
 #include "argumentcheck.h"
 #include "builtinlisttemplate.h"
 #include "builtinrange.h"
@@ -123,14 +126,14 @@ void BuiltInDocument::close(long saveChanges)
 void BuiltInDocument::repaginate()
 {
     m_state->ensureOpen();
-    throw needsLayout(QStringLiteral("Repaginating"));
+    m_state->layout();
 }
 
 QVariant BuiltInDocument::builtInDocumentProperties(long index)
 {
     m_state->ensureOpen();
     if (index == word::wdPropertyPages)
-        throw needsLayout(QStringLiteral("Counting pages"));
+        return m_state->layout().pageCount();
     throw word::Error(QStringLiteral("Built-in document property %1 is not available.").arg(index));
 }
 
@@ -140,10 +143,20 @@ std::shared_ptr<word::Range> BuiltInDocument::range()
     return std::make_shared<BuiltInRange>(m_state, 0, m_state->model().story.size());
 }
 
-QImage BuiltInDocument::pagePicture(int, double)
+QImage BuiltInDocument::pagePicture(int page, double pixelsPerInch)
 {
     m_state->ensureOpen();
-    throw needsLayout(QStringLiteral("Drawing a page"));
+    // A picture larger than a page at 1200 pixels per inch is no preview; refuse
+    // it rather than try to allocate it.
+    if (!(pixelsPerInch > 0 && pixelsPerInch <= 1200))
+        throw word::Error(QStringLiteral("A page cannot be drawn at %1 pixels per inch.").arg(pixelsPerInch));
+    const DocumentLayout &layout = m_state->layout();
+    if (page < 1 || page > layout.pageCount())
+        throw word::Error(QStringLiteral("The document has no page %1; it has %2.").arg(page).arg(layout.pageCount()));
+    const QImage picture = PageRenderer(layout, FontResolver::instance()).render(page - 1, pixelsPerInch);
+    if (picture.isNull())
+        throw word::Error(QStringLiteral("Page %1 could not be drawn.").arg(page));
+    return picture;
 }
 
 } // namespace engine

@@ -1,5 +1,7 @@
 #include "builtinselection.h"
 
+#include "layout/linemoves.h"
+
 #include "argumentcheck.h"
 #include "builtincells.h"
 #include "builtinrange.h"
@@ -53,7 +55,7 @@ long BuiltInSelection::moveHorizontally(long unit, long count, long extend)
     switch (unit) {
     case word::wdCharacter: return m_state->editor().moveCharacters(count, extendSelection);
     case word::wdCell: return m_state->editor().moveCells(count, extendSelection);
-    case word::wdLine: throw needsLayout(QStringLiteral("Moving by lines"));
+    case word::wdLine: throw word::Error(QStringLiteral("Moving left or right by lines is not something a selection can do; use wdCharacter or wdCell."));
     default: throw unsupportedUnit(unit);
     }
 }
@@ -69,23 +71,30 @@ long BuiltInSelection::moveLeft(long unit, long count, long extend)
     return moveHorizontally(unit, -std::max(count, -std::numeric_limits<long>::max()), extend);
 }
 
-long BuiltInSelection::moveVertically(long unit, long extend, const QString &what)
+LineMoves BuiltInSelection::lineMoves()
+{
+    const DocumentLayout &layout = m_state->layout();
+    return LineMoves(m_state->editor(), layout);
+}
+
+long BuiltInSelection::moveVertically(long unit, long count, long extend)
 {
     m_state->ensureOpen();
-    extending(extend);
-    if (unit == word::wdLine)
-        throw needsLayout(what);
-    throw unsupportedUnit(unit);
+    const bool extendSelection = extending(extend);
+    if (unit != word::wdLine)
+        throw unsupportedUnit(unit);
+    return lineMoves().moveDown(count, extendSelection);
 }
 
-long BuiltInSelection::moveUp(long unit, long, long extend)
+long BuiltInSelection::moveUp(long unit, long count, long extend)
 {
-    return moveVertically(unit, extend, QStringLiteral("Moving up by lines"));
+    // The most negative count has no positive twin; one less is as far.
+    return moveVertically(unit, -std::max(count, -std::numeric_limits<long>::max()), extend);
 }
 
-long BuiltInSelection::moveDown(long unit, long, long extend)
+long BuiltInSelection::moveDown(long unit, long count, long extend)
 {
-    return moveVertically(unit, extend, QStringLiteral("Moving down by lines"));
+    return moveVertically(unit, count, extend);
 }
 
 long BuiltInSelection::moveToEdge(long unit, long extend, bool toEnd)
@@ -95,7 +104,7 @@ long BuiltInSelection::moveToEdge(long unit, long extend, bool toEnd)
     if (unit == word::wdStory)
         return m_state->editor().moveToStoryEdge(toEnd, extendSelection);
     if (unit == word::wdLine)
-        throw needsLayout(QStringLiteral("Moving to the start or end of a line"));
+        return toEnd ? lineMoves().endKey(extendSelection) : lineMoves().homeKey(extendSelection);
     throw unsupportedUnit(unit);
 }
 
@@ -109,16 +118,31 @@ long BuiltInSelection::endKey(long unit, long extend)
     return moveToEdge(unit, extend, true);
 }
 
-void BuiltInSelection::goTo(long, long, long)
+void BuiltInSelection::goTo(long what, long which, long count)
 {
     m_state->ensureOpen();
-    throw needsLayout(QStringLiteral("Going to a page or line"));
+    if (what != word::wdGoToPage)
+        throw word::Error(QStringLiteral("Going to item %1 is not supported; only pages (1) are.").arg(what));
+    const DocumentLayout &layout = m_state->layout();
+    const int current = layout.pageHolding(m_state->editor().active());
+    const long last = layout.pageCount() - 1;
+    long target = 0;
+    switch (which) {
+    case word::wdGoToAbsolute: target = count - 1; break;
+    case word::wdGoToNext: target = current + std::max(count, 1L); break;
+    case word::wdGoToPrevious: target = current - std::max(count, 1L); break;
+    case word::wdGoToLast: target = last; break;
+    default: throw word::Error(QStringLiteral("Going to page direction %1 is not supported.").arg(which));
+    }
+    // Word stops at the first or last page rather than failing.
+    target = std::clamp(target, 0L, last);
+    m_state->editor().placeCaret(layout.firstPositionOnPage(static_cast<int>(target)));
 }
 
 long BuiltInSelection::deleteText(long, long)
 {
     m_state->ensureOpen();
-    throw needsLayout(QStringLiteral("Deleting through the selection"));
+    throw word::Error(QStringLiteral("Deleting through the selection is not something the built-in word processor offers."));
 }
 
 void BuiltInSelection::typeText(const QString &text)

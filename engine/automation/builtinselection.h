@@ -7,6 +7,7 @@
 namespace engine {
 
 class DocumentState;
+class LineMoves;
 
 // The selection of a document's window.
 class BuiltInSelection : public word::Selection {
@@ -32,7 +33,9 @@ public:
 
 private:
     long moveHorizontally(long unit, long count, long extend);
-    long moveVertically(long unit, long extend, const QString &what);
+    long moveVertically(long unit, long count, long extend);
+    // The moves by visual line over the document as it is laid out now.
+    LineMoves lineMoves();
     long moveToEdge(long unit, long extend, bool toEnd);
 
     std::shared_ptr<DocumentState> m_state;

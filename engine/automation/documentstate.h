@@ -1,6 +1,7 @@
 #pragma once
 
 #include "applicationstate.h"
+#include "layout/layoutcache.h"
 #include "model/documentmodel.h"
 #include "model/storyeditor.h"
 
@@ -23,9 +24,15 @@ public:
     // Records that the content changed since it was last saved or opened.
     void markModified() { m_modified = true; }
 
-    // The document's content, selection, file and application.
-    DocumentModel &model() { return m_model; }
-    StoryEditor &editor() { return m_editor; }
+    // The document's content, selection, file and application. Whoever may
+    // change the content or the selection counts as changing it, so the layout
+    // is never stale.
+    DocumentModel &model() { ++m_revision; return m_model; }
+    const DocumentModel &model() const { return m_model; }
+    StoryEditor &editor() { ++m_revision; return m_editor; }
+    // The document laid out on pages as it is now; laid out again only after
+    // something could have changed it.
+    const DocumentLayout &layout() { return m_layoutCache.layout(m_model, m_revision); }
     const QString &path() const { return m_path; }
     bool modified() const { return m_modified; }
     ApplicationState &application() { return *m_application; }
@@ -42,6 +49,8 @@ private:
     QString m_path;
     bool m_modified = false;
     bool m_closed = false;
+    long m_revision = 1;
+    LayoutCache m_layoutCache;
 };
 
 } // namespace engine

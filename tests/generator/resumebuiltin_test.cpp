@@ -38,9 +38,7 @@ TEST(ResumeWithBuiltInEngine, RunsToItsEndAndLeavesTheDocument)
         generateWithBuiltInEngine(record);
 }
 
-// Disabled until the built-in engine moves the selection by lines, which the
-// bullet steps ask of it; it reports those steps as failures until then.
-TEST(ResumeWithBuiltInEngine, DISABLED_EveryStepSucceeds)
+TEST(ResumeWithBuiltInEngine, EveryStepSucceeds)
 {
     for (const auto &record : records) {
         const QStringList reports = generateWithBuiltInEngine(record);
