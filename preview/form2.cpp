@@ -98,8 +98,8 @@ void Form2::Form_Activate()
         steps.run(120, [this] { Zoom_Ori->setHeightTwips(Picture1->heightTwips()); });
         steps.run(122, [this] { Zoom_Ori->setPicture(Picture1->picture()); });
         steps.run(124, [this] { mZoom = 1.0f; });
-        steps.run(126, [this] { mOrigW = roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0); });
-        steps.run(128, [this] { mOrigH = roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0); });
+        steps.run(126, [this] { mOrigW = originalWidthTwips(); });
+        steps.run(128, [this] { mOrigH = originalHeightTwips(); });
         steps.run(130, [this] { mNewW = mOrigW; });
         steps.run(132, [this] { mNewH = mOrigH; });
         steps.run(134, [this] { RedrawImage(); });
@@ -149,10 +149,20 @@ void Form2::setUpView()
 
 void Form2::takeOriginalSize()
 {
-    mOrigW = roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0);
-    mOrigH = roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0);
+    mOrigW = originalWidthTwips();
+    mOrigH = originalHeightTwips();
     mNewW = mOrigW;
     mNewH = mOrigH;
+}
+
+qint32 Form2::originalWidthTwips() const
+{
+    return roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0);
+}
+
+qint32 Form2::originalHeightTwips() const
+{
+    return roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0);
 }
 
 void Form2::addPageItem(int page)

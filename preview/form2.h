@@ -103,6 +103,10 @@ private:
     void showChosenPage();
     void setUpView();
     void takeOriginalSize();
+    // The unscaled page size every redraw starts from: Zoom_Ori's interior
+    // less 2, rounded halves to even, in twips.
+    qint32 originalWidthTwips() const;
+    qint32 originalHeightTwips() const;
     void Form_QueryUnload();
 
     shell::WindowPointer *m_pointer = nullptr;

@@ -88,8 +88,8 @@ void Form2::RedrawImage()
     }
     // Too large to draw: back to the set-up view's values, the picture as it was.
     steps.run(124, [this] { mZoom = 1.0f; });
-    steps.run(126, [this] { mOrigW = roundHalfEven(Zoom_Ori->interiorWidthTwips() - 2.0); });
-    steps.run(128, [this] { mOrigH = roundHalfEven(Zoom_Ori->interiorHeightTwips() - 2.0); });
+    steps.run(126, [this] { mOrigW = originalWidthTwips(); });
+    steps.run(128, [this] { mOrigH = originalHeightTwips(); });
     steps.run(130, [this] { mNewW = mOrigW; });
     steps.run(132, [this] { mNewH = mOrigH; });
 }
