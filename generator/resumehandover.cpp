@@ -5,11 +5,13 @@
 #include "resumesession.h"
 
 #include "shell/fileservices.h"
+#include "shell/programend.h"
 #include "shell/tempfolder.h"
 #include "word/application.h"
 #include "word/document.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace Resume {
 namespace {
@@ -37,22 +39,32 @@ QString claimDocumentPath(ResumeSession &session, DocumentNameDigits &digits)
         session.run(594, [&] { path = QDir(shell::temporaryFolder()).filePath(name + QStringLiteral(".doc")); });
         bool taken = false;
         session.run(596, [&] { taken = shell::FileExists(path) || !shell::createFileExclusively(path); });
-        if (!taken)
+        if (!taken) {
+            // Whatever happens to the run now, the program's end must not
+            // leave the user's data behind in a shared folder.
+            shell::deleteAtProgramEnd(path);
             return path;
+        }
     }
 }
 
-void saveAndQuit(ResumeSession &session, const QString &path)
+// True when the document reached the file.
+bool saveAndQuit(ResumeSession &session, const QString &path)
 {
-    session.run(598, [&] { session.document().saveAs(path); });
+    const bool saved = session.run(598, [&] { session.document().saveAs(path); });
+    // The claimed name holds an empty file until the save fills it; an empty
+    // file must never pass for the document.
+    if (!saved)
+        QFile::remove(path);
     session.run(600, [&] { session.application().setDisplayAlerts(false); });
     session.run(602, [&] { session.document().close(); });
     session.run(604, [&] { session.application().quit(); });
     session.releaseDocument(606);
     session.releaseApplication(608);
+    return saved;
 }
 
-void handOver(ResumeSession &session, PreviewHandOver &preview, const QString &path)
+void handOver(ResumeSession &session, PreviewHandOver &preview, const QString &path, bool saved)
 {
     session.run(610, [&] { preview.renderPages(path); });
     session.run(612, [&] { preview.restoreDataEntryPointer(); });
@@ -60,7 +72,8 @@ void handOver(ResumeSession &session, PreviewHandOver &preview, const QString &p
     session.run(614, [&] { hasPages = preview.listedPages() >= 1; });
     if (hasPages)
         session.run(616, [&] { preview.showFirstPage(); });
-    session.run(618, [&] { preview.setWordFile(path); });
+    // Without a saved document there is nothing the preview may copy.
+    session.run(618, [&] { preview.setWordFile(saved ? path : QString()); });
     session.run(620, [&] { preview.showPreview(); });
     session.run(622, [&] { preview.hideDataEntry(); });
 }
@@ -70,8 +83,8 @@ void handOver(ResumeSession &session, PreviewHandOver &preview, const QString &p
 QString saveAndHandOver(ResumeSession &session, PreviewHandOver &preview, DocumentNameDigits &digits)
 {
     const QString path = claimDocumentPath(session, digits);
-    saveAndQuit(session, path);
-    handOver(session, preview, path);
+    const bool saved = saveAndQuit(session, path);
+    handOver(session, preview, path, saved);
     return path;
 }
 

@@ -4,28 +4,13 @@
 
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
-#include "shell/failure.h"
 #include "shell/fileservices.h"
+#include "shell/safewrite.h"
 #include "shell/steps.h"
 
-#include <QFile>
 #include <QTreeWidget>
 
 namespace preview {
-namespace {
-
-// Copies the document byte for byte; the target must not exist.
-void copyDocument(const QString &source, const QString &target)
-{
-    if (!QFile::exists(source))
-        throw shell::Failure(QStringLiteral("The document %1 could not be copied to %2: it no longer exists.")
-                                 .arg(source, target));
-    QFile file(source);
-    if (!file.copy(target))
-        throw shell::Failure(QStringLiteral("The document could not be copied to %1: %2.").arg(target, file.errorString()));
-}
-
-} // namespace
 
 void Form2::PushButton6_Click()
 {
@@ -49,14 +34,14 @@ void Form2::PushButton6_Click()
                                                        + QStringLiteral(" ?"),
                                                    shell::MessageIcon::None, shell::MessageButtons::YesNo});
             });
-            if (answer == shell::MessageAnswer::Yes)
-                steps.run(124, [&] { shell::DeleteFileQuietly(target); });
+            // A Yes does not delete the old file: the copy below replaces it
+            // only once the new one is complete, so a failed copy loses nothing.
         } else {
             steps.run(126, [&] { answer = shell::MessageAnswer::Yes; });
         }
     }
     if (answer == shell::MessageAnswer::Yes)
-        steps.run(130, [&] { copyDocument(mWordFile, target); });
+        steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); });
     steps.run(132, [] {
         shell::dialogs().message({shell::appTitle(), QStringLiteral("Done."), shell::MessageIcon::None,
                                   shell::MessageButtons::Ok});

@@ -1,5 +1,8 @@
 #include "programend.h"
 
+#include <QFile>
+#include <QStringList>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,10 +15,24 @@ std::function<void(int)> &handler()
     return current;
 }
 
+QStringList &filesToDelete()
+{
+    static QStringList files;
+    return files;
+}
+
 } // namespace
+
+void deleteAtProgramEnd(const QString &path)
+{
+    filesToDelete().append(path);
+}
 
 void endProgram(int status)
 {
+    for (const QString &path : std::as_const(filesToDelete()))
+        QFile::remove(path);
+    filesToDelete().clear();
     if (handler()) {
         handler()(status);
         return;

@@ -1,21 +1,29 @@
 #include "settingsstore.h"
 
 #include "failure.h"
+#include "safewrite.h"
+#include "settingsfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
 
 namespace shell {
 namespace {
 
-quint64 writeCount = 0;
-
-QString statusText(QSettings::Status status)
+// The whole file, or nothing when there is none yet.
+QByteArray fileBytes(const QString &path, const QString &key, const char *doing)
 {
-    return status == QSettings::FormatError ? QStringLiteral("its contents are not in the expected format")
-                                            : QStringLiteral("the file could not be read or written");
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("The setting \"%1\" could not be %2 %3: %4")
+                          .arg(key, QLatin1String(doing), path, file.errorString()));
+    return bytes;
 }
 
 } // namespace
@@ -30,36 +38,30 @@ QString SettingsStore::fileName()
 
 QString SettingsStore::read(const QString &key) const
 {
-    QSettings settings(fileName(), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The setting \"%1\" could not be read from %2: %3.")
-                          .arg(key, settings.fileName(), statusText(settings.status())));
-    settings.beginGroup(QLatin1String(section));
-    const QVariant value = settings.value(key);
-    // A value edited by hand into "a, b" comes back as a list; keep its text.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
-quint64 SettingsStore::writesSoFar()
-{
-    return writeCount;
+    const QString path = fileName();
+    const SettingsFile file(fileBytes(path, key, "read from"));
+    const SettingsFile::Entry entry = file.find(QLatin1String(section), key);
+    if (entry.value.damage != initext::Damage::None)
+        throw Failure(QStringLiteral("The stored value of \"%1\" is damaged (line %2 of %3: %4), so it is not "
+                                     "shown; what you type into the field is stored anew.")
+                          .arg(key)
+                          .arg(entry.lineNumber)
+                          .arg(path, initext::describe(entry.value.damage)));
+    return entry.value.text;
 }
 
 void SettingsStore::write(const QString &key, const QString &value)
 {
-    ++writeCount;
     const QString path = fileName();
+    // An unreadable store is never replaced: what it holds would be lost.
+    SettingsFile file(fileBytes(path, key, "saved to"));
+    file.set(QLatin1String(section), key, value);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(QLatin1String(section));
-    settings.setValue(key, value);
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The setting \"%1\" could not be saved to %2: %3.")
-                          .arg(key, path, statusText(settings.status())));
+    try {
+        writeFileSafely(path, file.bytes());
+    } catch (const Failure &failure) {
+        throw Failure(QStringLiteral("The setting \"%1\" could not be saved: %2").arg(key, failure.description()));
+    }
 }
 
 } // namespace shell

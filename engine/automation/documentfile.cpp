@@ -31,10 +31,16 @@ void DocumentFile::write(const QString &path, const QByteArray &bytes)
         throw saveError(path, QStringLiteral("the folder \"%1\" does not exist.").arg(info.dir().path()));
     if (info.isDir())
         throw saveError(path, QStringLiteral("a folder of that name is in the way."));
+    // The save file would write through a link to whatever it names; a
+    // document is only ever saved into the file at its own name.
+    if (info.isSymLink())
+        throw saveError(path, QStringLiteral("a link has taken the document's place."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw saveError(path, file.errorString() + QLatin1Char('.'));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // The commit does not see a write that failed while the buffer was
+    // flushed (a full disk), so flush and count the bytes before committing.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size() || !file.commit())
         throw saveError(path, file.errorString() + QLatin1Char('.'));
 }
 
@@ -51,7 +57,8 @@ QByteArray DocumentFile::read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw openError(path, file.errorString() + QLatin1Char('.'));
-    const QByteArray bytes = file.read(largestBytes + 1);
+    // Reading all there is reserves what the file holds, not the cap.
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw openError(path, file.errorString() + QLatin1Char('.'));
     if (bytes.size() > largestBytes)

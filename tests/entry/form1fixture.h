@@ -7,6 +7,7 @@
 #include "shell/programfolder.h"
 #include "shell/settingsstore.h"
 #include "support/scripteddialogs.h"
+#include "support/storewrites.h"
 #include "support/testenvironment.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ protected:
     void SetUp() override
     {
         m_settingsFolder = testsupport::freshSettingsFolder();
+        m_writes = std::make_unique<testsupport::StoreWrites>(m_settingsFolder);
         m_programFolder = testsupport::freshFolder(QStringLiteral("program"));
         shell::setProgramFolderForTesting(m_programFolder);
         shell::setProgramEndHandlerForTesting([this](int status) { m_endStatus = status; });
@@ -48,8 +50,9 @@ protected:
 
     QString stored(const char *key) const { return shell::SettingsStore().read(QString::fromLatin1(key)); }
     void store(const char *key, const QString &value) { shell::SettingsStore().write(QString::fromLatin1(key), value); }
-    quint64 writes() const { return shell::SettingsStore::writesSoFar(); }
+    quint64 writes() const { return m_writes->count(); }
 
+    std::unique_ptr<testsupport::StoreWrites> m_writes;
     testsupport::ScriptedDialogs m_dialogs;
     QString m_settingsFolder;
     QString m_programFolder;
