@@ -1,10 +1,12 @@
 #include "fieldbox.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <limits>
 
 namespace entry {
 namespace {
@@ -25,6 +27,21 @@ QString toStoredLines(const QString &text)
     return lines;
 }
 
+// Focus that moves between the window's own controls selects the whole text;
+// focus that only comes back (the window reactivated, a popup or menu closed)
+// leaves the caret and selection where the user left them.
+bool selectsOnFocus(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 FieldBox::FieldBox(const QString &name, bool multiLine, QWidget *parent)
@@ -37,6 +54,9 @@ FieldBox::FieldBox(const QString &name, bool multiLine, QWidget *parent)
         connect(m_lines, &QPlainTextEdit::textChanged, this, &FieldBox::onWidgetTextChanged);
     } else {
         m_line = new QLineEdit(parent);
+        // The record sets no limit on any field; Qt's line edit would stop
+        // at 32,767 characters and cut a longer stored value.
+        m_line->setMaxLength(std::numeric_limits<int>::max());
         connect(m_line, &QLineEdit::textChanged, this, &FieldBox::onWidgetTextChanged);
     }
     widget()->setObjectName(name);
@@ -67,7 +87,8 @@ void FieldBox::setText(const QString &text)
 
 bool FieldBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == widget() && event->type() == QEvent::FocusIn)
+    if (watched == widget() && event->type() == QEvent::FocusIn
+        && selectsOnFocus(static_cast<QFocusEvent *>(event)->reason()))
         selectAll();
     return QObject::eventFilter(watched, event);
 }

@@ -12,7 +12,8 @@ namespace entry {
 // The text box of one resume field, single- or multi-line. Its text uses CR LF
 // between lines whatever the widget holds inside, and it announces every real
 // change of its text, whoever made it; setting the text it already holds is no
-// change. When it receives the focus its whole text is selected.
+// change. When the focus moves to it from another control its whole text is
+// selected; when its window is only reactivated, nothing changes.
 class FieldBox : public QObject {
     Q_OBJECT
 

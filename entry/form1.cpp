@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "clickguard.h"
 #include "fieldbox.h"
 #include "resumefields.h"
 #include "sampledata.h"
@@ -18,10 +19,13 @@
 #include "shell/windowpointer.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+
+#include <utility>
 
 namespace entry {
 
@@ -47,6 +51,7 @@ Form1::Form1(QWidget *parent)
     for (FieldBox *box : m_fieldsByRow)
         connect(box, &FieldBox::changed, this, [this, box](const QString &text) { storeField(*box, text); });
     connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    new ClickGuard(PushButton1, [this] { return ignoresCreateClicks(); });
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
 }
@@ -64,14 +69,7 @@ void Form1::Form_Load()
     });
     shell::loadHandCursor(steps, *m_pointer, 106, 108);
 
-    const shell::SettingsStore store;
-    const auto &order = restoreOrder();
-    for (std::size_t position = 0; position < order.size(); ++position) {
-        FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(order[position])];
-        const ResumeField &spec = resumeFields()[static_cast<std::size_t>(order[position])];
-        steps.run(restoreStep(static_cast<int>(position)),
-                  [&] { box->setText(store.read(QString::fromLatin1(spec.key))); });
-    }
+    restoreFields(steps);
     steps.run(196, [] { IsInstalled::CheckWordInstalled(); });
 }
 
@@ -90,7 +88,10 @@ void Form1::PushButton1_Click()
         m_generateResume();
     });
     steps.run(108, [this] { m_pointer->setArrow(); });
-    steps.run(110, [this] { mBusy = false; });
+    steps.run(110, [this] {
+        discardQueuedClicks();
+        mBusy = false;
+    });
 }
 
 void Form1::PushButton2_Click()
@@ -136,22 +137,82 @@ void Form1::Form_Unload()
     shell::endProgram(0);
 }
 
+void Form1::restoreFields(const shell::Steps &steps)
+{
+    // A store that cannot be written still shows everything it holds; the
+    // user hears about the writing once, not once per field.
+    const shell::SettingsStore store;
+    std::optional<std::pair<int, QString>> firstStoreFailure;
+    const auto &order = restoreOrder();
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(order[position])];
+        const ResumeField &spec = resumeFields()[static_cast<std::size_t>(order[position])];
+        const int step = restoreStep(static_cast<int>(position));
+        steps.run(step, [&] {
+            const QString stored = store.read(QString::fromLatin1(spec.key));
+            try {
+                setTextAndStore(*box, stored);
+            } catch (const shell::Failure &failure) {
+                if (!firstStoreFailure)
+                    firstStoreFailure.emplace(step, failure.description());
+            }
+        });
+    }
+    if (firstStoreFailure)
+        shell::showErrorReport(firstStoreFailure->second
+                                   + QStringLiteral(" Your resume is shown as it was stored, but changes cannot be "
+                                                    "kept until the settings file can be written again."),
+                               steps.location(), firstStoreFailure->first);
+}
+
 void Form1::setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow)
 {
     const shell::Steps steps(procedure);
     for (int row = 0; row < resumeFieldCount; ++row) {
         FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(row)];
-        steps.run(setFieldStep(row), [&] { box->setText(valueOfRow(row)); });
+        steps.run(setFieldStep(row), [&] { setTextAndStore(*box, valueOfRow(row)); });
     }
+}
+
+void Form1::setTextAndStore(FieldBox &box, const QString &text)
+{
+    m_collectStoreFailures = true;
+    m_storeFailure.reset();
+    box.setText(text);
+    m_collectStoreFailures = false;
+    if (m_storeFailure)
+        throw shell::Failure(*std::exchange(m_storeFailure, std::nullopt));
 }
 
 void Form1::storeField(const FieldBox &box, const QString &text)
 {
+    const ResumeField *spec = findResumeField(box.name());
+    if (m_collectStoreFailures) {
+        try {
+            shell::SettingsStore().write(QString::fromLatin1(spec->key), text);
+        } catch (const shell::Failure &failure) {
+            m_storeFailure = failure.description();
+        }
+        return;
+    }
     // The change rule has no step of its own; a failure to store is reported
     // with step 0 and the text stays in its box, so the user can try again.
     const shell::Steps steps(QStringLiteral("Form1.%1_Change").arg(box.name()));
-    const ResumeField *spec = findResumeField(box.name());
     steps.run(0, [&] { shell::SettingsStore().write(QString::fromLatin1(spec->key), text); });
+}
+
+bool Form1::ignoresCreateClicks() const
+{
+    // A press while a run is under way, or on the window the run has hidden,
+    // must not become a click once the run is over.
+    return mBusy || !isVisible();
+}
+
+void Form1::discardQueuedClicks()
+{
+    // Presses the user made while the run held the thread are still queued;
+    // let them arrive now, while the guard still turns them away.
+    QCoreApplication::processEvents();
 }
 
 } // namespace entry

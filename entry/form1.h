@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -11,8 +12,9 @@ class QPushButton;
 class QTabWidget;
 
 namespace shell {
+class Steps;
 class WindowPointer;
-}
+} // namespace shell
 
 namespace entry {
 
@@ -38,7 +40,6 @@ public:
     // The text box of the field with the given name, or null.
     FieldBox *field(const QString &name) const;
     shell::WindowPointer &pointer() const { return *m_pointer; }
-    bool isBusy() const { return mBusy; }
 
     // What the create command runs between setting and clearing the busy state.
     void setResumeGenerator(std::function<void()> generator);
@@ -69,8 +70,12 @@ private:
     FieldBox *addField(QWidget *parent, int row, int left, int top, int width, int height);
     void setFocusOrder();
     void setDesignColours();
+    void restoreFields(const shell::Steps &steps);
     void setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow);
+    void setTextAndStore(FieldBox &box, const QString &text);
     void storeField(const FieldBox &box, const QString &text);
+    bool ignoresCreateClicks() const;
+    void discardQueuedClicks();
     void Form_Unload();
 
     std::map<QString, FieldBox *> m_fields;
@@ -78,6 +83,10 @@ private:
     shell::WindowPointer *m_pointer = nullptr;
     std::function<void()> m_generateResume;
     bool mBusy = false;
+    // While the program itself sets fields, a failure to store one belongs to
+    // the procedure setting it, not to the field's change rule.
+    bool m_collectStoreFailures = false;
+    std::optional<QString> m_storeFailure;
 };
 
 } // namespace entry

@@ -191,6 +191,10 @@ void Form1::setFocusOrder()
     chain(PushButton1);
     chain(PushButton2);
     chain(PushButton3);
+    // The chain is a loop back to the first field. The tab control itself
+    // would otherwise sit after the last button and hand the focus to its
+    // strip, which has its own place above.
+    SSTab1->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form1::setDesignColours()

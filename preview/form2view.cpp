@@ -17,8 +17,12 @@ void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit)
 {
     bar->setEnabled(setup.enabled);
     unit = setup.unit;
-    if (!setup.enabled)
+    if (!setup.enabled) {
+        // A disabled bar keeps no range from the page before it, or it would
+        // still draw that page's thumb.
+        bar->setRange(0, 0);
         return;
+    }
     bar->setMaximum(setup.maximum);
     bar->setSingleStep(1);
     bar->setPageStep(std::max(1, setup.maximum / 10));

@@ -65,6 +65,9 @@ void paintBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    // A fixed background needs a text colour fixed to match: a dark desktop
+    // scheme's light text would vanish on the white frames.
+    palette.setColor(QPalette::WindowText, colour.lightness() >= 128 ? Qt::black : Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -10,7 +10,7 @@ namespace shell {
 // The system colour of button faces, which follows the user's colour scheme.
 QColor buttonFaceColor();
 
-// Gives `widget` a solid background of `colour`.
+// Gives `widget` a solid background of `colour`, and text that reads on it.
 void paintBackground(QWidget *widget, const QColor &colour);
 
 // Marks `widget` as a picture box, which the skin colours too.
