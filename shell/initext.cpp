@@ -186,6 +186,8 @@ private:
             return text.mid(1);
         if (!text.endsWith(QLatin1Char(')')))
             return text;
+        if (text.startsWith(QStringLiteral("@String(")))
+            return text.mid(8, text.size() - 9);
         if (text.startsWith(QStringLiteral("@ByteArray(")))
             return QString::fromUtf8(text.mid(11, text.size() - 12).toLatin1());
         if (text.startsWith(QStringLiteral("@Variant("))) {

@@ -4,6 +4,7 @@
 #include "generator/previewhandover.h"
 #include "generator/resume.h"
 #include "recordingengine.h"
+#include "shell/programend.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 
@@ -186,4 +187,30 @@ TEST(DocumentNameDigits, DrawsEachDigitFromOneToNine)
     }
     for (int digit = 1; digit <= 9; ++digit)
         EXPECT_GT(seen[digit], 800) << digit;
+}
+
+TEST_F(ResumeHandOverTest, AFailedSaveLeavesNoEmptyDocumentAndHandsNoneOn)
+{
+    m_selection.engine().log().failAt(QStringLiteral("Document.SaveAs"));
+    ScriptedDigits digits(QStringLiteral("66666666"));
+    generate(digits);
+    const QString path = m_temp + QStringLiteral("/vandrel66666666.doc");
+    EXPECT_FALSE(QFile::exists(path)) << "the empty claim must not pass for a document";
+    EXPECT_TRUE(m_handOver.calls.contains(QStringLiteral("word file "))) << m_handOver.calls.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(m_handOver.calls.contains(QStringLiteral("show preview")));
+    const QStringList reports = m_dialogs.errorReports();
+    ASSERT_FALSE(reports.isEmpty());
+    EXPECT_TRUE(reports[0].contains(QStringLiteral("at line 598")));
+}
+
+TEST_F(ResumeHandOverTest, TheProgramEndingMidRunTakesTheGeneratedDocumentWithIt)
+{
+    shell::setProgramEndHandlerForTesting([](int) {});
+    ScriptedDigits digits(QStringLiteral("77777777"));
+    generate(digits);
+    const QString path = m_temp + QStringLiteral("/vandrel77777777.doc");
+    ASSERT_TRUE(QFile::exists(path));
+    shell::endProgram(0); // the data-entry window closed while the pages were drawn
+    shell::setProgramEndHandlerForTesting({});
+    EXPECT_FALSE(QFile::exists(path));
 }

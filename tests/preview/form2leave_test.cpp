@@ -1,6 +1,7 @@
 #include "form2fixture.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -113,6 +114,46 @@ TEST_F(Form2LeaveTest, AVanishedDocumentIsReportedThenDone)
     ASSERT_EQ(m_dialogs.errorReports().size(), 1);
     EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/resume.doc")));
     EXPECT_EQ(m_dialogs.messages().back().text, QStringLiteral("Done."));
+}
+
+TEST_F(Form2LeaveTest, AFailedOverwriteKeepsTheUsersFile)
+{
+    const QString keep = m_folder + QStringLiteral("/keep.doc");
+    writeAll(keep, "OLD CONTENT");
+    QFile::remove(m_document); // a temporary-folder cleaner got there first
+    m_dialogs.chooseFileNext(keep);
+    m_dialogs.answerNext(shell::MessageAnswer::Yes);
+    m_form->PushButton6->click();
+    const QStringList reports = m_dialogs.errorReports();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(QStringLiteral("Form2.PushButton6_Click at line 130")));
+    EXPECT_EQ(readAll(keep), QByteArray("OLD CONTENT"));
+    EXPECT_EQ(m_dialogs.messages().back().text, QStringLiteral("Done."));
+}
+
+TEST_F(Form2LeaveTest, SavingOntoTheDocumentItselfIsRefusedAndItSurvives)
+{
+    const QByteArray before = readAll(m_document);
+    m_dialogs.chooseFileNext(m_document);
+    m_dialogs.answerNext(shell::MessageAnswer::Yes);
+    m_form->PushButton6->click();
+    ASSERT_EQ(m_dialogs.errorReports().size(), 1);
+    EXPECT_EQ(readAll(m_document), before);
+    // And the next save still works.
+    m_dialogs.chooseFileNext(m_folder + QStringLiteral("/copy.doc"));
+    m_form->PushButton6->click();
+    EXPECT_EQ(readAll(m_folder + QStringLiteral("/copy.doc")), before);
+}
+
+TEST_F(Form2LeaveTest, WithNoDocumentMadeASaveReportsItAndWritesNothing)
+{
+    m_form->mWordFile.clear(); // the generator could not save the document
+    m_dialogs.chooseFileNext(m_folder + QStringLiteral("/resume.doc"));
+    m_form->PushButton6->click();
+    const QStringList reports = m_dialogs.errorReports();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].startsWith(QStringLiteral("There is no document")));
+    EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/resume.doc")));
 }
 
 TEST_F(Form2LeaveTest, BackDeletesTheDocumentAndThePagesAndAsksForTheDataEntry)

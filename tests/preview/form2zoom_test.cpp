@@ -1,5 +1,6 @@
 #include "form2fixture.h"
 
+#include <QPushButton>
 #include <QScrollBar>
 
 TEST_F(Form2Test, FirstActivationShowsPageOneWholeAtZoomOne)
@@ -96,4 +97,17 @@ TEST_F(Form2Test, ReactivationChangesNothing)
     EXPECT_EQ(form->mZoom, 1.5f);
     EXPECT_EQ(form->VScroll1->value(), 30);
     EXPECT_EQ(form->Picture1->topTwips(), -300);
+}
+
+TEST_F(Form2Test, ADisabledScrollBarShowsNoThumbLeftFromAnEarlierZoom)
+{
+    auto form = loaded(1);
+    form->PushButton1->click();
+    form->PushButton1->click();
+    ASSERT_GT(form->VScroll1->maximum(), 0);
+    form->PushButton2->click();
+    form->PushButton2->click(); // back to the whole page
+    EXPECT_FALSE(form->VScroll1->isEnabled());
+    EXPECT_EQ(form->VScroll1->maximum(), 0) << "a range kept from before draws a thumb on the disabled bar";
+    EXPECT_EQ(form->HScroll1->maximum(), 0);
 }
