@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "createcommand.h"
 #include "entry/form1.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     entry::Form1 form1;
     connectCreateCommand(form1);

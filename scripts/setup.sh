@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
   xvfb xauth x11-utils imagemagick xdotool python3
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 missing=()
 for package in "${packages[@]}"; do

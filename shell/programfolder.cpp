@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace shell {
 namespace {
@@ -21,13 +22,25 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
+QString installedDataFolder()
+{
+    // Relative to the executable rather than a fixed prefix, so an installed
+    // tree works wherever it was unpacked; packaging/CMakeLists.txt supplies
+    // the path from its binary folder to its data folder.
+    return QDir::cleanPath(QDir(programFolder()).filePath(QStringLiteral(PARVOLIN_DATA_FROM_PROGRAM)));
+}
+
 QString programFile(const QString &relative)
 {
     QString path = relative;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (path.startsWith(QLatin1Char('/')))
         path.remove(0, 1);
-    return QDir(programFolder()).filePath(path);
+    const QString beside = QDir(programFolder()).filePath(path);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir(installedDataFolder()).filePath(path);
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 void setProgramFolderForTesting(const QString &folder)

@@ -15,52 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 log="$out/events.log"
 : > "$log"
 
-note() { echo "$*" >> "$log"; }
-
-# The visible top-level window whose width is $1, or nothing.
-window_of_width() {
-  for w in $(xdotool search --onlyvisible --name '^Parvolin$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$WIDTH" = "$1" ] && { echo "$w"; return; }
-  done
-}
-
-wait_for_width() {
-  for _ in $(seq 1 150); do
-    w=$(window_of_width "$1")
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  note "timed out waiting for a window $1 wide"
-  return 1
-}
-
-# Clicks at (x, y) inside window $1.
-click_in() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-  sleep 0.6
-}
-
-check_reports() {
-  if xdotool search --onlyvisible --name '^Application Error$' >/dev/null 2>&1; then
-    note "error report seen at: $1"
-    xdotool key Return
-    sleep 0.3
-  fi
-}
-
-answer() { # presses a key in whatever dialog has the focus
-  sleep 0.8
-  xdotool key "$1"
-  sleep 0.6
-}
-
-type_text() { # types into whatever dialog has the focus
-  sleep 0.8
-  xdotool type --delay 20 -- "$1"
-  sleep 0.3
-}
+. "$here/desktopsteps.sh"
 
 "$binary" &
 pid=$!
@@ -111,13 +66,5 @@ check_reports "second create"
 cp "$TEMP"/vandrel*.doc "$out/generated2.doc"
 note "created again"
 
-python3 "$here/closewindow.py" "$form2"
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-  note "still running after the preview closed"
-  kill -9 "$pid"
-fi
-wait "$pid"
-echo $? > "$out/exit-status"
-note "closed"
+close_and_record_exit "$form2"
 exit 0
