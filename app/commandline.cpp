@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+namespace app {
 namespace {
 
 const char *const helpText =
@@ -53,3 +54,5 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     QTextStream err(stderr);
     return handleCommandLine(arguments, out, err);
 }
+
+} // namespace app

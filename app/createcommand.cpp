@@ -5,7 +5,7 @@
 #include "generator/resume.h"
 #include "preview/form2.h"
 #include "preview/form2handover.h"
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/windowpointer.h"
 
 namespace {
@@ -27,11 +27,13 @@ QString fieldText(const entry::Form1 &form1, const QString &name)
 {
     const entry::FieldBox *box = form1.field(name);
     if (!box)
-        throw shell::Failure(QStringLiteral("The window has no field named \"%1\".").arg(name));
+        throw automation::Failure(QStringLiteral("The window has no field named \"%1\".").arg(name));
     return box->text();
 }
 
 } // namespace
+
+namespace app {
 
 void connectCreateCommand(entry::Form1 &form1)
 {
@@ -39,6 +41,8 @@ void connectCreateCommand(entry::Form1 &form1)
         preview::Form2HandOver handOver(
             previewWindow(form1), [&form1] { form1.pointer().setBusy(); },
             [&form1] { form1.pointer().setArrow(); }, [&form1] { form1.hide(); });
-        Resume::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
+        generator::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
     });
 }
+
+} // namespace app

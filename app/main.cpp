@@ -1,16 +1,18 @@
 #include "commandline.h"
 #include "createcommand.h"
+#include "engines.h"
 #include "entry/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
+    if (const std::optional<int> exitCode = app::handleCommandLine(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);
+    app::registerEngines();
     entry::Form1 form1;
-    connectCreateCommand(form1);
+    app::connectCreateCommand(form1);
     form1.Form_Load();
     form1.show();
     form1.centreOnScreen();

@@ -5,8 +5,8 @@
 #include "automation/builtindocuments.h"
 #include "automation/documentstate.h"
 #include "instanceregistry.h"
-#include "word/document.h"
-#include "word/error.h"
+#include "automation/word/document.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -35,7 +35,7 @@ std::shared_ptr<word::Document> BuiltInApplication::activeDocument()
 {
     ensureRunning();
     if (m_state->documents.empty())
-        throw word::Error(QStringLiteral("There is no active document; add or open one first."));
+        throw automation::Failure(QStringLiteral("There is no active document; add or open one first."));
     return std::make_shared<BuiltInDocument>(m_state->documents.back());
 }
 
@@ -43,7 +43,7 @@ std::shared_ptr<word::Selection> BuiltInApplication::selection()
 {
     ensureRunning();
     if (m_state->documents.empty())
-        throw word::Error(QStringLiteral("There is no active document, so there is no selection."));
+        throw automation::Failure(QStringLiteral("There is no active document, so there is no selection."));
     return activeDocument()->activeWindowSelection();
 }
 
@@ -82,7 +82,7 @@ bool BuiltInApplication::hasQuit() const
 void BuiltInApplication::ensureRunning() const
 {
     if (m_state->quit)
-        throw word::Error(QStringLiteral("The word processor instance has already quit."));
+        throw automation::Failure(QStringLiteral("The word processor instance has already quit."));
 }
 
 } // namespace engine

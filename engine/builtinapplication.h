@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/application.h"
+#include "automation/word/application.h"
 
 #include <memory>
 

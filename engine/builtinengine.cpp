@@ -1,7 +1,9 @@
+#include "builtinengine.h"
+
 #include "builtinapplication.h"
 #include "instanceregistry.h"
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 namespace engine {
 namespace {
@@ -21,15 +23,16 @@ public:
     {
         if (auto running = InstanceRegistry::newest())
             return running;
-        throw word::Error(QStringLiteral("No instance of the built-in word processor is running."));
+        throw automation::Failure(QStringLiteral("No instance of the built-in word processor is running."));
     }
 };
 
 } // namespace
-} // namespace engine
 
-std::shared_ptr<word::Engine> word::builtInEngine()
+std::shared_ptr<word::Engine> builtInEngine()
 {
-    static const auto engine = std::make_shared<engine::BuiltInEngine>();
+    static const auto engine = std::make_shared<BuiltInEngine>();
     return engine;
 }
+
+} // namespace engine

@@ -9,7 +9,7 @@
 #include "shell/applicationicon.h"
 #include "shell/apptitle.h"
 #include "shell/errorreport.h"
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/programend.h"
 #include "shell/settingsstore.h"
 #include "shell/skin.h"
@@ -70,7 +70,7 @@ void Form1::Form_Load()
     shell::loadHandCursor(steps, *m_pointer, 106, 108);
 
     restoreFields(steps);
-    steps.run(196, [] { IsInstalled::CheckWordInstalled(); });
+    steps.run(196, [] { generator::CheckWordInstalled(); });
 }
 
 void Form1::PushButton1_Click()
@@ -84,7 +84,7 @@ void Form1::PushButton1_Click()
     steps.run(104, [this] { m_pointer->setBusy(); });
     steps.run(106, [this] {
         if (!m_generateResume)
-            throw shell::Failure(QStringLiteral("Creating the document is not available in this build."));
+            throw automation::Failure(QStringLiteral("Creating the document is not available in this build."));
         m_generateResume();
     });
     steps.run(108, [this] { m_pointer->setArrow(); });
@@ -152,7 +152,7 @@ void Form1::restoreFields(const shell::Steps &steps)
             const QString stored = store.read(QString::fromLatin1(spec.key));
             try {
                 setTextAndStore(*box, stored);
-            } catch (const shell::Failure &failure) {
+            } catch (const automation::Failure &failure) {
                 if (!firstStoreFailure)
                     firstStoreFailure.emplace(step, failure.description());
             }
@@ -181,7 +181,7 @@ void Form1::setTextAndStore(FieldBox &box, const QString &text)
     box.setText(text);
     m_collectStoreFailures = false;
     if (m_storeFailure)
-        throw shell::Failure(*std::exchange(m_storeFailure, std::nullopt));
+        throw automation::Failure(*std::exchange(m_storeFailure, std::nullopt));
 }
 
 void Form1::storeField(const FieldBox &box, const QString &text)
@@ -190,7 +190,7 @@ void Form1::storeField(const FieldBox &box, const QString &text)
     if (m_collectStoreFailures) {
         try {
             shell::SettingsStore().write(QString::fromLatin1(spec->key), text);
-        } catch (const shell::Failure &failure) {
+        } catch (const automation::Failure &failure) {
             m_storeFailure = failure.description();
         }
         return;

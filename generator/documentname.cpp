@@ -4,7 +4,7 @@
 #include <QTime>
 #include <chrono>
 
-namespace Resume {
+namespace generator {
 
 DocumentNameDigits::DocumentNameDigits()
     : m_generator(std::random_device{}())
@@ -33,4 +33,4 @@ bool isDocumentName(const QString &fileName)
     return form.match(fileName).hasMatch();
 }
 
-} // namespace Resume
+} // namespace generator

@@ -3,7 +3,7 @@
 #include <QString>
 #include <random>
 
-namespace Resume {
+namespace generator {
 
 // Draws the digits of a generated document's name: "vandrel" and eight digits
 // from 1 to 9. The source is re-seeded from the clock before every digit, as
@@ -26,4 +26,4 @@ private:
 // digits from 1 to 9, ".doc".
 bool isDocumentName(const QString &fileName);
 
-} // namespace Resume
+} // namespace generator

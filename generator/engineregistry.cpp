@@ -1,7 +1,7 @@
 #include "engineregistry.h"
 
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 #include <map>
 
@@ -12,16 +12,14 @@ const QString wordClass = QStringLiteral("Word.Application");
 
 std::map<QString, std::shared_ptr<word::Engine>> &engines()
 {
-    static std::map<QString, std::shared_ptr<word::Engine>> registered = {
-        {QString::fromLatin1(EngineRegistry::builtInKey), word::builtInEngine()},
-    };
+    static std::map<QString, std::shared_ptr<word::Engine>> registered;
     return registered;
 }
 
 std::shared_ptr<word::Engine> engineFor(const QString &progId)
 {
     if (progId != wordClass)
-        throw word::Error(QStringLiteral("The class \"%1\" is not known; only \"%2\" can be created.")
+        throw automation::Failure(QStringLiteral("The class \"%1\" is not known; only \"%2\" can be created.")
                               .arg(progId, wordClass));
     return EngineRegistry::selected();
 }
@@ -45,7 +43,7 @@ std::shared_ptr<word::Engine> EngineRegistry::selected()
         key = QString::fromLatin1(builtInKey);
     const auto found = engines().find(key);
     if (found == engines().end() || !found->second)
-        throw word::Error(QStringLiteral("The word processor \"%1\" named by %2 is not available.")
+        throw automation::Failure(QStringLiteral("The word processor \"%1\" named by %2 is not available.")
                               .arg(key, QLatin1String(selectorVariable)));
     return found->second;
 }

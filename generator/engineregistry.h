@@ -10,9 +10,10 @@ class Engine;
 
 namespace generator {
 
-// The word processors the program can drive, by key. The built-in engine is
-// registered as "builtin" and is the default; the environment variable
-// PARVOLIN_ENGINE names another. Tests register engines of their own.
+// The word processors the program can drive, by key: only names and
+// factories, filled in by the program (and by tests) at start. The engine
+// under "builtin" is the default; the environment variable PARVOLIN_ENGINE
+// names another.
 class EngineRegistry {
 public:
     static constexpr const char *builtInKey = "builtin";
@@ -21,15 +22,15 @@ public:
     static void add(const QString &key, std::shared_ptr<word::Engine> engine);
     static void remove(const QString &key);
     // The engine PARVOLIN_ENGINE names (the built-in one when unset); throws
-    // word::Error when no engine of that name is registered.
+    // automation::Failure when no engine of that name is registered.
     static std::shared_ptr<word::Engine> selected();
 };
 
 // A new instance of the class `progId` ("Word.Application") from the selected
-// engine; throws word::Error when none can be started.
+// engine; throws automation::Failure when none can be started.
 std::shared_ptr<word::Application> createObject(const QString &progId);
 
-// A running instance of `progId` from the selected engine; throws word::Error
+// A running instance of `progId` from the selected engine; throws automation::Failure
 // when none runs.
 std::shared_ptr<word::Application> getObject(const QString &progId);
 

@@ -4,11 +4,11 @@
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/programend.h"
-#include "word/application.h"
+#include "automation/word/application.h"
 
 #include <QStringList>
 
-namespace IsInstalled {
+namespace generator {
 namespace {
 
 QString adviceText()
@@ -48,4 +48,4 @@ void CheckWordInstalled()
     }
 }
 
-} // namespace IsInstalled
+} // namespace generator

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace Resume {
+namespace generator {
 
 // Where the generator hands its saved document: the page renderer, the
 // preview window and the data-entry window, none of which it may know itself.
@@ -24,4 +24,4 @@ public:
     virtual void hideDataEntry() = 0;
 };
 
-} // namespace Resume
+} // namespace generator

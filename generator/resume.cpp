@@ -8,7 +8,7 @@
 #include "resumesession.h"
 #include "wordrunning.h"
 
-namespace Resume {
+namespace generator {
 
 namespace {
 
@@ -55,4 +55,4 @@ void GenerateResume(const FieldText &fieldText, PreviewHandOver &handOver, Docum
         saveAndHandOver(session, handOver, digits);
 }
 
-} // namespace Resume
+} // namespace generator

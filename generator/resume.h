@@ -9,7 +9,7 @@ class Application;
 class Document;
 } // namespace word
 
-namespace Resume {
+namespace generator {
 
 // The current text of a resume field, by the name of its text box
 // ("txtYourName"). It is asked at the moment the field is typed, so the
@@ -41,4 +41,4 @@ void GenerateResume(const FieldText &fieldText, PreviewHandOver &handOver);
 // The same with the name's digits drawn from `digits`.
 void GenerateResume(const FieldText &fieldText, PreviewHandOver &handOver, DocumentNameDigits &digits);
 
-} // namespace Resume
+} // namespace generator

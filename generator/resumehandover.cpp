@@ -7,13 +7,13 @@
 #include "shell/fileservices.h"
 #include "shell/programend.h"
 #include "shell/tempfolder.h"
-#include "word/application.h"
-#include "word/document.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace Resume {
+namespace generator {
 namespace {
 
 QString drawName(ResumeSession &session, DocumentNameDigits &digits)
@@ -88,4 +88,4 @@ QString saveAndHandOver(ResumeSession &session, PreviewHandOver &preview, Docume
     return path;
 }
 
-} // namespace Resume
+} // namespace generator

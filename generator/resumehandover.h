@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace Resume {
+namespace generator {
 
 class DocumentNameDigits;
 class PreviewHandOver;
@@ -13,4 +13,4 @@ class ResumeSession;
 // shows the preview in place of the data-entry window. Returns the path.
 QString saveAndHandOver(ResumeSession &session, PreviewHandOver &handOver, DocumentNameDigits &digits);
 
-} // namespace Resume
+} // namespace generator

@@ -2,12 +2,12 @@
 
 #include "resumeselection.h"
 #include "resumesession.h"
-#include "word/constants.h"
-#include "word/table.h"
+#include "automation/word/constants.h"
+#include "automation/word/table.h"
 
 #include <algorithm>
 
-namespace Resume {
+namespace generator {
 namespace {
 
 struct RowHeight {
@@ -114,4 +114,4 @@ void writeTableAndHeader(ResumeSession &session, ResumeSelection &selection)
     selection.headingRow(238, QStringLiteral("Experience"), word::wdLineWidth150pt);
 }
 
-} // namespace Resume
+} // namespace generator

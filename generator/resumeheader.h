@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Resume {
+namespace generator {
 
 class ResumeSelection;
 class ResumeSession;
@@ -10,4 +10,4 @@ class ResumeSession;
 // "Experience" heading). The selection ends in row 5.
 void writeTableAndHeader(ResumeSession &session, ResumeSelection &selection);
 
-} // namespace Resume
+} // namespace generator

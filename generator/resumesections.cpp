@@ -2,14 +2,14 @@
 
 #include "resumeselection.h"
 #include "resumesession.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/font.h"
-#include "word/listtemplate.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/font.h"
+#include "automation/word/listtemplate.h"
 
 #include <functional>
 
-namespace Resume {
+namespace generator {
 namespace {
 
 // Types one piece of text given the first of its step numbers; returns the
@@ -187,4 +187,4 @@ void writeSections(ResumeSession &session, ResumeSelection &selection)
     referencesBlock(selection);
 }
 
-} // namespace Resume
+} // namespace generator

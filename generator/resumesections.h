@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Resume {
+namespace generator {
 
 class ResumeSelection;
 class ResumeSession;
@@ -10,4 +10,4 @@ class ResumeSession;
 // and 18). The selection ends in row 18.
 void writeSections(ResumeSession &session, ResumeSelection &selection);
 
-} // namespace Resume
+} // namespace generator

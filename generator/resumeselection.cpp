@@ -1,13 +1,13 @@
 #include "resumeselection.h"
 
 #include "resumesession.h"
-#include "word/constants.h"
-#include "word/font.h"
-#include "word/range.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/constants.h"
+#include "automation/word/font.h"
+#include "automation/word/range.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
-namespace Resume {
+namespace generator {
 namespace {
 
 // The black circle set before the phone number and the e-mail address.
@@ -162,4 +162,4 @@ void ResumeSelection::applyBullets(int step)
     });
 }
 
-} // namespace Resume
+} // namespace generator

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace Resume {
+namespace generator {
 
 class ResumeSession;
 
@@ -54,4 +54,4 @@ private:
     ResumeSession &m_session;
 };
 
-} // namespace Resume
+} // namespace generator

@@ -1,21 +1,21 @@
 #include "resumesession.h"
 
 #include "engineregistry.h"
-#include "shell/failure.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
-#include "word/error.h"
-#include "word/font.h"
-#include "word/listtemplate.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/failure.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
+#include "automation/failure.h"
+#include "automation/word/font.h"
+#include "automation/word/listtemplate.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
-namespace Resume {
+namespace generator {
 
 void throwMissing(const char *what)
 {
-    throw word::Error(QStringLiteral("%1 is missing because an earlier step could not create it.")
+    throw automation::Failure(QStringLiteral("%1 is missing because an earlier step could not create it.")
                           .arg(QLatin1String(what)));
 }
 
@@ -40,7 +40,7 @@ bool ResumeSession::test(int step, const std::function<bool()> &condition) const
 QString ResumeSession::field(const QString &fieldName) const
 {
     if (!m_fieldText)
-        throw shell::Failure(QStringLiteral("The resume field \"%1\" cannot be read: no fields were given.")
+        throw automation::Failure(QStringLiteral("The resume field \"%1\" cannot be read: no fields were given.")
                                  .arg(fieldName));
     return m_fieldText(fieldName);
 }
@@ -149,4 +149,4 @@ GeneratedDocument ResumeSession::result() const
     return {m_application, m_document, false};
 }
 
-} // namespace Resume
+} // namespace generator

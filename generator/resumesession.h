@@ -15,7 +15,7 @@ class Selection;
 class Table;
 } // namespace word
 
-namespace Resume {
+namespace generator {
 
 // One run of the generator: its numbered steps, the fields it reads, and the
 // word-processor objects it makes and keeps for repeated use. An object whose
@@ -32,14 +32,14 @@ public:
     // The text of a field as it is now.
     QString field(const QString &fieldName) const;
 
-    // The objects of the run; each throws word::Error when it is missing.
+    // The objects of the run; each throws automation::Failure when it is missing.
     word::Application &application() const;
     word::Document &document() const;
     std::shared_ptr<word::Selection> selection() const;
     word::Table &table() const;
     word::ListLevel &listLevel() const;
     word::Font &listLevelFont() const;
-    // The bullet template, or a word::Error when it is missing.
+    // The bullet template, or a automation::Failure when it is missing.
     std::shared_ptr<word::ListTemplate> listTemplate() const;
 
     // The steps that make or take the objects above.
@@ -71,7 +71,7 @@ private:
     std::shared_ptr<word::Font> m_levelFont;
 };
 
-// Throws the word::Error of a step whose object (`what`, such as "The resume
+// Throws the automation::Failure of a step whose object (`what`, such as "The resume
 // table") was never made because an earlier step failed.
 [[noreturn]] void throwMissing(const char *what);
 
@@ -87,4 +87,4 @@ std::shared_ptr<T> required(std::shared_ptr<T> object, const char *what)
     return object;
 }
 
-} // namespace Resume
+} // namespace generator

@@ -3,10 +3,10 @@
 #include "engineregistry.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
-#include "word/application.h"
-#include "word/engine.h"
+#include "automation/word/application.h"
+#include "automation/word/engine.h"
 
-namespace Resume {
+namespace generator {
 
 bool IsWordRunning()
 {
@@ -32,4 +32,4 @@ bool WarnIfWordRunning()
     return answer != shell::MessageAnswer::Yes;
 }
 
-} // namespace Resume
+} // namespace generator

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Resume {
+namespace generator {
 
 // True when a running word processor instance can be attached and answers
 // with the name its engine is known by. Never fails.
@@ -10,4 +10,4 @@ bool IsWordRunning();
 // not go on.
 bool WarnIfWordRunning();
 
-} // namespace Resume
+} // namespace generator

@@ -17,7 +17,7 @@ Form2HandOver::Form2HandOver(Form2 &form, std::function<void()> setDataEntryBusy
 
 void Form2HandOver::renderPages(const QString &path)
 {
-    Resume::RenderPages(path, m_form, m_setDataEntryBusy);
+    preview::RenderPages(path, m_form, m_setDataEntryBusy);
 }
 
 void Form2HandOver::restoreDataEntryPointer()

@@ -10,7 +10,7 @@ class Form2;
 
 // Hands the generated document to the preview window; what it must do with
 // the data-entry window it does through the two actions it is given.
-class Form2HandOver : public Resume::PreviewHandOver {
+class Form2HandOver : public generator::PreviewHandOver {
 public:
     Form2HandOver(Form2 &form, std::function<void()> setDataEntryBusy, std::function<void()> setDataEntryArrow,
                   std::function<void()> hideDataEntry);

@@ -4,14 +4,14 @@
 #include "pagepicture.h"
 
 #include "generator/engineregistry.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
-#include "word/error.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
+#include "automation/failure.h"
 
 #include <QCoreApplication>
 
-namespace Resume {
+namespace preview {
 namespace {
 
 // Closes the opened copy without saving and quits the instance, also when a
@@ -59,13 +59,13 @@ QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
 {
     QImage picture = document.pagePicture(page, pixelsPerInch);
     if (picture.isNull())
-        throw word::Error(QStringLiteral("The picture of page %1 could not be made.").arg(page));
+        throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
     return preview::asPagePicture(picture, pixelsPerInch);
 }
 
 } // namespace
 
-void RenderPages(const QString &path, preview::Form2 &form, const std::function<void()> &setBusy)
+void RenderPages(const QString &path, Form2 &form, const std::function<void()> &setBusy)
 {
     RenderSession session(generator::createObject(QStringLiteral("Word.Application")));
     const auto document = session.application().documents()->open(path);
@@ -91,4 +91,4 @@ void RenderPages(const QString &path, preview::Form2 &form, const std::function<
     session.finish();
 }
 
-} // namespace Resume
+} // namespace preview

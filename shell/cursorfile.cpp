@@ -1,6 +1,6 @@
 #include "cursorfile.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 
 #include <QFile>
 #include <QList>
@@ -19,7 +19,7 @@ const qint64 dibHeaderBytes = 40;
 const qint64 pngHeaderBytes = 33;
 const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
 
-// What is wrong with the bytes; turned into a Failure naming the file.
+// What is wrong with the bytes; turned into a automation::Failure naming the file.
 struct Damage {
     QString what;
 };
@@ -342,13 +342,13 @@ CursorFile CursorFile::read(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot read the cursor file \"%1\": %2.").arg(path, file.errorString()));
+        throw automation::Failure(QStringLiteral("Cannot read the cursor file \"%1\": %2.").arg(path, file.errorString()));
     if (file.size() > largestFileBytes)
-        throw Failure(QStringLiteral("Cannot read the cursor file \"%1\": it is too large (%2 bytes) to be a cursor.")
+        throw automation::Failure(QStringLiteral("Cannot read the cursor file \"%1\": it is too large (%2 bytes) to be a cursor.")
                           .arg(path).arg(file.size()));
     const QByteArray bytes = file.read(largestFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read the cursor file \"%1\": %2.").arg(path, file.errorString()));
+        throw automation::Failure(QStringLiteral("Cannot read the cursor file \"%1\": %2.").arg(path, file.errorString()));
     return fromBytes(bytes, path);
 }
 
@@ -358,7 +358,7 @@ CursorFile CursorFile::fromBytes(const QByteArray &bytes, const QString &name)
         const QPair<QImage, QPoint> picture = decodeBest(ByteView(bytes));
         return CursorFile(picture.first, picture.second);
     } catch (const Damage &damage) {
-        throw Failure(QStringLiteral("The cursor file \"%1\" is damaged: %2.").arg(name, damage.what));
+        throw automation::Failure(QStringLiteral("The cursor file \"%1\" is damaged: %2.").arg(name, damage.what));
     }
 }
 

@@ -12,12 +12,12 @@ namespace shell {
 // holds (largest, then deepest) and its hot spot.
 class CursorFile {
 public:
-    // Reads and decodes the cursor file at path; throws Failure naming the
+    // Reads and decodes the cursor file at path; throws automation::Failure naming the
     // path and what is wrong when the file cannot be read or is damaged.
     static CursorFile read(const QString &path);
 
     // Decodes the bytes of a cursor file; name stands for the file in failure
-    // descriptions. Throws Failure when the bytes are damaged.
+    // descriptions. Throws automation::Failure when the bytes are damaged.
     static CursorFile fromBytes(const QByteArray &bytes, const QString &name);
 
     // The picture, 32 bits per pixel with alpha, at most 256 pixels each way.
@@ -36,7 +36,7 @@ private:
     QPoint m_hotSpot;
 };
 
-// Reads the cursor file at path into a pointer; throws Failure when it cannot.
+// Reads the cursor file at path into a pointer; throws automation::Failure when it cannot.
 QCursor readCursorFile(const QString &path);
 
 } // namespace shell

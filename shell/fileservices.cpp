@@ -1,6 +1,6 @@
 #include "fileservices.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -83,11 +83,11 @@ QVariant ForceDeleteFile(const QString &path)
 {
     const QString cause = forceDeleteCause(path);
     if (!cause.isEmpty())
-        throw Failure(QStringLiteral("Cannot delete \"%1\": %2.").arg(path, cause));
+        throw automation::Failure(QStringLiteral("Cannot delete \"%1\": %2.").arg(path, cause));
     makeWritable(path);
     QFile file(path);
     if (!file.remove())
-        throw Failure(QStringLiteral("Cannot delete \"%1\": %2.").arg(path, file.errorString()));
+        throw automation::Failure(QStringLiteral("Cannot delete \"%1\": %2.").arg(path, file.errorString()));
     return QVariant();
 }
 

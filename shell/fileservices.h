@@ -16,7 +16,7 @@ bool FileExists(const QString &path);
 void DeleteFileQuietly(const QString &path);
 
 // Makes the file at path writable, then removes it. Returns an empty value;
-// throws Failure naming the path and the cause when the file stays.
+// throws automation::Failure naming the path and the cause when the file stays.
 QVariant ForceDeleteFile(const QString &path);
 
 // DeleteFileQuietly with the first, plain delete supplied by the caller, which

@@ -1,6 +1,6 @@
 #include "safewrite.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,9 +9,9 @@
 namespace shell {
 namespace {
 
-Failure writeFailure(const QString &path, const QString &cause)
+automation::Failure writeFailure(const QString &path, const QString &cause)
 {
-    return Failure(QStringLiteral("%1 could not be written: %2.").arg(path, cause));
+    return automation::Failure(QStringLiteral("%1 could not be written: %2.").arg(path, cause));
 }
 
 QString withoutFinalStop(QString text)
@@ -24,10 +24,10 @@ QString withoutFinalStop(QString text)
 QByteArray readWhole(const QString &source, const QString &target)
 {
     auto copyFailure = [&](const QString &cause) {
-        return Failure(QStringLiteral("The document %1 could not be copied to %2: %3.").arg(source, target, cause));
+        return automation::Failure(QStringLiteral("The document %1 could not be copied to %2: %3.").arg(source, target, cause));
     };
     if (source.isEmpty())
-        throw Failure(QStringLiteral("There is no document to copy to %1: it could not be made.").arg(target));
+        throw automation::Failure(QStringLiteral("There is no document to copy to %1: it could not be made.").arg(target));
     const QFileInfo info(source);
     if (!info.exists())
         throw copyFailure(QStringLiteral("it no longer exists"));
@@ -74,7 +74,7 @@ void copyFileSafely(const QString &source, const QString &target)
 {
     const QByteArray bytes = readWhole(source, target);
     if (sameFile(source, target))
-        throw Failure(QStringLiteral("%1 is the document being previewed itself; choose another name to save a copy.")
+        throw automation::Failure(QStringLiteral("%1 is the document being previewed itself; choose another name to save a copy.")
                           .arg(target));
     writeFileSafely(target, bytes);
 }

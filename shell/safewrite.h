@@ -8,7 +8,7 @@ namespace shell {
 // Puts `bytes` at `path` by replacement: they are written to a fresh file
 // beside it, checked to have reached that file whole (every write, the flush
 // and the sync), and only then renamed over `path`. On any failure `path` is
-// left exactly as it was and a shell::Failure names the path and the cause. A
+// left exactly as it was and a automation::Failure names the path and the cause. A
 // new file gets the ordinary permissions under the user's umask; a replaced
 // file keeps its own. A link at `path` is followed, so the file it names is
 // the one replaced.

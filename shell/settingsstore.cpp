@@ -1,6 +1,6 @@
 #include "settingsstore.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 #include "safewrite.h"
 #include "settingsfile.h"
 
@@ -21,7 +21,7 @@ QByteArray fileBytes(const QString &path, const QString &key, const char *doing)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("The setting \"%1\" could not be %2 %3: %4")
+        throw automation::Failure(QStringLiteral("The setting \"%1\" could not be %2 %3: %4")
                           .arg(key, QLatin1String(doing), path, file.errorString()));
     return bytes;
 }
@@ -42,7 +42,7 @@ QString SettingsStore::read(const QString &key) const
     const SettingsFile file(fileBytes(path, key, "read from"));
     const SettingsFile::Entry entry = file.find(QLatin1String(section), key);
     if (entry.value.damage != initext::Damage::None)
-        throw Failure(QStringLiteral("The stored value of \"%1\" is damaged (line %2 of %3: %4), so it is not "
+        throw automation::Failure(QStringLiteral("The stored value of \"%1\" is damaged (line %2 of %3: %4), so it is not "
                                      "shown; what you type into the field is stored anew.")
                           .arg(key)
                           .arg(entry.lineNumber)
@@ -59,8 +59,8 @@ void SettingsStore::write(const QString &key, const QString &value)
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
         writeFileSafely(path, file.bytes());
-    } catch (const Failure &failure) {
-        throw Failure(QStringLiteral("The setting \"%1\" could not be saved: %2").arg(key, failure.description()));
+    } catch (const automation::Failure &failure) {
+        throw automation::Failure(QStringLiteral("The setting \"%1\" could not be saved: %2").arg(key, failure.description()));
     }
 }
 

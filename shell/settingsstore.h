@@ -14,11 +14,11 @@ public:
     static constexpr const char *section = "Parvolin";
 
     // The value under `key`, or empty text when there is none. Throws
-    // shell::Failure when the store cannot be read, or when the value is
+    // automation::Failure when the store cannot be read, or when the value is
     // damaged in a way the program never writes (it is then not guessed at).
     QString read(const QString &key) const;
 
-    // Replaces the value under `key`. Throws shell::Failure when the value did
+    // Replaces the value under `key`. Throws automation::Failure when the value did
     // not reach the file.
     void write(const QString &key, const QString &value);
 

@@ -1,6 +1,6 @@
 #include "skin.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 #include "programfolder.h"
 
 #include <QApplication>
@@ -45,12 +45,12 @@ QString readSkinText(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("The skin file %1 could not be read: %2.").arg(path, file.errorString()));
+        throw automation::Failure(QStringLiteral("The skin file %1 could not be read: %2.").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw Failure(QStringLiteral("The skin file %1 could not be applied: it is not UTF-8 text.").arg(path));
+        throw automation::Failure(QStringLiteral("The skin file %1 could not be applied: it is not UTF-8 text.").arg(path));
     return text;
 }
 
@@ -111,20 +111,20 @@ void checkStyleSheet(const QString &text, const QString &path)
         if (c == QLatin1Char('/') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('*')) {
             const int end = text.indexOf(QStringLiteral("*/"), i + 2);
             if (end < 0)
-                throw Failure(QStringLiteral("The skin file %1 could not be applied: a comment is not closed.").arg(path));
+                throw automation::Failure(QStringLiteral("The skin file %1 could not be applied: a comment is not closed.").arg(path));
             i = end + 1;
         } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             quote = c;
         } else if (c == QLatin1Char('{')) {
             ++depth;
         } else if (c == QLatin1Char('}') && --depth < 0) {
-            throw Failure(QStringLiteral("The skin file %1 could not be applied: a \"}\" has no matching \"{\".").arg(path));
+            throw automation::Failure(QStringLiteral("The skin file %1 could not be applied: a \"}\" has no matching \"{\".").arg(path));
         }
     }
     if (!quote.isNull())
-        throw Failure(QStringLiteral("The skin file %1 could not be applied: a quoted text is not closed.").arg(path));
+        throw automation::Failure(QStringLiteral("The skin file %1 could not be applied: a quoted text is not closed.").arg(path));
     if (depth != 0)
-        throw Failure(QStringLiteral("The skin file %1 could not be applied: a \"{\" is not closed.").arg(path));
+        throw automation::Failure(QStringLiteral("The skin file %1 could not be applied: a \"{\" is not closed.").arg(path));
 }
 
 } // namespace shell

@@ -23,11 +23,11 @@ void ApplyFaceColor(QWidget *window);
 // When the skin file x/o.cjs lies in the program folder: the window and its
 // option buttons, check boxes, frames, labels and picture boxes take the
 // button-face colour, and the file's text is applied to the window as a style
-// sheet. Without the file nothing changes. Throws shell::Failure when the file
+// sheet. Without the file nothing changes. Throws automation::Failure when the file
 // is there but cannot be applied.
 void LoadSkin(QWidget *window);
 
-// Checks that `text` can be applied as a style sheet; throws shell::Failure
+// Checks that `text` can be applied as a style sheet; throws automation::Failure
 // naming `path` and the fault when it cannot.
 void checkStyleSheet(const QString &text, const QString &path);
 

@@ -1,6 +1,6 @@
 #include "tempfolder.h"
 
-#include "failure.h"
+#include "automation/failure.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,7 @@ bool createFileExclusively(const QString &path)
     const int error = errno;
     if (error == EEXIST)
         return false;
-    throw Failure(QStringLiteral("The file %1 could not be created: %2.")
+    throw automation::Failure(QStringLiteral("The file %1 could not be created: %2.")
                       .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 

@@ -3,7 +3,8 @@
 // the engine lays it out and draws every page, the preview window opens on
 // page 1. For the sample resume and for a resume long enough for about 50
 // pages; then LibreOffice converting the same saved file to PDF, for scale.
-#include "createcommand.h"
+#include "app/createcommand.h"
+#include "app/engines.h"
 #include "entry/fieldbox.h"
 #include "entry/form1.h"
 #include "preview/form2.h"
@@ -96,7 +97,8 @@ int main(int argc, char **argv)
     qputenv("TEMP", QFile::encodeName(temp.path()));
 
     entry::Form1 form;
-    connectCreateCommand(form);
+    app::registerEngines();
+    app::connectCreateCommand(form);
     form.Form_Load();
     form.PushButton3_Click();
     measure(form, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));

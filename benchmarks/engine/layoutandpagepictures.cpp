@@ -3,11 +3,12 @@
 // Repaginate, the page count and one picture per page. Opening alone is timed
 // too; the difference is the layout and the pictures. Run:
 //   build/benchmarks/engine/layoutandpagepictures --benchmark_repetitions=10
+#include "engine/builtinengine.h"
 #include "objectivefiller.h"
 #include "sampledocument.h"
 
-#include "word/constants.h"
-#include "word/engine.h"
+#include "automation/word/constants.h"
+#include "automation/word/engine.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ constexpr double previewPixelsPerInch = 63;
 class Fixture {
 public:
     explicit Fixture(const QString &filler)
-        : m_application(word::builtInEngine()->create())
+        : m_application(engine::builtInEngine()->create())
         , m_path(m_folder.path() + QStringLiteral("/document.doc"))
     {
         SampleDocument(*m_application).buildResume(filler)->saveAs(m_path);

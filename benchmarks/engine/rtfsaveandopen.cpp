@@ -1,8 +1,9 @@
 // Time to save and to open a resume-sized document and one holding 1 MB of text.
+#include "engine/builtinengine.h"
 #include "sampledocument.h"
 
-#include "word/constants.h"
-#include "word/engine.h"
+#include "automation/word/constants.h"
+#include "automation/word/engine.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -31,7 +32,7 @@ QString megabyteOfText()
 class Fixture {
 public:
     explicit Fixture(const QString &filler)
-        : m_application(word::builtInEngine()->create())
+        : m_application(engine::builtInEngine()->create())
         , m_path(m_folder.path() + QStringLiteral("/document.doc"))
     {
         m_document = SampleDocument(*m_application).buildResume(filler);

@@ -6,6 +6,8 @@
 #include "entry/form1.h"
 #include "timingsupport.h"
 
+#include "app/engines.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -14,6 +16,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    app::registerEngines();
     const QTemporaryDir settings = privateSettings();
 
     entry::Form1 form;

@@ -5,6 +5,8 @@
 #include "entry/form1.h"
 #include "timingsupport.h"
 
+#include "app/engines.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -15,6 +17,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    app::registerEngines();
     const double applicationMs = static_cast<double>(processTimer.nsecsElapsed()) / 1e6;
     const QTemporaryDir settings = privateSettings();
     {

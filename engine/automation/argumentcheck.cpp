@@ -1,7 +1,7 @@
 #include "argumentcheck.h"
 
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@ namespace engine {
 void requireWithin(double value, double minimum, double maximum, const QString &what)
 {
     if (!std::isfinite(value) || value < minimum || value > maximum)
-        throw word::Error(QStringLiteral("%1 must lie between %2 and %3; %4 is not allowed.")
+        throw automation::Failure(QStringLiteral("%1 must lie between %2 and %3; %4 is not allowed.")
                               .arg(what)
                               .arg(minimum)
                               .arg(maximum)
@@ -20,14 +20,14 @@ void requireWithin(double value, double minimum, double maximum, const QString &
 bool requireFlag(double value, const QString &what)
 {
     if (value != -1 && value != 1 && value != 0)
-        throw word::Error(QStringLiteral("%1 must be True or False; %2 is not allowed.").arg(what).arg(value));
+        throw automation::Failure(QStringLiteral("%1 must be True or False; %2 is not allowed.").arg(what).arg(value));
     return value != 0;
 }
 
 void requireColor(double color, const QString &what)
 {
     if (color != word::wdColorAutomatic && !(color >= 0 && color <= 0xFFFFFF && color == std::floor(color)))
-        throw word::Error(QStringLiteral("%1 %2 is neither automatic nor a red-green-blue value.").arg(what).arg(color));
+        throw automation::Failure(QStringLiteral("%1 %2 is neither automatic nor a red-green-blue value.").arg(what).arg(color));
 }
 
 } // namespace engine

@@ -2,7 +2,7 @@
 
 #include "argumentcheck.h"
 #include "documentstate.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <algorithm>
 #include <array>
@@ -27,7 +27,7 @@ void BuiltInBorder::change(const std::function<void(BorderLine &)> &apply)
 void BuiltInBorder::setLineStyle(long style)
 {
     if (style != word::wdLineStyleNone && style != word::wdLineStyleSingle)
-        throw word::Error(QStringLiteral("Border line style %1 is not supported; use none (0) or single (1).")
+        throw automation::Failure(QStringLiteral("Border line style %1 is not supported; use none (0) or single (1).")
                               .arg(style));
     change([style](BorderLine &line) { line.lineStyle = style; });
 }
@@ -36,7 +36,7 @@ void BuiltInBorder::setLineWidth(long width)
 {
     static constexpr std::array<long, 9> widths = {2, 4, 6, 8, 12, 18, 24, 36, 48};
     if (std::find(widths.begin(), widths.end(), width) == widths.end())
-        throw word::Error(QStringLiteral("Border width %1 is not one of Word's line widths "
+        throw automation::Failure(QStringLiteral("Border width %1 is not one of Word's line widths "
                                          "(2, 4, 6, 8, 12, 18, 24, 36 or 48 eighths of a point).")
                               .arg(width));
     change([width](BorderLine &line) { line.widthEighths = width; });

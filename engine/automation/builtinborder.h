@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/borderline.h"
-#include "word/table.h"
+#include "automation/word/table.h"
 
 #include <functional>
 #include <memory>

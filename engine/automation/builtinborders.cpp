@@ -2,7 +2,7 @@
 
 #include "builtinborder.h"
 #include "documentstate.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -17,7 +17,7 @@ std::shared_ptr<word::Border> BuiltInBorders::item(long side)
     m_state->ensureOpen();
     const int index = CellFormat::sideFor(side);
     if (index < 0)
-        throw word::Error(QStringLiteral("Border %1 is not a side of a cell; use top (-1), left (-2), "
+        throw automation::Failure(QStringLiteral("Border %1 is not a side of a cell; use top (-1), left (-2), "
                                          "bottom (-3) or right (-4).")
                               .arg(side));
     return std::make_shared<BuiltInBorder>(m_state, m_cellFormats, index);

@@ -2,7 +2,7 @@
 
 #include "builtinborders.h"
 #include "documentstate.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -24,7 +24,7 @@ void BuiltInCells::setVerticalAlignment(long alignment)
     m_state->ensureOpen();
     if (alignment != word::wdCellAlignVerticalTop && alignment != word::wdCellAlignVerticalCenter
         && alignment != word::wdCellAlignVerticalBottom)
-        throw word::Error(QStringLiteral("The vertical alignment must be top (0), centre (1) or bottom (3); "
+        throw automation::Failure(QStringLiteral("The vertical alignment must be top (0), centre (1) or bottom (3); "
                                          "%1 is not one of them.")
                               .arg(alignment));
     for (int cell : m_cellFormats)

@@ -11,8 +11,8 @@
 #include "documentfile.h"
 #include "documentstate.h"
 #include "rtf/rtfwriter.h"
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ std::shared_ptr<word::Table> BuiltInDocument::addTable(const std::shared_ptr<wor
     m_state->ensureOpen();
     const auto *ours = dynamic_cast<const BuiltInRange *>(range.get());
     if (!ours || ours->document() != m_state.get())
-        throw word::Error(QStringLiteral("The range for the new table does not belong to this document."));
+        throw automation::Failure(QStringLiteral("The range for the new table does not belong to this document."));
     requireWithin(numRows, 1, 32767, QStringLiteral("NumRows"));
     requireWithin(numColumns, 1, 63, QStringLiteral("NumColumns"));
     requireWithin(defaultTableBehavior, word::wdWord8TableBehavior, word::wdWord9TableBehavior,
@@ -70,12 +70,12 @@ std::shared_ptr<word::ListTemplate> BuiltInDocument::addListTemplate(const QStri
     m_state->ensureOpen();
     auto &lists = m_state->model().lists;
     if (name.size() > 255)
-        throw word::Error(QStringLiteral("A list template name may have at most 255 characters."));
+        throw automation::Failure(QStringLiteral("A list template name may have at most 255 characters."));
     const bool taken = std::any_of(lists.begin(), lists.end(), [&name](const ListDefinition &list) {
         return !name.isEmpty() && list.name == name;
     });
     if (taken)
-        throw word::Error(QStringLiteral("The document already has a list template named \"%1\".").arg(name));
+        throw automation::Failure(QStringLiteral("The document already has a list template named \"%1\".").arg(name));
     lists.push_back(ListDefinition::create(name, outlineNumbered));
     m_state->markModified();
     return std::make_shared<BuiltInListTemplate>(m_state, static_cast<int>(lists.size()) - 1);
@@ -100,7 +100,7 @@ void BuiltInDocument::close()
     m_state->ensureOpen();
     // With alerts on, Word would ask whether to save; nobody can answer here.
     if (m_state->modified() && m_state->application().displayAlerts)
-        throw word::Error(QStringLiteral("The document has unsaved changes. Save it first, or close it "
+        throw automation::Failure(QStringLiteral("The document has unsaved changes. Save it first, or close it "
                                          "saying whether to save the changes."));
     closeWindow();
 }
@@ -111,12 +111,12 @@ void BuiltInDocument::close(long saveChanges)
     if (saveChanges == word::wdPromptToSaveChanges)
         return close();
     if (saveChanges != word::wdDoNotSaveChanges && saveChanges != word::wdSaveChanges)
-        throw word::Error(QStringLiteral("SaveChanges must be 0 (do not save), -1 (save) or -2 (ask); "
+        throw automation::Failure(QStringLiteral("SaveChanges must be 0 (do not save), -1 (save) or -2 (ask); "
                                          "%1 is not allowed.")
                               .arg(saveChanges));
     if (saveChanges == word::wdSaveChanges && m_state->modified()) {
         if (m_state->path().isEmpty())
-            throw word::Error(QStringLiteral("The document has never been saved, so there is no file to "
+            throw automation::Failure(QStringLiteral("The document has never been saved, so there is no file to "
                                              "save its changes to; use SaveAs first."));
         saveAs(m_state->path());
     }
@@ -134,7 +134,7 @@ QVariant BuiltInDocument::builtInDocumentProperties(long index)
     m_state->ensureOpen();
     if (index == word::wdPropertyPages)
         return m_state->layout().pageCount();
-    throw word::Error(QStringLiteral("Built-in document property %1 is not available.").arg(index));
+    throw automation::Failure(QStringLiteral("Built-in document property %1 is not available.").arg(index));
 }
 
 std::shared_ptr<word::Range> BuiltInDocument::range()
@@ -149,13 +149,13 @@ QImage BuiltInDocument::pagePicture(int page, double pixelsPerInch)
     // A picture larger than a page at 1200 pixels per inch is no preview; refuse
     // it rather than try to allocate it.
     if (!(pixelsPerInch > 0 && pixelsPerInch <= 1200))
-        throw word::Error(QStringLiteral("A page cannot be drawn at %1 pixels per inch.").arg(pixelsPerInch));
+        throw automation::Failure(QStringLiteral("A page cannot be drawn at %1 pixels per inch.").arg(pixelsPerInch));
     const DocumentLayout &layout = m_state->layout();
     if (page < 1 || page > layout.pageCount())
-        throw word::Error(QStringLiteral("The document has no page %1; it has %2.").arg(page).arg(layout.pageCount()));
+        throw automation::Failure(QStringLiteral("The document has no page %1; it has %2.").arg(page).arg(layout.pageCount()));
     const QImage picture = PageRenderer(layout, FontResolver::instance()).render(page - 1, pixelsPerInch);
     if (picture.isNull())
-        throw word::Error(QStringLiteral("Page %1 could not be drawn.").arg(page));
+        throw automation::Failure(QStringLiteral("Page %1 could not be drawn.").arg(page));
     return picture;
 }
 

@@ -5,7 +5,7 @@
 #include "documentfile.h"
 #include "documentstate.h"
 #include "rtf/rtfreader.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -27,7 +27,7 @@ std::shared_ptr<word::Document> BuiltInDocuments::open(const QString &path)
     DocumentModel model;
     try {
         model = RtfReader::read(bytes);
-    } catch (const word::Error &error) {
+    } catch (const automation::Failure &error) {
         throw DocumentFile::openError(path, error.description());
     }
     auto state = std::make_shared<DocumentState>(m_application, std::move(model), path);

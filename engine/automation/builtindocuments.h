@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/document.h"
+#include "automation/word/document.h"
 
 #include <memory>
 

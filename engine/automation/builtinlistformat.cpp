@@ -3,7 +3,7 @@
 #include "argumentcheck.h"
 #include "builtinlisttemplate.h"
 #include "documentstate.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ void BuiltInListFormat::applyListTemplate(const std::shared_ptr<word::ListTempla
     m_state->ensureOpen();
     const auto *ours = dynamic_cast<const BuiltInListTemplate *>(listTemplate.get());
     if (!ours || !ours->belongsTo(*m_state))
-        throw word::Error(QStringLiteral("The list template does not belong to this document; add it to "
+        throw automation::Failure(QStringLiteral("The list template does not belong to this document; add it to "
                                          "the document with ListTemplates.Add first."));
     requireWithin(applyTo, word::wdListApplyToWholeList, word::wdListApplyToThisPointForward,
                   QStringLiteral("ApplyTo"));

@@ -3,8 +3,8 @@
 #include "argumentcheck.h"
 #include "documentstate.h"
 #include "listlevelfont.h"
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <array>
 
@@ -42,7 +42,7 @@ void BuiltInListLevel::setNumberFormat(const QString &format)
 {
     // A saved level text holds its length in one byte, placeholders included.
     if (format.size() > 64)
-        throw word::Error(QStringLiteral("A list number format may have at most 64 characters; this one has %1.")
+        throw automation::Failure(QStringLiteral("A list number format may have at most 64 characters; this one has %1.")
                               .arg(format.size()));
     change([format](ListLevelFormat &level) { level.numberFormat = format; });
 }
@@ -60,7 +60,7 @@ void BuiltInListLevel::setNumberStyle(long style)
     if (undefined(style))
         return change([](ListLevelFormat &) {});
     if (std::find(supportedNumberStyles.begin(), supportedNumberStyles.end(), style) == supportedNumberStyles.end())
-        throw word::Error(QStringLiteral("List number style %1 is not supported; use arabic (0), roman (1, 2), "
+        throw automation::Failure(QStringLiteral("List number style %1 is not supported; use arabic (0), roman (1, 2), "
                                          "letters (3, 4), bullet (23) or none (255).")
                               .arg(style));
     change([style](ListLevelFormat &level) { level.numberStyle = style; });
@@ -104,7 +104,7 @@ void BuiltInListLevel::setResetOnHigher(long level)
         return change([](ListLevelFormat &) {});
     // The saved file can say "never restart" or "restart after the level above".
     if (level != 0 && level != m_level)
-        throw word::Error(QStringLiteral("ResetOnHigher for list level %1 must be 0 or %2; %3 is not supported.")
+        throw automation::Failure(QStringLiteral("ResetOnHigher for list level %1 must be 0 or %2; %3 is not supported.")
                               .arg(m_level + 1)
                               .arg(m_level)
                               .arg(level));
@@ -122,7 +122,7 @@ void BuiltInListLevel::setStartAt(long start)
 void BuiltInListLevel::setLinkedStyle(const QString &style)
 {
     if (!style.isEmpty())
-        throw word::Error(QStringLiteral("The document has no paragraph style \"%1\" to link the list level to.")
+        throw automation::Failure(QStringLiteral("The document has no paragraph style \"%1\" to link the list level to.")
                               .arg(style));
     change([](ListLevelFormat &) {});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/listtemplate.h"
+#include "automation/word/listtemplate.h"
 
 #include <functional>
 #include <memory>

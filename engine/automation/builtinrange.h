@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/range.h"
+#include "automation/word/range.h"
 
 #include <memory>
 

@@ -8,8 +8,8 @@
 #include "documentstate.h"
 #include "selectionfont.h"
 #include "selectionparagraphformat.h"
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,9 +17,9 @@
 namespace engine {
 namespace {
 
-word::Error unsupportedUnit(long unit)
+automation::Failure unsupportedUnit(long unit)
 {
-    return word::Error(QStringLiteral("The selection cannot move by unit %1 here; it moves by "
+    return automation::Failure(QStringLiteral("The selection cannot move by unit %1 here; it moves by "
                                       "character (1), cell (12) or, to its edges, story (6).")
                            .arg(unit));
 }
@@ -27,7 +27,7 @@ word::Error unsupportedUnit(long unit)
 bool extending(long extend)
 {
     if (extend != word::wdMove && extend != word::wdExtend)
-        throw word::Error(QStringLiteral("Extend must be 0 (move) or 1 (extend); %1 is not allowed.").arg(extend));
+        throw automation::Failure(QStringLiteral("Extend must be 0 (move) or 1 (extend); %1 is not allowed.").arg(extend));
     return extend == word::wdExtend;
 }
 
@@ -55,7 +55,7 @@ long BuiltInSelection::moveHorizontally(long unit, long count, long extend)
     switch (unit) {
     case word::wdCharacter: return m_state->editor().moveCharacters(count, extendSelection);
     case word::wdCell: return m_state->editor().moveCells(count, extendSelection);
-    case word::wdLine: throw word::Error(QStringLiteral("Moving left or right by lines is not something a selection can do; use wdCharacter or wdCell."));
+    case word::wdLine: throw automation::Failure(QStringLiteral("Moving left or right by lines is not something a selection can do; use wdCharacter or wdCell."));
     default: throw unsupportedUnit(unit);
     }
 }
@@ -122,7 +122,7 @@ void BuiltInSelection::goTo(long what, long which, long count)
 {
     m_state->ensureOpen();
     if (what != word::wdGoToPage)
-        throw word::Error(QStringLiteral("Going to item %1 is not supported; only pages (1) are.").arg(what));
+        throw automation::Failure(QStringLiteral("Going to item %1 is not supported; only pages (1) are.").arg(what));
     const DocumentLayout &layout = m_state->layout();
     const int current = layout.pageHolding(m_state->editor().active());
     const long last = layout.pageCount() - 1;
@@ -132,7 +132,7 @@ void BuiltInSelection::goTo(long what, long which, long count)
     case word::wdGoToNext: target = current + std::max(count, 1L); break;
     case word::wdGoToPrevious: target = current - std::max(count, 1L); break;
     case word::wdGoToLast: target = last; break;
-    default: throw word::Error(QStringLiteral("Going to page direction %1 is not supported.").arg(which));
+    default: throw automation::Failure(QStringLiteral("Going to page direction %1 is not supported.").arg(which));
     }
     // Word stops at the first or last page rather than failing.
     target = std::clamp(target, 0L, last);
@@ -142,7 +142,7 @@ void BuiltInSelection::goTo(long what, long which, long count)
 long BuiltInSelection::deleteText(long, long)
 {
     m_state->ensureOpen();
-    throw word::Error(QStringLiteral("Deleting through the selection is not something the built-in word processor offers."));
+    throw automation::Failure(QStringLiteral("Deleting through the selection is not something the built-in word processor offers."));
 }
 
 void BuiltInSelection::typeText(const QString &text)
@@ -163,7 +163,7 @@ void BuiltInSelection::insertSymbol(long characterNumber, bool unicode, long bia
             code += 65536;
         requireWithin(code, 1, 0x10FFFF, QStringLiteral("The symbol's Unicode character number"));
         if (code >= 0xD800 && code <= 0xDFFF)
-            throw word::Error(QStringLiteral("The symbol's character number %1 is half of a surrogate pair, "
+            throw automation::Failure(QStringLiteral("The symbol's character number %1 is half of a surrogate pair, "
                                              "not a character.").arg(code));
     } else {
         requireWithin(code, 1, 255, QStringLiteral("The symbol's character number"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/selection.h"
+#include "automation/word/selection.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include "builtincolumn.h"
 #include "builtinrow.h"
 #include "documentstate.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -37,7 +37,7 @@ std::shared_ptr<word::Row> BuiltInTable::rows(int index)
         if (position.mark == Mark::RowEnd && story.row(position.structure).table == m_table && ++seen == index)
             return std::make_shared<BuiltInRow>(m_state, position.structure);
     }
-    throw word::Error(QStringLiteral("The table has %1 rows; row %2 does not exist.").arg(seen).arg(index));
+    throw automation::Failure(QStringLiteral("The table has %1 rows; row %2 does not exist.").arg(seen).arg(index));
 }
 
 BorderLine BuiltInTable::styleBorder(const QString &styleName)
@@ -46,7 +46,7 @@ BorderLine BuiltInTable::styleBorder(const QString &styleName)
     if (styleName == QLatin1String("Table Grid"))
         line.lineStyle = word::wdLineStyleSingle;
     else if (styleName != QLatin1String("Table Normal"))
-        throw word::Error(QStringLiteral("The table style \"%1\" does not exist; use \"Table Normal\" or "
+        throw automation::Failure(QStringLiteral("The table style \"%1\" does not exist; use \"Table Normal\" or "
                                          "\"Table Grid\".")
                               .arg(styleName));
     return line;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/table.h"
+#include "automation/word/table.h"
 
 #include <memory>
 

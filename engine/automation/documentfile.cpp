@@ -1,6 +1,6 @@
 #include "documentfile.h"
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,16 +10,16 @@
 namespace engine {
 namespace {
 
-word::Error saveError(const QString &path, const QString &cause)
+automation::Failure saveError(const QString &path, const QString &cause)
 {
-    return word::Error(QStringLiteral("The document cannot be saved as \"%1\": %2").arg(path, cause));
+    return automation::Failure(QStringLiteral("The document cannot be saved as \"%1\": %2").arg(path, cause));
 }
 
 } // namespace
 
-word::Error DocumentFile::openError(const QString &path, const QString &cause)
+automation::Failure DocumentFile::openError(const QString &path, const QString &cause)
 {
-    return word::Error(QStringLiteral("The document \"%1\" cannot be opened: %2").arg(path, cause));
+    return automation::Failure(QStringLiteral("The document \"%1\" cannot be opened: %2").arg(path, cause));
 }
 
 void DocumentFile::write(const QString &path, const QByteArray &bytes)

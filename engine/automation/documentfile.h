@@ -3,13 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
-namespace word {
-class Error;
+namespace automation {
+class Failure;
 }
 
 namespace engine {
 
-// Reads and writes whole document files, failing with a word::Error that names
+// Reads and writes whole document files, failing with a automation::Failure that names
 // the path and the cause.
 class DocumentFile {
 public:
@@ -20,7 +20,7 @@ public:
     static void write(const QString &path, const QByteArray &bytes);
     static QByteArray read(const QString &path);
     // The failure to open `path`, with `cause` as the reason.
-    static word::Error openError(const QString &path, const QString &cause);
+    static automation::Failure openError(const QString &path, const QString &cause);
 };
 
 } // namespace engine

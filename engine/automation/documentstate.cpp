@@ -1,6 +1,6 @@
 #include "documentstate.h"
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
@@ -16,9 +16,9 @@ DocumentState::DocumentState(std::shared_ptr<ApplicationState> application, Docu
 void DocumentState::ensureOpen() const
 {
     if (m_application->quit)
-        throw word::Error(QStringLiteral("The word processor instance of this document has quit."));
+        throw automation::Failure(QStringLiteral("The word processor instance of this document has quit."));
     if (m_closed)
-        throw word::Error(QStringLiteral("The document has been closed."));
+        throw automation::Failure(QStringLiteral("The document has been closed."));
 }
 
 void DocumentState::savedAs(const QString &path)

@@ -19,7 +19,7 @@ public:
     DocumentState(const DocumentState &) = delete;
     DocumentState &operator=(const DocumentState &) = delete;
 
-    // Throws word::Error once the document is closed or its application has quit.
+    // Throws automation::Failure once the document is closed or its application has quit.
     void ensureOpen() const;
     // Records that the content changed since it was last saved or opened.
     void markModified() { m_modified = true; }

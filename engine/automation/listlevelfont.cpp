@@ -3,8 +3,8 @@
 #include "argumentcheck.h"
 #include "documentstate.h"
 #include "fontname.h"
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 #include "argumentcheck.h"
 #include "documentstate.h"
 #include "fontname.h"
-#include "word/constants.h"
-#include "word/error.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
 
 #include <cmath>
 
@@ -28,7 +28,7 @@ void SelectionFont::set(word::FontProperty property, double value)
         const int halfPoints = static_cast<int>(std::lround(value * 2));
         change = [halfPoints](CharacterFormat &format) { format.sizeHalfPoints = halfPoints; };
     } else {
-        throw word::Error(QStringLiteral("The built-in word processor sets only the name, size and bold "
+        throw automation::Failure(QStringLiteral("The built-in word processor sets only the name, size and bold "
                                          "state of text."));
     }
     m_state->editor().changeCharacterFormat(change);

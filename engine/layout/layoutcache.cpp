@@ -1,6 +1,6 @@
 #include "layoutcache.h"
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <QGuiApplication>
 
@@ -10,7 +10,7 @@ const DocumentLayout &LayoutCache::layout(const DocumentModel &model, long revis
 {
     // Without a GUI application Qt has no font database, and measuring text would crash.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        throw word::Error(QStringLiteral("Laying out pages needs fonts, and fonts need a running QGuiApplication."));
+        throw automation::Failure(QStringLiteral("Laying out pages needs fonts, and fonts need a running QGuiApplication."));
     if (!m_layout || m_revision != revision) {
         m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model));
         m_revision = revision;

@@ -12,7 +12,7 @@ class LayoutCache {
 public:
     // The layout of `model` at content revision `revision`, laid out anew
     // only when the revision differs from the last one asked for. Throws
-    // word::Error when no QGuiApplication runs.
+    // automation::Failure when no QGuiApplication runs.
     const DocumentLayout &layout(const DocumentModel &model, long revision);
     // Forgets the layout; the next request lays the document out afresh.
     void clear();

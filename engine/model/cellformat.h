@@ -1,7 +1,7 @@
 #pragma once
 
 #include "borderline.h"
-#include "word/constants.h"
+#include "automation/word/constants.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "word/constants.h"
-#include "word/font.h"
+#include "automation/word/constants.h"
+#include "automation/word/font.h"
 
 #include <QString>
 #include <map>

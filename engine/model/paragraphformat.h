@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/constants.h"
+#include "automation/word/constants.h"
 
 #include <tuple>
 

@@ -1,6 +1,6 @@
 #include "storyeditor.h"
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <QList>
 
@@ -9,9 +9,9 @@
 namespace engine {
 namespace {
 
-word::Error notInTable()
+automation::Failure notInTable()
 {
-    return word::Error(QStringLiteral("The selection is not in a table, so it has no cells."));
+    return automation::Failure(QStringLiteral("The selection is not in a table, so it has no cells."));
 }
 
 } // namespace
@@ -62,7 +62,7 @@ long StoryEditor::moveCells(long count, bool extend)
     const Story &story = m_model.story;
     int cell = story.cellEnd(m_active);
     if (cell < 0)
-        throw word::Error(QStringLiteral("The selection is not in a table, so it cannot move by cells."));
+        throw automation::Failure(QStringLiteral("The selection is not in a table, so it cannot move by cells."));
     count = std::clamp<long>(count, -story.size(), story.size());
     long moved = 0;
     for (; moved < std::labs(count); ++moved) {
@@ -107,13 +107,13 @@ void StoryEditor::replaceSelection()
     for (int i = start(); i < end(); ++i) {
         const Mark mark = story.at(i).mark;
         if (mark == Mark::CellEnd || mark == Mark::RowEnd || i == story.size() - 1)
-            throw word::Error(QStringLiteral(
+            throw automation::Failure(QStringLiteral(
                 "Typing cannot replace a selection that holds table cells or the document's last "
                 "paragraph mark; collapse the selection first."));
     }
     // Removing the mark before a table would pull the text before it into the table.
     if (story.cellEnd(start()) != story.cellEnd(end()))
-        throw word::Error(QStringLiteral(
+        throw automation::Failure(QStringLiteral(
             "Typing cannot replace a selection that runs into a table; collapse the selection first."));
     story.erase(start(), end());
     m_anchor = m_active = start();
@@ -154,7 +154,7 @@ void StoryEditor::typeText(const QString &text)
         replaceSelection();
     const int paragraphEnd = m_model.story.paragraphEnd(m_active);
     if (paragraphEnd < 0)
-        throw word::Error(QStringLiteral(
+        throw automation::Failure(QStringLiteral(
             "Text cannot be typed at the end of a table row; move into a cell first."));
     const std::vector<StoryPosition> positions = positionsFor(text, paragraphEnd);
     m_model.story.insert(m_active, positions);
@@ -260,7 +260,7 @@ void StoryEditor::mergeSelectedCells()
     Story &story = m_model.story;
     const std::vector<int> cells = selectedCells();
     if (story.rowEnd(cells.front()) != story.rowEnd(cells.back()))
-        throw word::Error(QStringLiteral(
+        throw automation::Failure(QStringLiteral(
             "Cells of different rows cannot be merged here; select cells of one row."));
     const int firstStructure = story.at(cells.front()).structure;
     int span = 0;
@@ -287,7 +287,7 @@ int StoryEditor::insertTable(int rows, int columns, const TableFormat &format, c
 {
     Story &story = m_model.story;
     if (story.cellEnd(m_active) >= 0 || story.at(m_active).mark == Mark::RowEnd)
-        throw word::Error(QStringLiteral("A table cannot be added inside a table."));
+        throw automation::Failure(QStringLiteral("A table cannot be added inside a table."));
     int at = story.paragraphStart(m_active);
     std::vector<StoryPosition> positions;
     // Two tables that touch would read back as one, so a paragraph keeps them apart.

@@ -10,7 +10,7 @@ namespace engine {
 
 // Edits a document through its selection, as Word's Selection does: an anchor,
 // an active end that Extend moves alone, and the character format that typing
-// will use. Failures throw word::Error.
+// will use. Failures throw automation::Failure.
 class StoryEditor {
 public:
     // An insertion point at the start of `model`'s story.

@@ -1,6 +1,6 @@
 #include "levelfontwords.h"
 
-#include "word/constants.h"
+#include "automation/word/constants.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/font.h"
+#include "automation/word/font.h"
 
 #include <QByteArray>
 #include <map>

@@ -1,12 +1,12 @@
 #include "rtfproblem.h"
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 namespace engine {
 
-word::Error rtfDamaged(const QString &what, int offset)
+automation::Failure rtfDamaged(const QString &what, int offset)
 {
-    return word::Error(QStringLiteral("it is damaged: %1 at byte %2.").arg(what).arg(offset));
+    return automation::Failure(QStringLiteral("it is damaged: %1 at byte %2.").arg(what).arg(offset));
 }
 
 long rtfParameter(const RtfToken &token, long minimum, long maximum)

@@ -4,14 +4,14 @@
 
 #include <QString>
 
-namespace word {
-class Error;
+namespace automation {
+class Failure;
 }
 
 namespace engine {
 
 // The failure for damaged RTF: what is wrong and at which byte.
-word::Error rtfDamaged(const QString &what, int offset);
+automation::Failure rtfDamaged(const QString &what, int offset);
 // The number a control word carries; throws rtfDamaged unless it lies in [minimum, maximum].
 long rtfParameter(const RtfToken &token, long minimum, long maximum);
 

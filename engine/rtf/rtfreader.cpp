@@ -3,19 +3,19 @@
 #include "levelfontwords.h"
 #include "rtfunits.h"
 #include "rtfproblem.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <set>
 
 namespace engine {
 namespace {
 
-word::Error unsupported(const RtfToken &token)
+automation::Failure unsupported(const RtfToken &token)
 {
     const QString what = token.type == RtfToken::ControlWord
                              ? QStringLiteral("\\") + QString::fromLatin1(token.name)
                              : QStringLiteral("\\") + QChar(token.character);
-    return word::Error(QStringLiteral("it uses the RTF control %1 (at byte %2), which the built-in word "
+    return automation::Failure(QStringLiteral("it uses the RTF control %1 (at byte %2), which the built-in word "
                                       "processor does not read.")
                            .arg(what)
                            .arg(token.offset));
@@ -31,7 +31,7 @@ bool isRawSemicolon(char16_t unit, const RtfToken &token)
 DocumentModel RtfReader::read(const QByteArray &bytes)
 {
     if (!bytes.startsWith("{\\rtf1"))
-        throw word::Error(QStringLiteral("it is not a Rich Text Format document (it does not start with {\\rtf1)."));
+        throw automation::Failure(QStringLiteral("it is not a Rich Text Format document (it does not start with {\\rtf1)."));
     RtfReader reader(bytes);
     reader.run();
     return std::move(reader.m_model);
@@ -53,7 +53,7 @@ void RtfReader::run()
     m_groups.push_back({Destination::Document, CharacterFormat(), -1});
     const RtfToken version = m_tokenizer.next();
     if (version.type != RtfToken::ControlWord || version.name != "rtf" || version.parameter != 1)
-        throw word::Error(QStringLiteral("it is not a Rich Text Format document of version 1."));
+        throw automation::Failure(QStringLiteral("it is not a Rich Text Format document of version 1."));
     while (!m_done)
         handle(m_tokenizer.next());
     for (int i = m_tokenizer.offset(); i < m_bytes.size(); ++i) {

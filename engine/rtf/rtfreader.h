@@ -13,7 +13,7 @@ namespace engine {
 
 // Reads the Rich Text Format that RtfWriter writes. Anything else (another
 // format, a truncated file, a construct the writer never uses) throws
-// word::Error saying what is wrong and where. Nesting, names and tables are
+// automation::Failure saying what is wrong and where. Nesting, names and tables are
 // bounded, so no input can make it recurse, loop or grow without limit.
 class RtfReader {
 public:
@@ -24,7 +24,7 @@ public:
     // Room made at once for a story; longer ones grow as they are read.
     static constexpr int mostReservedPositions = 1 << 22;
 
-    // The document that `bytes` hold; throws word::Error saying why not.
+    // The document that `bytes` hold; throws automation::Failure saying why not.
     static DocumentModel read(const QByteArray &bytes);
 
 private:

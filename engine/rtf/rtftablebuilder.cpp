@@ -2,7 +2,7 @@
 
 #include "rtfunits.h"
 #include "rtfproblem.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <algorithm>
 #include <set>

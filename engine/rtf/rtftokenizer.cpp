@@ -1,7 +1,7 @@
 #include "rtftokenizer.h"
 
 #include "rtfproblem.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 
 namespace engine {
@@ -47,7 +47,7 @@ RtfToken RtfTokenizer::next()
     RtfToken token;
     token.offset = m_offset;
     if (atEnd())
-        throw word::Error(QStringLiteral("the file is truncated: it ends inside the document."));
+        throw automation::Failure(QStringLiteral("the file is truncated: it ends inside the document."));
     const char c = m_bytes.at(m_offset++);
     if (c == '{') {
         token.type = RtfToken::GroupStart;
@@ -110,7 +110,7 @@ RtfToken RtfTokenizer::controlSymbol(int start)
     RtfToken token;
     token.offset = start;
     if (atEnd())
-        throw word::Error(QStringLiteral("the file is truncated: it ends inside the document."));
+        throw automation::Failure(QStringLiteral("the file is truncated: it ends inside the document."));
     const char symbol = m_bytes.at(m_offset++);
     if (symbol == '\'') {
         const int high = hexValue(peek());

@@ -6,7 +6,7 @@
 
 namespace engine {
 
-// Splits RTF bytes into tokens. Malformed input throws word::Error with the byte offset.
+// Splits RTF bytes into tokens. Malformed input throws automation::Failure with the byte offset.
 class RtfTokenizer {
 public:
     explicit RtfTokenizer(const QByteArray &bytes);

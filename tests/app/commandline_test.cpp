@@ -16,7 +16,7 @@ Outcome handle(const QStringList &arguments)
     Outcome outcome;
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
-    outcome.exitCode = handleCommandLine(arguments, out, err);
+    outcome.exitCode = app::handleCommandLine(arguments, out, err);
     out.flush();
     err.flush();
     return outcome;

@@ -1,9 +1,10 @@
 // The generator's bullet recipes pick paragraphs by the lines they show: three
 // one-line duties are exactly what gets bulleted, wrapping shifts the stretch,
 // and neither recipe ever reaches the job title or the degree above.
+#include "builtinengine.h"
 #include "jobblockdocument.h"
 
-#include "word/engine.h"
+#include "automation/word/engine.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ class BulletRecipesSelectByVisualLines : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         block = std::make_unique<JobBlockDocument>(*application);
     }
     void TearDown() override { application->quit(); }

@@ -1,15 +1,16 @@
 // The document's page members answer from a layout of its current content:
 // the page count, each page's picture and going to a page, also after an edit.
+#include "builtinengine.h"
 #include "objectivefiller.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 
 #include "automation/builtinrange.h"
-#include "word/constants.h"
-#include "word/engine.h"
-#include "word/error.h"
-#include "word/range.h"
-#include "word/selection.h"
+#include "automation/word/constants.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
+#include "automation/word/range.h"
+#include "automation/word/selection.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ namespace {
 
 class DocumentCountsAndDrawsItsPages : public ::testing::Test {
 protected:
-    void SetUp() override { application = word::builtInEngine()->create(); }
+    void SetUp() override { application = engine::builtInEngine()->create(); }
     void TearDown() override { application->quit(); }
 
     int pages(word::Document &document)
@@ -53,9 +54,9 @@ TEST_F(DocumentCountsAndDrawsItsPages, DrawsEveryPageAtTheAskedResolutionAndRefu
     ASSERT_EQ(count, 6);
     for (int page = 1; page <= count; ++page)
         EXPECT_EQ(document->pagePicture(page, 126).size(), QSize(1071, 1386)) << page;
-    EXPECT_THROW(document->pagePicture(0, 63), word::Error);
-    EXPECT_THROW(document->pagePicture(count + 1, 63), word::Error);
-    EXPECT_THROW(document->pagePicture(1, std::numeric_limits<double>::quiet_NaN()), word::Error);
+    EXPECT_THROW(document->pagePicture(0, 63), automation::Failure);
+    EXPECT_THROW(document->pagePicture(count + 1, 63), automation::Failure);
+    EXPECT_THROW(document->pagePicture(1, std::numeric_limits<double>::quiet_NaN()), automation::Failure);
 }
 
 TEST_F(DocumentCountsAndDrawsItsPages, GoToPagePutsTheInsertionPointAtThePagesStart)
@@ -72,7 +73,7 @@ TEST_F(DocumentCountsAndDrawsItsPages, GoToPagePutsTheInsertionPointAtThePagesSt
     EXPECT_EQ(StoryInspection::text(StoryInspection::model(*document).story, range->from(), range->to()),
               QStringLiteral("Line 29"));
     selection->goTo(word::wdGoToPage, word::wdGoToNext, 1);
-    EXPECT_THROW(selection->goTo(word::wdGoToLine, word::wdGoToNext, 1), word::Error);
+    EXPECT_THROW(selection->goTo(word::wdGoToLine, word::wdGoToNext, 1), automation::Failure);
     selection->goTo(word::wdGoToPage, word::wdGoToLast, 0);
     selection->moveRight(word::wdCharacter, 7, word::wdExtend);
     const auto last = std::dynamic_pointer_cast<engine::BuiltInRange>(selection->range());

@@ -1,16 +1,17 @@
 // Documents open, become active, save and close, and an instance quits, as
 // Word's do; what is closed or quit refuses further calls with a reason.
+#include "builtinengine.h"
 #include "failuredescription.h"
 #include "storyinspection.h"
 #include "support/testenvironment.h"
 
 #include "builtinapplication.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
-#include "word/engine.h"
-#include "word/error.h"
-#include "word/selection.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
+#include "automation/word/selection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ using namespace word;
 
 TEST(EngineDocumentLifecycle, TheNewestOpenDocumentIsActiveAndClosingHandsOn)
 {
-    auto application = builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     EXPECT_FALSE(failureDescription([&] { application->activeDocument(); }).isEmpty());
     EXPECT_FALSE(failureDescription([&] { application->selection(); }).isEmpty());
     auto first = application->documents()->add();
@@ -36,7 +37,7 @@ TEST(EngineDocumentLifecycle, TheNewestOpenDocumentIsActiveAndClosingHandsOn)
 
 TEST(EngineDocumentLifecycle, UnsavedChangesAreNeverDroppedSilently)
 {
-    auto application = builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     document->activeWindowSelection()->typeText(QStringLiteral("draft"));
     // With alerts on Word would ask; nobody can answer, so the call fails.
@@ -50,7 +51,7 @@ TEST(EngineDocumentLifecycle, UnsavedChangesAreNeverDroppedSilently)
 
 TEST(EngineDocumentLifecycle, SaveChangesWritesBackToTheOpenedFile)
 {
-    auto application = builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     const QString path = testsupport::freshFolder(QStringLiteral("lifecycle")) + QStringLiteral("/doc.doc");
     auto document = application->documents()->add();
     document->saveAs(path);
@@ -66,7 +67,7 @@ TEST(EngineDocumentLifecycle, SaveChangesWritesBackToTheOpenedFile)
 
 TEST(EngineDocumentLifecycle, QuitClosesEverythingAndEndsTheInstance)
 {
-    auto application = builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     auto selection = document->activeWindowSelection();
     application->quit();

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <QString>
 
-// The description of the word::Error that `call` raises, or an empty text when it succeeds.
+// The description of the automation::Failure that `call` raises, or an empty text when it succeeds.
 template <typename Call>
 QString failureDescription(Call call)
 {
     try {
         call();
-    } catch (const word::Error &error) {
+    } catch (const automation::Failure &error) {
         return error.description();
     }
     return QString();

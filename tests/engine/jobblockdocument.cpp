@@ -3,10 +3,10 @@
 #include "storyinspection.h"
 
 #include "automation/builtinrange.h"
-#include "word/constants.h"
-#include "word/font.h"
-#include "word/range.h"
-#include "word/table.h"
+#include "automation/word/constants.h"
+#include "automation/word/font.h"
+#include "automation/word/range.h"
+#include "automation/word/table.h"
 
 using namespace word;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "word/application.h"
-#include "word/document.h"
-#include "word/listtemplate.h"
-#include "word/selection.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
+#include "automation/word/listtemplate.h"
+#include "automation/word/selection.h"
 
 #include <QStringList>
 #include <memory>

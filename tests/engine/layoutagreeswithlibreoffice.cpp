@@ -1,5 +1,6 @@
 // LibreOffice, printing the file we save, breaks pages where our layout does
 // and puts the first line of every paragraph within 6 pt of where we put it.
+#include "builtinengine.h"
 #include "libreofficepdf.h"
 #include "objectivefiller.h"
 #include "sampledocument.h"
@@ -7,9 +8,9 @@
 #include "support/testenvironment.h"
 
 #include "layout/documentlayout.h"
-#include "word/engine.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/engine.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ protected:
                 FAIL() << "soffice is not installed, so our layout cannot be compared with LibreOffice's";
             GTEST_SKIP() << "soffice is not installed";
         }
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
     }
     void TearDown() override
     {

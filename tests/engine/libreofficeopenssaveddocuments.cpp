@@ -2,11 +2,12 @@
 // the text in order, merged rows, the rules, bottom alignment, the fonts, the
 // Wingdings bullet and minimum row heights. Checked on LibreOffice's own flat
 // OpenDocument export of our files.
+#include "builtinengine.h"
 #include "sampledocument.h"
 #include "support/testenvironment.h"
 
-#include "word/engine.h"
-#include "word/selection.h"
+#include "automation/word/engine.h"
+#include "automation/word/selection.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -71,7 +72,7 @@ QString runLibreOffice(const QString &soffice, const QString &folder)
 Converted convertWithLibreOffice(const QString &soffice)
 {
     const QString folder = testsupport::freshFolder(QStringLiteral("libreoffice"));
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     SampleDocument(*application).buildResume()->saveAs(folder + QStringLiteral("/resume.doc"));
     auto escapes = application->documents()->add();
     escapes->activeWindowSelection()->typeText(literalMarkup);

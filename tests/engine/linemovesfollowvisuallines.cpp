@@ -1,5 +1,6 @@
 // Moves by line go by the lines the layout shows: to a line's start or end,
 // and up or down at the same horizontal place, on into the cell above or below.
+#include "builtinengine.h"
 #include "jobblockdocument.h"
 #include "storyinspection.h"
 
@@ -8,7 +9,7 @@
 #include "layout/documentlayout.h"
 #include "layout/linemoves.h"
 #include "layout/linenavigator.h"
-#include "word/engine.h"
+#include "automation/word/engine.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ class LineMovesFollowVisualLines : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         block = std::make_unique<JobBlockDocument>(*application);
     }
     void TearDown() override { application->quit(); }

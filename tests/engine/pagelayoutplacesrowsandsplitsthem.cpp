@@ -1,14 +1,15 @@
 // The layout puts the resume table where Word's defaults put it: text in line
 // with the margin, rows at least their minimum height with bottom-aligned
 // text, rules under the headings, and rows split between lines across pages.
+#include "builtinengine.h"
 #include "objectivefiller.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 
 #include "layout/documentlayout.h"
-#include "word/engine.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/engine.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ constexpr int spaceAfterTwips = 160;
 
 class PageLayoutPlacesRowsAndSplitsThem : public ::testing::Test {
 protected:
-    void SetUp() override { application = word::builtInEngine()->create(); }
+    void SetUp() override { application = engine::builtInEngine()->create(); }
     void TearDown() override { application->quit(); }
 
     // The visual line that starts with `text`.

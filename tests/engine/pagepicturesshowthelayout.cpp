@@ -1,12 +1,13 @@
 // A page picture at the preview's resolution is white paper with the text,
 // rules and bullets where the layout puts them, and keeps the page's shape.
+#include "builtinengine.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 
 #include "fonts/fontresolver.h"
 #include "layout/documentlayout.h"
 #include "render/pagerenderer.h"
-#include "word/engine.h"
+#include "automation/word/engine.h"
 
 #include <QDir>
 #include <QImage>
@@ -36,7 +37,7 @@ class PagePicturesShowTheLayout : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         document = SampleDocument(*application).buildResume();
         layout = std::make_unique<DocumentLayout>(DocumentLayout::build(StoryInspection::model(*document)));
         picture = PageRenderer(*layout, FontResolver::instance()).render(0, previewPixelsPerInch);

@@ -1,12 +1,12 @@
 #include "randomdocument.h"
 
-#include "word/constants.h"
-#include "word/error.h"
-#include "word/font.h"
-#include "word/listtemplate.h"
-#include "word/range.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/constants.h"
+#include "automation/failure.h"
+#include "automation/word/font.h"
+#include "automation/word/listtemplate.h"
+#include "automation/word/range.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 using namespace word;
 
@@ -63,7 +63,7 @@ std::shared_ptr<Document> RandomDocument::build()
     for (int i = 0; i < steps; ++i) {
         try {
             step();
-        } catch (const Error &) {
+        } catch (const automation::Failure &) {
             // Some random steps are not allowed where the selection stands
             // (typing at a row's end, merging across rows); they change nothing.
         }

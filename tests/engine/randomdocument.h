@@ -1,7 +1,7 @@
 #pragma once
 
-#include "word/application.h"
-#include "word/document.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
 
 #include <QString>
 #include <memory>

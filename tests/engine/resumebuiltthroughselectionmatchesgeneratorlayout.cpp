@@ -1,9 +1,10 @@
 // Building the resume through the automation interface, as the generator does,
 // gives the table, merges, fonts, rules and bullets it asks for.
+#include "builtinengine.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 
-#include "word/engine.h"
+#include "automation/word/engine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ class EngineResumeModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         document = SampleDocument(*application).buildResume();
         rows = StoryInspection::rows(StoryInspection::model(*document).story);
     }

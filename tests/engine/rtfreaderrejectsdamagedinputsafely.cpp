@@ -1,14 +1,15 @@
 // The reader, fed damaged or arbitrary bytes, either reads a document or says
 // what is wrong; it never crashes, hangs or builds more than the input holds.
 // Whatever it accepts, the writer can write and the reader read back.
+#include "builtinengine.h"
 #include "randomdocument.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -90,7 +91,7 @@ private:
 
 std::vector<QByteArray> validFiles()
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     std::vector<QByteArray> files;
     files.push_back(engine::RtfWriter::write(StoryInspection::model(*SampleDocument(*application).buildResume())));
     for (unsigned seed = 1; seed <= 30; ++seed)
@@ -110,7 +111,7 @@ bool readOrReject(const QByteArray &bytes)
         const QByteArray again = engine::RtfWriter::write(engine::RtfReader::read(written));
         EXPECT_EQ(written, again) << "accepted input that does not round-trip: " << bytes.toStdString();
         return true;
-    } catch (const word::Error &error) {
+    } catch (const automation::Failure &error) {
         EXPECT_FALSE(error.description().isEmpty());
         return false;
     } catch (const std::exception &error) {
@@ -161,7 +162,7 @@ TEST(EngineRtfReaderRobustness, DeepNestingAndHugeNumbersAreRefusedNotFollowed)
         try {
             engine::RtfReader::read(bytes);
             ADD_FAILURE() << "accepted " << cause;
-        } catch (const word::Error &error) {
+        } catch (const automation::Failure &error) {
             EXPECT_TRUE(error.description().contains(QLatin1String(cause))) << error.description().toStdString();
         }
     }

@@ -1,5 +1,6 @@
 // Every document the engine can hold survives saving and opening: the second
 // save gives the very bytes of the first.
+#include "builtinengine.h"
 #include "bytecomparison.h"
 #include "randomdocument.h"
 #include "storyinspection.h"
@@ -7,15 +8,15 @@
 
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
-#include "word/engine.h"
-#include "word/selection.h"
+#include "automation/word/engine.h"
+#include "automation/word/selection.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 TEST(EngineRtfRoundTrip, RandomDocumentsSaveOpenAndSaveToIdenticalBytes)
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     const QString folder = testsupport::freshFolder(QStringLiteral("roundtrip"));
     for (unsigned seed = 1; seed <= 300; ++seed) {
         auto document = RandomDocument(*application, seed).build();
@@ -37,7 +38,7 @@ TEST(EngineRtfRoundTrip, RandomDocumentsSaveOpenAndSaveToIdenticalBytes)
 
 TEST(EngineRtfRoundTrip, TextComesBackCharacterForCharacter)
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     RandomDocument random(*application, 7);
     QString typed;

@@ -1,12 +1,13 @@
 // Saving writes Rich Text Format that our reader opens again, with every
 // default spelled out and the resume's content intact.
+#include "builtinengine.h"
 #include "bytecomparison.h"
 #include "sampledocument.h"
 #include "storyinspection.h"
 #include "support/testenvironment.h"
 
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ class EngineSavedResume : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = word::builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         folder = testsupport::freshFolder(QStringLiteral("saved"));
         path = folder + QStringLiteral("/resume.doc");
         SampleDocument(*application).buildResume()->saveAs(path);
@@ -66,13 +67,13 @@ TEST_F(EngineSavedResume, OpensWithTheSameContentAndSavesToTheSameBytes)
 
 TEST(EngineDocumentFiles, SavingIntoAMissingFolderNamesThePathAndTheCause)
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     const QString path = testsupport::freshFolder(QStringLiteral("missing")) + QStringLiteral("/no/such/x.doc");
     try {
         document->saveAs(path);
         FAIL() << "saving into a missing folder succeeded";
-    } catch (const word::Error &error) {
+    } catch (const automation::Failure &error) {
         EXPECT_TRUE(error.description().contains(path));
         EXPECT_TRUE(error.description().contains(QStringLiteral("does not exist")));
     }
@@ -82,7 +83,7 @@ TEST(EngineDocumentFiles, SavingIntoAMissingFolderNamesThePathAndTheCause)
 
 TEST(EngineDocumentFiles, OpeningWhatIsNotOursFailsWithPathAndCause)
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     const QString folder = testsupport::freshFolder(QStringLiteral("open"));
     const QString plain = folder + QStringLiteral("/plain.doc");
     const QString truncated = folder + QStringLiteral("/truncated.doc");
@@ -106,7 +107,7 @@ TEST(EngineDocumentFiles, OpeningWhatIsNotOursFailsWithPathAndCause)
         try {
             application->documents()->open(path);
             ADD_FAILURE() << "opened " << path.toStdString();
-        } catch (const word::Error &error) {
+        } catch (const automation::Failure &error) {
             EXPECT_TRUE(error.description().contains(path)) << error.description().toStdString();
             EXPECT_TRUE(error.description().contains(cause)) << error.description().toStdString();
         }

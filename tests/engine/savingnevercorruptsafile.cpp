@@ -1,13 +1,14 @@
 // A save that cannot finish leaves whatever was at the name as it was, and a
 // save never writes through a link that has taken the document's place.
+#include "builtinengine.h"
 #include "failuredescription.h"
 #include "support/fulldisk.h"
 #include "support/testenvironment.h"
 
-#include "word/application.h"
-#include "word/document.h"
-#include "word/engine.h"
-#include "word/selection.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
+#include "automation/word/engine.h"
+#include "automation/word/selection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ void put(const QString &path, const QByteArray &bytes)
 
 TEST(SavingNeverCorruptsAFile, AFullDiskIsReportedAndTheOldFileStays)
 {
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     document->activeWindowSelection()->typeText(QString(10000, QLatin1Char('r')));
     const QString path = testsupport::freshFolder(QStringLiteral("fulldisk")) + QStringLiteral("/vandrel12345678.doc");
@@ -55,7 +56,7 @@ TEST(SavingNeverCorruptsAFile, ALinkSwappedInForTheClaimedNameIsNotWrittenThroug
     put(victim, "precious");
     const QString path = folder + QStringLiteral("/vandrel12345678.doc");
     ASSERT_TRUE(QFile::link(victim, path));
-    auto application = word::builtInEngine()->create();
+    auto application = engine::builtInEngine()->create();
     auto document = application->documents()->add();
     EXPECT_FALSE(failureDescription([&] { document->saveAs(path); }).isEmpty());
     EXPECT_EQ(contents(victim), QByteArray("precious"));

@@ -1,19 +1,20 @@
 // The selection moves, types and formats as Word's does on the story of
 // positions: marks count as characters, Extend moves one end, a selection
 // across cells selects those cells.
+#include "builtinengine.h"
 #include "failuredescription.h"
 #include "storyinspection.h"
 
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
-#include "word/listtemplate.h"
-#include "word/engine.h"
-#include "word/error.h"
-#include "word/font.h"
-#include "word/range.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
+#include "automation/word/listtemplate.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
+#include "automation/word/font.h"
+#include "automation/word/range.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ class EngineSelectionEditing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        application = builtInEngine()->create();
+        application = engine::builtInEngine()->create();
         document = application->documents()->add();
         selection = document->activeWindowSelection();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/documentmodel.h"
-#include "word/document.h"
+#include "automation/word/document.h"
 
 #include <QString>
 #include <vector>

@@ -1,15 +1,15 @@
 #include "recordingengine.h"
 
 #include "generator/engineregistry.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
-#include "word/error.h"
-#include "word/font.h"
-#include "word/listtemplate.h"
-#include "word/range.h"
-#include "word/selection.h"
-#include "word/table.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
+#include "automation/failure.h"
+#include "automation/word/font.h"
+#include "automation/word/listtemplate.h"
+#include "automation/word/range.h"
+#include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 #include <map>
 
@@ -545,7 +545,7 @@ private:
     {
         // As Word does, an instance without a document has no active one.
         if (!m_state->activeDocument)
-            throw word::Error(QStringLiteral("This command is not available because no document is open."));
+            throw automation::Failure(QStringLiteral("This command is not available because no document is open."));
         return m_state->activeDocument;
     }
 
@@ -571,7 +571,7 @@ void CallLog::record(Kind kind, const QString &member, const QString &arguments)
     const bool failing = shouldFail(kind, member);
     m_calls.push_back({kind, member + arguments, failing});
     if (failing)
-        throw word::Error(QStringLiteral("%1 failed, as the test asked.").arg(member));
+        throw automation::Failure(QStringLiteral("%1 failed, as the test asked.").arg(member));
 }
 
 bool CallLog::shouldFail(Kind kind, const QString &member)
@@ -628,7 +628,7 @@ std::shared_ptr<word::Application> RecordingEngine::create()
 {
     m_log->record(CallLog::Kind::Action, QStringLiteral("Engine.Create"), QStringLiteral("()"));
     if (!m_canCreate)
-        throw word::Error(QStringLiteral("ActiveX component can't create object"));
+        throw automation::Failure(QStringLiteral("ActiveX component can't create object"));
     ++m_created;
     return std::make_shared<RecordingApplication>(m_log, knownName());
 }
@@ -637,7 +637,7 @@ std::shared_ptr<word::Application> RecordingEngine::attachRunning()
 {
     m_log->record(CallLog::Kind::Read, QStringLiteral("Engine.AttachRunning"), QStringLiteral("()"));
     if (!m_runningName)
-        throw word::Error(QStringLiteral("No instance is running."));
+        throw automation::Failure(QStringLiteral("No instance is running."));
     return std::make_shared<RecordingApplication>(m_log, *m_runningName);
 }
 

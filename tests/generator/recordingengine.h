@@ -1,6 +1,6 @@
 #pragma once
 
-#include "word/engine.h"
+#include "automation/word/engine.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +16,7 @@ namespace testsupport {
 // Document, Selection, Table, ListTemplate). Calls that only read, an object
 // (`Selection.Cells`, `Table.Rows(3)`) or a value (`Application.Name`), are
 // reads; methods and property sets are actions. It can be told to make chosen
-// calls fail with a word::Error.
+// calls fail with a automation::Failure.
 class CallLog {
 public:
     enum class Kind { Read, Action };
@@ -29,7 +29,7 @@ public:
     // The `index`-th action of the whole log (from 1) fails, whatever it is.
     void failAtAction(int index);
 
-    // Records one call; throws word::Error when a rule says it fails.
+    // Records one call; throws automation::Failure when a rule says it fails.
     void record(Kind kind, const QString &member, const QString &arguments = QString());
 
     QStringList lines() const;

@@ -3,28 +3,28 @@
 #include "generator/resume.h"
 #include "generator/wordrunning.h"
 #include "support/scripteddialogs.h"
-#include "word/application.h"
+#include "automation/word/application.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const Resume::FieldText records[] = {
+const generator::FieldText records[] = {
     [](const QString &name) { return name + " text"; },
     [](const QString &) { return QString(); },
 };
 
 // Runs the generator on `record` with the built-in engine and ends the
 // instance it leaves running for the saving steps; the error reports shown.
-QStringList generateWithBuiltInEngine(const Resume::FieldText &record)
+QStringList generateWithBuiltInEngine(const generator::FieldText &record)
 {
     qunsetenv("PARVOLIN_ENGINE");
     testsupport::ScriptedDialogs dialogs;
-    const Resume::GeneratedDocument result = Resume::GenerateResume(record);
+    const generator::GeneratedDocument result = generator::GenerateResume(record);
     EXPECT_TRUE(result.application && result.document);
     if (result.application)
         result.application->quit();
-    EXPECT_FALSE(Resume::IsWordRunning());
+    EXPECT_FALSE(generator::IsWordRunning());
     return dialogs.errorReports();
 }
 

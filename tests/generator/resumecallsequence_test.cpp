@@ -18,7 +18,7 @@ struct Call {
 using Calls = std::vector<Call>;
 
 // A record whose fields hold their own names, except those given.
-Resume::FieldText record(std::map<QString, QString> texts)
+generator::FieldText record(std::map<QString, QString> texts)
 {
     return [texts](const QString &name) {
         const auto found = texts.find(name);
@@ -236,7 +236,7 @@ class ResumeCallSequence : public ::testing::Test {
 protected:
     QStringList generate()
     {
-        Resume::GenerateResume(record(filled));
+        generator::GenerateResume(record(filled));
         return m_selection.engine().log().actions();
     }
 
@@ -264,7 +264,7 @@ TEST(ResumeStepNumbers, EachCallFailingAloneIsReportedUnderItsOwnStep)
         testsupport::RecordingEngineSelection selection;
         testsupport::ScriptedDialogs dialogs;
         selection.engine().log().failAtAction(int(i) + 1);
-        Resume::GenerateResume(record(filled));
+        generator::GenerateResume(record(filled));
         const std::vector<int> steps = reportedSteps(dialogs);
         ASSERT_FALSE(steps.empty()) << expected[i].line.toStdString();
         EXPECT_EQ(steps.front(), expected[i].step) << expected[i].line.toStdString();
@@ -339,7 +339,7 @@ TEST_F(ResumeCallSequence, EachFieldIsReadJustBeforeItIsTyped)
     auto &log = m_selection.engine().log();
     std::vector<std::pair<QString, int>> reads; // field, actions made before the read
     const auto fields = record(filled);
-    Resume::GenerateResume([&](const QString &name) {
+    generator::GenerateResume([&](const QString &name) {
         reads.push_back({name, int(log.actions().size())});
         return fields(name);
     });
@@ -357,7 +357,7 @@ TEST_F(ResumeCallSequence, DecliningBesideARunningWordStartsNothingAndSaysNothin
 {
     m_selection.engine().setRunningName(QString("Microsoft Word"));
     m_dialogs.answerNext(shell::MessageAnswer::No);
-    const Resume::GeneratedDocument result = Resume::GenerateResume(record(filled));
+    const generator::GeneratedDocument result = generator::GenerateResume(record(filled));
     EXPECT_TRUE(result.stoppedEarly);
     EXPECT_FALSE(result.application);
     EXPECT_EQ(m_selection.engine().createdCount(), 0);
@@ -370,7 +370,7 @@ TEST_F(ResumeCallSequence, ProceedingBesideARunningWordBuildsTheDocument)
 {
     m_selection.engine().setRunningName(QString("Microsoft Word"));
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    const Resume::GeneratedDocument result = Resume::GenerateResume(record(filled));
+    const generator::GeneratedDocument result = generator::GenerateResume(record(filled));
     EXPECT_FALSE(result.stoppedEarly);
     EXPECT_TRUE(result.application && result.document);
     EXPECT_EQ(m_selection.engine().createdCount(), 1);
@@ -381,7 +381,7 @@ TEST_F(ResumeCallSequence, ProceedingBesideARunningWordBuildsTheDocument)
 TEST_F(ResumeCallSequence, WithoutWordEveryLaterStepThatNeedsItIsReportedInOrder)
 {
     m_selection.engine().setCanCreate(false);
-    const Resume::GeneratedDocument result = Resume::GenerateResume(record(filled));
+    const generator::GeneratedDocument result = generator::GenerateResume(record(filled));
     EXPECT_FALSE(result.application || result.document);
     EXPECT_FALSE(result.stoppedEarly);
 

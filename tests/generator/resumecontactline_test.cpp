@@ -21,7 +21,7 @@ QStringList contactLineCalls(const std::map<QString, QString> &texts)
 {
     testsupport::RecordingEngineSelection selection;
     testsupport::ScriptedDialogs dialogs;
-    Resume::GenerateResume([&](const QString &name) {
+    generator::GenerateResume([&](const QString &name) {
         const auto found = texts.find(name);
         return found == texts.end() ? QString() : found->second;
     });

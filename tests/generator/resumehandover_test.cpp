@@ -17,7 +17,7 @@
 namespace {
 
 // Digits the test chooses, in order; after them, 1s.
-class ScriptedDigits : public Resume::DocumentNameDigits {
+class ScriptedDigits : public generator::DocumentNameDigits {
 public:
     explicit ScriptedDigits(const QString &digits)
     {
@@ -39,7 +39,7 @@ private:
     std::deque<int> m_digits;
 };
 
-class RecordingHandOver : public Resume::PreviewHandOver {
+class RecordingHandOver : public generator::PreviewHandOver {
 public:
     QStringList calls;
     int pages = 2;
@@ -69,9 +69,9 @@ protected:
     }
     void TearDown() override { qputenv("TEMP", m_savedTemp); }
 
-    void generate(Resume::DocumentNameDigits &digits)
+    void generate(generator::DocumentNameDigits &digits)
     {
-        Resume::GenerateResume([](const QString &) { return QStringLiteral("x"); }, m_handOver, digits);
+        generator::GenerateResume([](const QString &) { return QStringLiteral("x"); }, m_handOver, digits);
     }
 
     testsupport::RecordingEngineSelection m_selection;
@@ -158,7 +158,7 @@ TEST_F(ResumeHandOverTest, AnUnusableTemporaryFolderIsReportedNotLoopedOn)
 
 TEST_F(ResumeHandOverTest, EveryGenerationDrawsANewNameOfTheRightForm)
 {
-    Resume::DocumentNameDigits digits;
+    generator::DocumentNameDigits digits;
     generate(digits);
     generate(digits);
     QStringList paths;
@@ -170,13 +170,13 @@ TEST_F(ResumeHandOverTest, EveryGenerationDrawsANewNameOfTheRightForm)
     EXPECT_NE(paths[0], paths[1]);
     for (const QString &path : paths) {
         EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(m_temp).absoluteFilePath());
-        EXPECT_TRUE(Resume::isDocumentName(QFileInfo(path).fileName())) << path.toStdString();
+        EXPECT_TRUE(generator::isDocumentName(QFileInfo(path).fileName())) << path.toStdString();
     }
 }
 
 TEST(DocumentNameDigits, DrawsEachDigitFromOneToNine)
 {
-    Resume::DocumentNameDigits digits;
+    generator::DocumentNameDigits digits;
     int seen[10] = {};
     for (int i = 0; i < 9000; ++i) {
         digits.reseedFromClock();

@@ -3,9 +3,9 @@
 #include "generator/wordrunning.h"
 #include "shell/programend.h"
 #include "support/scripteddialogs.h"
-#include "word/application.h"
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/application.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -17,9 +17,9 @@ class NamedApplication : public word::Application {
 public:
     NamedApplication(QString name, int *quits) : m_name(std::move(name)), m_quits(quits) {}
     QString name() const override { return m_name; }
-    std::shared_ptr<word::Documents> documents() override { throw word::Error(QStringLiteral("none")); }
-    std::shared_ptr<word::Document> activeDocument() override { throw word::Error(QStringLiteral("none")); }
-    std::shared_ptr<word::Selection> selection() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Documents> documents() override { throw automation::Failure(QStringLiteral("none")); }
+    std::shared_ptr<word::Document> activeDocument() override { throw automation::Failure(QStringLiteral("none")); }
+    std::shared_ptr<word::Selection> selection() override { throw automation::Failure(QStringLiteral("none")); }
     double inchesToPoints(double inches) const override { return inches * 72; }
     void setDisplayAlerts(bool) override {}
     void quit() override { ++*m_quits; }
@@ -41,14 +41,14 @@ public:
     std::shared_ptr<word::Application> create() override
     {
         if (!canCreate)
-            throw word::Error(QStringLiteral("ActiveX component can't create object"));
+            throw automation::Failure(QStringLiteral("ActiveX component can't create object"));
         ++created;
         return std::make_shared<NamedApplication>(knownName(), &quits);
     }
     std::shared_ptr<word::Application> attachRunning() override
     {
         if (!runningName)
-            throw word::Error(QStringLiteral("no running instance"));
+            throw automation::Failure(QStringLiteral("no running instance"));
         return std::make_shared<NamedApplication>(*runningName, &quits);
     }
 };
@@ -77,7 +77,7 @@ protected:
 
 TEST_F(WordSessionTest, AnInstalledWordIsStartedAndQuitSilently)
 {
-    IsInstalled::CheckWordInstalled();
+    generator::CheckWordInstalled();
     EXPECT_EQ(m_engine->created, 1);
     EXPECT_EQ(m_engine->quits, 1);
     EXPECT_TRUE(m_dialogs.messages().empty());
@@ -87,7 +87,7 @@ TEST_F(WordSessionTest, AnInstalledWordIsStartedAndQuitSilently)
 TEST_F(WordSessionTest, NoWordGivesTheAdviceOnceAndEndsTheProgram)
 {
     m_engine->canCreate = false;
-    IsInstalled::CheckWordInstalled();
+    generator::CheckWordInstalled();
     ASSERT_EQ(m_dialogs.messages().size(), 1u);
     const QString expected = QStringLiteral(
         "Error 842001. A normal instance of Word could not be created.\r\n\r\n"
@@ -106,16 +106,16 @@ TEST_F(WordSessionTest, NoWordGivesTheAdviceOnceAndEndsTheProgram)
 TEST_F(WordSessionTest, AnUnknownEngineCountsAsNoWord)
 {
     qputenv("PARVOLIN_ENGINE", "nowhere");
-    IsInstalled::CheckWordInstalled();
+    generator::CheckWordInstalled();
     EXPECT_EQ(m_dialogs.messages().size(), 1u);
     EXPECT_TRUE(m_endStatus.has_value());
-    EXPECT_FALSE(Resume::IsWordRunning());
+    EXPECT_FALSE(generator::IsWordRunning());
 }
 
 TEST_F(WordSessionTest, NothingRunningMeansNoWarning)
 {
-    EXPECT_FALSE(Resume::IsWordRunning());
-    EXPECT_FALSE(Resume::WarnIfWordRunning());
+    EXPECT_FALSE(generator::IsWordRunning());
+    EXPECT_FALSE(generator::WarnIfWordRunning());
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
@@ -123,7 +123,7 @@ TEST_F(WordSessionTest, ARunningWordIsWarnedAboutAndNoStops)
 {
     m_engine->runningName = QStringLiteral("Microsoft Word");
     m_dialogs.answerNext(shell::MessageAnswer::No);
-    EXPECT_TRUE(Resume::WarnIfWordRunning());
+    EXPECT_TRUE(generator::WarnIfWordRunning());
     ASSERT_EQ(m_dialogs.messages().size(), 1u);
     const auto &warning = m_dialogs.messages().front();
     EXPECT_EQ(warning.caption, QStringLiteral("Parvolin"));
@@ -139,14 +139,14 @@ TEST_F(WordSessionTest, YesGoesOn)
 {
     m_engine->runningName = QStringLiteral("Microsoft Word");
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    EXPECT_FALSE(Resume::WarnIfWordRunning());
+    EXPECT_FALSE(generator::WarnIfWordRunning());
 }
 
 TEST_F(WordSessionTest, ARunningInstanceAnsweringAnotherNameIsNotWord)
 {
     for (const char *name : {"microsoft word", "Microsoft Word ", "Other Writer"}) {
         m_engine->runningName = QString::fromLatin1(name);
-        EXPECT_FALSE(Resume::IsWordRunning()) << name;
+        EXPECT_FALSE(generator::IsWordRunning()) << name;
     }
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
@@ -155,14 +155,14 @@ TEST(BuiltInSession, TheCheckLeavesNoInstanceRunningAndALiveOneIsFound)
 {
     qunsetenv("PARVOLIN_ENGINE");
     testsupport::ScriptedDialogs dialogs;
-    IsInstalled::CheckWordInstalled();
+    generator::CheckWordInstalled();
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_FALSE(Resume::IsWordRunning()) << "the check quit its instance";
+    EXPECT_FALSE(generator::IsWordRunning()) << "the check quit its instance";
 
     auto instance = generator::createObject(QStringLiteral("Word.Application"));
-    EXPECT_TRUE(Resume::IsWordRunning());
+    EXPECT_TRUE(generator::IsWordRunning());
     EXPECT_EQ(generator::getObject(QStringLiteral("Word.Application")), instance);
     instance->quit();
-    EXPECT_FALSE(Resume::IsWordRunning());
-    EXPECT_THROW(generator::createObject(QStringLiteral("Excel.Application")), word::Error);
+    EXPECT_FALSE(generator::IsWordRunning());
+    EXPECT_THROW(generator::createObject(QStringLiteral("Excel.Application")), automation::Failure);
 }

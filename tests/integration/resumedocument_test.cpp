@@ -5,8 +5,8 @@
 #include "generator/resume.h"
 #include "storyinspection.h"
 #include "support/scripteddialogs.h"
-#include "word/application.h"
-#include "word/constants.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -27,7 +27,7 @@ class ResumeDocument : public ::testing::Test {
 protected:
     void build(const std::map<QString, QString> &record)
     {
-        m_result = Resume::GenerateResume([record](const QString &name) {
+        m_result = generator::GenerateResume([record](const QString &name) {
             const auto found = record.find(name);
             return found == record.end() ? QString() : found->second;
         });
@@ -64,7 +64,7 @@ protected:
     }
 
     testsupport::ScriptedDialogs m_dialogs;
-    Resume::GeneratedDocument m_result;
+    generator::GeneratedDocument m_result;
     std::vector<RowView> m_rows;
 };
 

@@ -6,9 +6,9 @@
 #include "libreofficepdf.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
-#include "word/application.h"
-#include "word/constants.h"
-#include "word/document.h"
+#include "automation/word/application.h"
+#include "automation/word/constants.h"
+#include "automation/word/document.h"
 
 #include <QFile>
 #include <algorithm>
@@ -23,7 +23,7 @@ TEST(ResumeInLibreOffice, TheSampleResumeReadsInOrder)
         GTEST_SKIP() << "no soffice";
     }
     testsupport::ScriptedDialogs dialogs;
-    auto result = Resume::GenerateResume([](const QString &name) {
+    auto result = generator::GenerateResume([](const QString &name) {
         const entry::ResumeField *field = entry::findResumeField(name);
         const int row = field ? static_cast<int>(field - entry::resumeFields().data()) : -1;
         return row < 0 ? QString() : entry::sampleValue(row);

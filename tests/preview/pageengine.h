@@ -1,9 +1,9 @@
 #pragma once
 
-#include "word/application.h"
-#include "word/document.h"
-#include "word/engine.h"
-#include "word/error.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
+#include "automation/word/engine.h"
+#include "automation/failure.h"
 
 #include <QColor>
 #include <QStringList>
@@ -21,14 +21,14 @@ struct PageEngineState {
 class PageDocument : public word::Document {
 public:
     explicit PageDocument(PageEngineState &state) : m_state(state) {}
-    std::shared_ptr<word::Selection> activeWindowSelection() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Selection> activeWindowSelection() override { throw automation::Failure(QStringLiteral("none")); }
     std::shared_ptr<word::Table> addTable(const std::shared_ptr<word::Range> &, int, int, long, long) override
     {
-        throw word::Error(QStringLiteral("none"));
+        throw automation::Failure(QStringLiteral("none"));
     }
     std::shared_ptr<word::ListTemplate> addListTemplate(const QString &, bool) override
     {
-        throw word::Error(QStringLiteral("none"));
+        throw automation::Failure(QStringLiteral("none"));
     }
     void saveAs(const QString &) override {}
     void close() override { m_state.log << QStringLiteral("close"); }
@@ -39,12 +39,12 @@ public:
         m_state.log << QStringLiteral("property(%1)").arg(index);
         return m_state.reportedPages;
     }
-    std::shared_ptr<word::Range> range() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Range> range() override { throw automation::Failure(QStringLiteral("none")); }
     QImage pagePicture(int page, double pixelsPerInch) override
     {
         m_state.log << QStringLiteral("picture(%1)").arg(page);
         if (page == m_state.failAtPicture || page > m_state.pages)
-            throw word::Error(QStringLiteral("page %1 cannot be drawn").arg(page));
+            throw automation::Failure(QStringLiteral("page %1 cannot be drawn").arg(page));
         QImage picture(qRound(8.5 * pixelsPerInch), qRound(11 * pixelsPerInch), QImage::Format_RGB32);
         picture.fill(QColor(page * 20, page * 20, page * 20));
         return picture;
@@ -60,11 +60,11 @@ public:
     QString name() const override { return QStringLiteral("Page Engine"); }
     std::shared_ptr<word::Documents> documents() override { return {std::shared_ptr<void>(), this}; }
     std::shared_ptr<word::Document> activeDocument() override { return m_document; }
-    std::shared_ptr<word::Selection> selection() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Selection> selection() override { throw automation::Failure(QStringLiteral("none")); }
     double inchesToPoints(double inches) const override { return inches * 72; }
     void setDisplayAlerts(bool) override {}
     void quit() override { m_state.log << QStringLiteral("quit"); }
-    std::shared_ptr<word::Document> add() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Document> add() override { throw automation::Failure(QStringLiteral("none")); }
     std::shared_ptr<word::Document> open(const QString &path) override
     {
         m_state.log << QStringLiteral("open(%1)").arg(path);
@@ -82,5 +82,5 @@ public:
     PageEngineState state;
     QString knownName() const override { return QStringLiteral("Page Engine"); }
     std::shared_ptr<word::Application> create() override { return std::make_shared<PageApplication>(state); }
-    std::shared_ptr<word::Application> attachRunning() override { throw word::Error(QStringLiteral("none")); }
+    std::shared_ptr<word::Application> attachRunning() override { throw automation::Failure(QStringLiteral("none")); }
 };

@@ -26,7 +26,7 @@ protected:
 
     void render()
     {
-        Resume::RenderPages(QStringLiteral("/tmp/vandrel12345678.doc"), *m_form, [this] { ++m_busyCalls; });
+        preview::RenderPages(QStringLiteral("/tmp/vandrel12345678.doc"), *m_form, [this] { ++m_busyCalls; });
     }
 
     QStringList items() const
@@ -86,7 +86,7 @@ TEST_F(RenderPagesTest, NewItemsFollowThoseTheListHolds)
 TEST_F(RenderPagesTest, AFailingPageEndsTheRunKeepsEarlierPagesAndQuitsTheInstance)
 {
     m_engine->state.failAtPicture = 2;
-    EXPECT_THROW(render(), word::Error);
+    EXPECT_THROW(render(), automation::Failure);
     EXPECT_EQ(items(), QStringList{QStringLiteral("Page 1")});
     EXPECT_EQ(m_engine->state.log.mid(m_engine->state.log.size() - 2),
               (QStringList{QStringLiteral("close(0)"), QStringLiteral("quit")}));

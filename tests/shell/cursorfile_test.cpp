@@ -1,5 +1,5 @@
 #include "shell/cursorfile.h"
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "support/testenvironment.h"
 
 #include <QBuffer>
@@ -216,7 +216,7 @@ void expectFailure(const std::function<void()> &action, const QString &path, con
     try {
         action();
         ADD_FAILURE() << "no failure; expected " << what.toStdString();
-    } catch (const shell::Failure &failure) {
+    } catch (const automation::Failure &failure) {
         EXPECT_TRUE(failure.description().contains(path)) << failure.description().toStdString();
         EXPECT_TRUE(failure.description().contains(what)) << failure.description().toStdString();
     }
@@ -350,7 +350,7 @@ TEST(CursorFile, MutatedFilesEitherDecodeOrFailCleanly)
             EXPECT_LE(cursor.image().width(), 256);
             EXPECT_LE(cursor.image().height(), 256);
             EXPECT_TRUE(cursor.image().rect().contains(cursor.hotSpot()));
-        } catch (const shell::Failure &failure) {
+        } catch (const automation::Failure &failure) {
             EXPECT_TRUE(failure.description().contains(QStringLiteral("test.cur")));
         }
     }

@@ -1,5 +1,5 @@
 #include "shell/errorreport.h"
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/qtdialogs.h"
 #include "shell/steps.h"
 #include "support/scripteddialogs.h"
@@ -35,7 +35,7 @@ TEST(Steps, EachFailingStepIsReportedOnceWithItsOwnNumberAndTheNextStepRuns)
     const Steps steps(QStringLiteral("Resume.GenerateResume"));
     std::vector<int> ran;
     EXPECT_TRUE(steps.run(100, [&] { ran.push_back(100); }));
-    EXPECT_FALSE(steps.run(102, [&] { throw shell::Failure(QStringLiteral("Word stopped: 東京")); }));
+    EXPECT_FALSE(steps.run(102, [&] { throw automation::Failure(QStringLiteral("Word stopped: 東京")); }));
     EXPECT_FALSE(steps.run(104, [&] { throw std::logic_error("plain failure"); }));
     EXPECT_FALSE(steps.run(106, [&] { throw 42; }));
     EXPECT_TRUE(steps.run(108, [&] { ran.push_back(108); }));

@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/fileservices.h"
 #include "support/testenvironment.h"
 
@@ -126,7 +126,7 @@ TEST_F(FileServicesTest, FailedPlainDeleteFallsBackToForcedDelete)
 TEST_F(FileServicesTest, FailuresInsideDeleteFileQuietlyStayInside)
 {
     const QString file = writeFile(QStringLiteral("kept.doc"));
-    auto throwing = [](const QString &) -> bool { throw shell::Failure(QStringLiteral("refused")); };
+    auto throwing = [](const QString &) -> bool { throw automation::Failure(QStringLiteral("refused")); };
     EXPECT_NO_THROW(shell::deleteFileQuietlyWith(file, throwing));
     EXPECT_NO_THROW(shell::deleteFileQuietlyWith(path(QStringLiteral("missing.doc")),
                                                  [](const QString &) { return false; }));
@@ -157,7 +157,7 @@ TEST_F(FileServicesTest, ForceDeleteFileNamesThePathAndCauseWhenItCannot)
         try {
             shell::ForceDeleteFile(target);
             ADD_FAILURE() << "no failure for " << target.toStdString();
-        } catch (const shell::Failure &failure) {
+        } catch (const automation::Failure &failure) {
             EXPECT_TRUE(failure.description().contains(QLatin1Char('"') + target + QLatin1Char('"')));
             EXPECT_TRUE(failure.description().contains(QLatin1String(": ")));
         }

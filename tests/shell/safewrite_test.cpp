@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/safewrite.h"
 #include "support/fulldisk.h"
 #include "support/testenvironment.h"
@@ -50,7 +50,7 @@ TEST_F(SafeWriteTest, AFullDiskFailsTheWriteAndLeavesTheOldFileWhole)
         put(target, "OLD CONTENT");
         {
             const testsupport::FullDisk full(1000);
-            EXPECT_THROW(shell::writeFileSafely(target, QByteArray(size, 'x')), shell::Failure) << size;
+            EXPECT_THROW(shell::writeFileSafely(target, QByteArray(size, 'x')), automation::Failure) << size;
         }
         EXPECT_EQ(contents(target), QByteArray("OLD CONTENT")) << size;
     }
@@ -64,7 +64,7 @@ TEST_F(SafeWriteTest, ACopyOnAFullDiskLeavesTheTargetAsItWas)
     put(target, "OLD CONTENT");
     {
         const testsupport::FullDisk full(4096);
-        EXPECT_THROW(shell::copyFileSafely(source, target), shell::Failure);
+        EXPECT_THROW(shell::copyFileSafely(source, target), automation::Failure);
     }
     EXPECT_EQ(contents(target), QByteArray("OLD CONTENT"));
 }
@@ -73,16 +73,16 @@ TEST_F(SafeWriteTest, AMissingOrEmptySourceOrTheSameFileLeavesTheTargetAlone)
 {
     const QString target = path("keep.doc");
     put(target, "OLD CONTENT");
-    EXPECT_THROW(shell::copyFileSafely(path("gone.doc"), target), shell::Failure);
-    EXPECT_THROW(shell::copyFileSafely(QString(), target), shell::Failure);
+    EXPECT_THROW(shell::copyFileSafely(path("gone.doc"), target), automation::Failure);
+    EXPECT_THROW(shell::copyFileSafely(QString(), target), automation::Failure);
     put(path("empty.doc"), QByteArray());
-    EXPECT_THROW(shell::copyFileSafely(path("empty.doc"), target), shell::Failure);
+    EXPECT_THROW(shell::copyFileSafely(path("empty.doc"), target), automation::Failure);
     EXPECT_EQ(contents(target), QByteArray("OLD CONTENT"));
 
     // Saving the document onto itself must not destroy it, by any name.
     QFile::link(target, path("alias.doc"));
-    EXPECT_THROW(shell::copyFileSafely(target, target), shell::Failure);
-    EXPECT_THROW(shell::copyFileSafely(target, path("alias.doc")), shell::Failure);
+    EXPECT_THROW(shell::copyFileSafely(target, target), automation::Failure);
+    EXPECT_THROW(shell::copyFileSafely(target, path("alias.doc")), automation::Failure);
     EXPECT_EQ(contents(target), QByteArray("OLD CONTENT"));
 }
 
@@ -93,10 +93,10 @@ TEST_F(SafeWriteTest, AnUnreachableTargetFolderFailsWithTheCause)
     try {
         shell::copyFileSafely(path("source.doc"), path("plainfile") + QStringLiteral("/resume.doc"));
         FAIL() << "the copy claimed success";
-    } catch (const shell::Failure &failure) {
+    } catch (const automation::Failure &failure) {
         EXPECT_TRUE(failure.description().contains(QStringLiteral("resume.doc")));
     }
-    EXPECT_THROW(shell::writeFileSafely(m_folder, "x"), shell::Failure) << "a folder is never replaced";
+    EXPECT_THROW(shell::writeFileSafely(m_folder, "x"), automation::Failure) << "a folder is never replaced";
 }
 
 TEST_F(SafeWriteTest, NewCopiesFollowTheUmaskAndReplacedFilesKeepTheirPermissions)

@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/settingsfile.h"
 #include "shell/settingsstore.h"
 #include "support/fulldisk.h"
@@ -86,11 +86,11 @@ TEST_F(SettingsFileTest, AStrayQuoteDamagesOneValueAndNeverTheKeysAfterIt)
     try {
         m_store.read(QStringLiteral("Email"));
         FAIL() << "a value the program never writes was read as if it were sound";
-    } catch (const shell::Failure &failure) {
+    } catch (const automation::Failure &failure) {
         EXPECT_TRUE(failure.description().contains(QStringLiteral("\"Email\"")));
         EXPECT_TRUE(failure.description().contains(QStringLiteral("line 2")));
     }
-    EXPECT_THROW(m_store.read(QStringLiteral("City")), shell::Failure) << "a line that runs on into the next";
+    EXPECT_THROW(m_store.read(QStringLiteral("City")), automation::Failure) << "a line that runs on into the next";
     EXPECT_EQ(m_store.read(QStringLiteral("Phone")), QStringLiteral("541-555-0187"));
     EXPECT_EQ(m_store.read(QStringLiteral("Your Name")), QStringLiteral("Ann Lee"));
 
@@ -124,7 +124,7 @@ TEST_F(SettingsFileTest, AReadOnlyOrFullStoreStillReadsEverythingAfterAFailedWri
     const QByteArray before = contents();
     {
         const testsupport::FullDisk full(10);
-        EXPECT_THROW(m_store.write(QStringLiteral("Email"), QStringLiteral("ann@example.com")), shell::Failure);
+        EXPECT_THROW(m_store.write(QStringLiteral("Email"), QStringLiteral("ann@example.com")), automation::Failure);
     }
     EXPECT_EQ(contents(), before);
     EXPECT_EQ(m_store.read(QStringLiteral("Your Name")), QStringLiteral("Ann Lee"));

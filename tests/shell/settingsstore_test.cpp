@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/settingsstore.h"
 #include "support/storewrites.h"
 #include "support/testenvironment.h"
@@ -99,7 +99,7 @@ TEST_F(SettingsStoreTest, AWriteThatCannotReachTheDiskFailsWithADescription)
     try {
         m_store.write(QStringLiteral("Your Name"), QStringLiteral("Ann"));
         FAIL() << "the write claimed success";
-    } catch (const shell::Failure &failure) {
+    } catch (const automation::Failure &failure) {
         EXPECT_TRUE(failure.description().contains(QStringLiteral("Your Name")));
         EXPECT_TRUE(failure.description().contains(QStringLiteral("Tarnwick.conf")));
     }

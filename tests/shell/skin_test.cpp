@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/programfolder.h"
 #include "shell/skin.h"
 #include "support/testenvironment.h"
@@ -102,7 +102,7 @@ TEST_F(SkinTest, AFileThatCannotBeAppliedFailsWithItsPath)
         try {
             shell::LoadSkin(&w.window);
             ADD_FAILURE() << "accepted: " << text.constData();
-        } catch (const shell::Failure &failure) {
+        } catch (const automation::Failure &failure) {
             EXPECT_TRUE(failure.description().contains(QStringLiteral("x/o.cjs"))) << failure.what();
         }
         EXPECT_TRUE(w.window.styleSheet().isEmpty());

@@ -1,4 +1,4 @@
-#include "shell/failure.h"
+#include "automation/failure.h"
 #include "shell/tempfolder.h"
 #include "support/testenvironment.h"
 
@@ -49,6 +49,6 @@ TEST(TempFolder, AFolderThatCannotHoldFilesIsAFailureNotATakenName)
     QFile plain(folder + QStringLiteral("/plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    EXPECT_THROW(shell::createFileExclusively(folder + QStringLiteral("/plain/x.doc")), shell::Failure);
-    EXPECT_THROW(shell::createFileExclusively(folder + QStringLiteral("/missing/x.doc")), shell::Failure);
+    EXPECT_THROW(shell::createFileExclusively(folder + QStringLiteral("/plain/x.doc")), automation::Failure);
+    EXPECT_THROW(shell::createFileExclusively(folder + QStringLiteral("/missing/x.doc")), automation::Failure);
 }

@@ -1,8 +1,8 @@
 // libFuzzer entry point for the RTF reader: any input is read or refused with
-// a word::Error, and whatever is accepted writes and reads back unchanged.
+// a automation::Failure, and whatever is accepted writes and reads back unchanged.
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
-#include "word/error.h"
+#include "automation/failure.h"
 
 #include <cstdlib>
 
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
         const QByteArray written = engine::RtfWriter::write(engine::RtfReader::read(bytes));
         if (engine::RtfWriter::write(engine::RtfReader::read(written)) != written)
             std::abort();
-    } catch (const word::Error &) {
+    } catch (const automation::Failure &) {
     }
     return 0;
 }

@@ -3,11 +3,12 @@
 #include <QString>
 #include <stdexcept>
 
-namespace shell {
+namespace automation {
 
-// A failure of one of the program's own actions (a file that cannot be read, a
-// setting that cannot be written). Its description is what the error report
-// shows on its first line, so it names the thing and the cause.
+// The one failure type of the program: what every automation member and every
+// action of the program's own (a file that cannot be read, a setting that
+// cannot be written) raises. The description is what the user reads first in
+// the error report, so it names the thing and the cause.
 class Failure : public std::runtime_error {
 public:
     explicit Failure(const QString &description)
@@ -21,4 +22,4 @@ private:
     QString m_description;
 };
 
-} // namespace shell
+} // namespace automation

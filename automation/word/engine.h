@@ -15,13 +15,10 @@ public:
     // The name its running instances answer with, when they are genuinely this
     // engine ("Microsoft Word" for Word itself).
     virtual QString knownName() const = 0;
-    // A new, invisible instance; throws word::Error when none can be started.
+    // A new, invisible instance; throws automation::Failure when none can be started.
     virtual std::shared_ptr<Application> create() = 0;
-    // An instance that is running now; throws word::Error when there is none.
+    // An instance that is running now; throws automation::Failure when there is none.
     virtual std::shared_ptr<Application> attachRunning() = 0;
 };
-
-// The word processor built into the program.
-std::shared_ptr<Engine> builtInEngine();
 
 } // namespace word

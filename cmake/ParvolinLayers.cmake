@@ -1,0 +1,35 @@
+# The folder libraries and the table of what each may use (cmake/layers.txt).
+
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/layers.txt parvolin_layer_lines REGEX "^[a-z/]+:")
+foreach(line IN LISTS parvolin_layer_lines)
+  string(REGEX MATCH "^([a-z/]+):(.*)$" matched "${line}")
+  string(STRIP "${CMAKE_MATCH_2}" uses)
+  separate_arguments(uses)
+  set(PARVOLIN_USES_${CMAKE_MATCH_1} ${uses})
+endforeach()
+
+# parvolin_folder_library(<target> <folder> [INTERFACE] [SOURCES ...])
+# A library made of one folder. Its dependants find its headers as
+# "<folder>/name.h" and nothing else of the source tree; it links the
+# libraries the table lets its folder use.
+function(parvolin_folder_library target folder)
+  cmake_parse_arguments(ARG "INTERFACE" "" "SOURCES" ${ARGN})
+  if(NOT DEFINED PARVOLIN_USES_${folder} AND NOT "${folder}" STREQUAL "automation")
+    message(FATAL_ERROR "The folder ${folder} is missing from cmake/layers.txt")
+  endif()
+  set(root ${CMAKE_BINARY_DIR}/include/${folder})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${root}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  if(ARG_INTERFACE)
+    add_library(${target} INTERFACE)
+    set(scope INTERFACE)
+  else()
+    add_library(${target} STATIC ${ARG_SOURCES})
+    set(scope PUBLIC)
+  endif()
+  target_include_directories(${target} ${scope} ${root})
+  target_link_libraries(${target} ${scope} ${PARVOLIN_USES_${folder}})
+endfunction()
