@@ -42,8 +42,9 @@ int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std
         m_lines.push_back(line);
         if (waiting) {
             const ParagraphLine &paragraphLine = paragraph.lines[static_cast<size_t>(i)];
+            const int spaceAfter = i + 1 == lineCount ? paragraph.spaceAfterTwips : 0;
             waiting->push_back({static_cast<int>(m_lines.size()) - 1, paragraphLine.topTwips, paragraphLine.heightTwips,
-                                index, i, lineCount});
+                                spaceAfter, index, i, lineCount});
         }
     }
     m_paragraphs.push_back(std::move(paragraph));
@@ -136,6 +137,7 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
         shape.cellLeftTwips = cell.leftTwips;
         shape.cellRightTwips = cell.rightTwips;
         cells[c].contentHeightTwips = inset + cell.contentHeightTwips();
+        cells[c].insetTwips = inset;
         int paragraphTop = inset;
         for (ParagraphBox &paragraph : cell.paragraphs) {
             const size_t before = cells[c].waiting.size();
@@ -209,10 +211,22 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips) const
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
-        if (slot.topTwips - cell.baseTwips + slot.heightTwips > availableTwips)
+        if (slot.topTwips - cell.baseTwips + slot.heightTwips + slot.spaceAfterTwips > availableTwips)
             break;
     }
     return count;
+}
+
+void Paginator::keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
+                                       std::vector<size_t> &counts)
+{
+    // A cell's bottom rule is drawn where the row ends. While the row goes
+    // on to the next page, a cell with a rule keeps its last line back for it.
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const bool finishes = counts[c] > 0 && cells[c].next + counts[c] == cells[c].waiting.size();
+        if (finishes && borderTwips(row.cells[c].format, CellFormat::Bottom) > 0)
+            --counts[c];
+    }
 }
 
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
@@ -227,7 +241,9 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
             placeLine(slot.visualLine, top);
             bottom = std::max(bottom, top + slot.heightTwips);
         }
-        cell.baseTwips = cell.next < cell.waiting.size() ? cell.waiting[cell.next].topTwips : cell.contentHeightTwips;
+        // Each later part starts below the rule above the row again, as in LibreOffice.
+        cell.baseTwips = cell.next < cell.waiting.size() ? cell.waiting[cell.next].topTwips - cell.insetTwips
+                                                         : cell.contentHeightTwips;
     }
     for (const CellBox &cell : row.cells)
         addBorders(cell, m_yTwips, bottom, firstPart, false);
@@ -240,11 +256,10 @@ void Paginator::placeRow(RowBox row)
     while (!placeWholeRow(row, cells, firstPart)) {
         const int available = m_geometry.textBottomTwips() - m_yTwips;
         std::vector<size_t> counts;
-        bool any = false;
-        for (const CellQueue &cell : cells) {
+        for (const CellQueue &cell : cells)
             counts.push_back(fittingLines(cell, available));
-            any = any || counts.back() > 0;
-        }
+        keepLastLinesWithRules(row, cells, counts);
+        const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         if (!any && m_pageHasContent) {
             newPage();
             continue;

@@ -10,6 +10,13 @@ namespace engine {
 // Places laid-out paragraphs and table rows on pages from top to bottom. A row
 // that does not fit is split between lines onto the next pages. Paragraphs
 // outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
+//
+// Space after a paragraph belongs to its last line. Outside tables it may run
+// past the foot of the page, which drops it; inside a row it is part of the
+// row's height, so a cell's line stays on a page only when its space after
+// fits there too. Both readers of the saved file break pages this way. A row
+// split never tears a line from its cell's bottom rule, and so never splits a
+// row whose cells hold one line each.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -29,6 +36,8 @@ private:
         int visualLine = 0;
         int topTwips = 0;
         int heightTwips = 0;
+        // The paragraph's space after, on its last line only.
+        int spaceAfterTwips = 0;
         int paragraph = 0;
         int lineInParagraph = 0;
         int linesInParagraph = 0;
@@ -36,6 +45,8 @@ private:
     struct CellQueue {
         std::vector<WaitingLine> waiting;
         int contentHeightTwips = 0;
+        // Room kept above the content for the rule over the row.
+        int insetTwips = 0;
         size_t next = 0;
         // The content top of the first slot not yet placed.
         int baseTwips = 0;
@@ -51,6 +62,8 @@ private:
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     size_t fittingLines(const CellQueue &cell, int availableTwips) const;
+    static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
+                                       std::vector<size_t> &counts);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);
     void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);
