@@ -170,14 +170,18 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
 bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart)
 {
     int height = firstPart ? row.minimumHeightTwips : 0;
-    for (const CellQueue &cell : cells)
-        height = std::max(height, cell.remainingTwips());
+    // What must lie above the page's foot: a cell's last space after need not.
+    int needed = height;
+    int neededContent = 0;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const int remaining = cells[c].remainingTwips();
+        height = std::max(height, remaining);
+        neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c, firstPart));
+    }
+    needed = std::max(needed, neededContent);
     const int available = m_geometry.textBottomTwips() - m_yTwips;
-    if (height > available) {
-        const bool contentFits = std::all_of(cells.begin(), cells.end(), [available](const CellQueue &cell) {
-            return cell.remainingTwips() <= available;
-        });
-        if (!contentFits)
+    if (needed > available) {
+        if (neededContent > available)
             return false;
         // Only lines split a row; a row whose lines fit but whose minimum
         // height does not moves on whole, and a minimum taller than a whole
@@ -188,10 +192,16 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         }
         height = available;
     }
+    // A row whose last space after runs past the foot aligns its cells within
+    // what has to fit, without that space where a cell is taller.
+    const int alignedHeight = height > available ? needed : height;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
+        int content = cell.remainingTwips();
+        if (content > alignedHeight)
+            content -= droppableTwips(row, cell, c, firstPart);
         const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, height - cell.remainingTwips()) : 0;
+            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeight - content) : 0;
         for (; cell.next < cell.waiting.size(); ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -206,13 +216,33 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     return true;
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips) const
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart)
+{
+    if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
+        return 0;
+    const WaitingLine &last = cell.waiting.back();
+    const bool shownFirst = cell.waiting[cell.next].paragraph == last.paragraph;
+    const bool oneLine = cell.next + 1 == cell.waiting.size();
+    const bool minimumHeight = firstPart && row.minimumHeightTwips > 0;
+    return shownFirst && (oneLine || minimumHeight) ? last.spaceAfterTwips : 0;
+}
+
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
-        if (slot.topTwips - cell.baseTwips + slot.heightTwips + slot.spaceAfterTwips > availableTwips)
+        const int bottom = slot.topTwips - cell.baseTwips + slot.heightTwips;
+        if (bottom > availableTwips)
             break;
+        const int spaceAfter = slot.spaceAfterTwips - (s + 1 == cell.waiting.size() ? droppableTwips : 0);
+        if (bottom + spaceAfter > availableTwips) {
+            // The line fits but its space after does not: it moves on, and
+            // so does the whole paragraph when it is the first on the page.
+            if (slot.paragraph == cell.waiting[cell.next].paragraph)
+                count = 0;
+            break;
+        }
     }
     return count;
 }
@@ -256,11 +286,14 @@ void Paginator::placeRow(RowBox row)
     while (!placeWholeRow(row, cells, firstPart)) {
         const int available = m_geometry.textBottomTwips() - m_yTwips;
         std::vector<size_t> counts;
-        for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available));
+        for (size_t c = 0; c < cells.size(); ++c)
+            counts.push_back(fittingLines(cells[c], available, droppableTwips(row, cells[c], c, firstPart)));
         keepLastLinesWithRules(row, cells, counts);
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
-        if (!any && m_pageHasContent) {
+        bool everyCellShown = true;
+        for (size_t c = 0; c < cells.size(); ++c)
+            everyCellShown = everyCellShown && (counts[c] > 0 || cells[c].next == cells[c].waiting.size());
+        if (!everyCellShown && m_pageHasContent) {
             newPage();
             continue;
         }

@@ -11,12 +11,16 @@ namespace engine {
 // that does not fit is split between lines onto the next pages. Paragraphs
 // outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
 //
-// Space after a paragraph belongs to its last line. Outside tables it may run
-// past the foot of the page, which drops it; inside a row it is part of the
-// row's height, so a cell's line stays on a page only when its space after
-// fits there too. Both readers of the saved file break pages this way. A row
-// split never tears a line from its cell's bottom rule, and so never splits a
-// row whose cells hold one line each.
+// Space after a paragraph belongs to its last line. In the body it may run
+// past the foot of the page, which drops it there. In a cell, the last line
+// of a paragraph stays on a page only with its space after, since the cell
+// goes on below it; when that paragraph is the first the cell shows on the
+// page, it moves on whole. The exception is a cell's last paragraph shown
+// first on the page with no rule under it: when it is one line, or its row
+// has a minimum height, its space may run past the foot. A row part shows
+// something of every cell that has something left, or the row moves on.
+// LibreOffice breaks the pages of the saved file this way. A row split never
+// tears a line from its cell's bottom rule, so a one-line heading moves whole.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -61,7 +65,8 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
-    size_t fittingLines(const CellQueue &cell, int availableTwips) const;
+    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart);
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips);
     static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
                                        std::vector<size_t> &counts);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,

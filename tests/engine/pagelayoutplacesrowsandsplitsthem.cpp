@@ -259,12 +259,12 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARuledCellKeepsItsLastLineForThePageWh
         selection->typeText(QStringLiteral("Paragraph %1\r\n").arg(i));
     auto table = document->addTable(selection->range(), 1, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
     table->setStyle(QStringLiteral("Table Normal"));
-    selection->typeText(QStringLiteral("Title"));
+    selection->typeText(QStringLiteral("Title\r\nSubtitle"));
     auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
     rule->setLineStyle(word::wdLineStyleSingle);
     rule->setLineWidth(word::wdLineWidth150pt);
     selection->moveRight(word::wdCell, 1);
-    // The second cell runs on to the next page; the first cell's one line would fit on this one.
+    // The second cell runs on to the next page; the first cell's two lines would fit on this one.
     for (int i = 0; i < 6; ++i)
         selection->typeText(QStringLiteral("Item %1\r\n").arg(i));
     selection->typeText(QStringLiteral("Last item"));
@@ -273,8 +273,9 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARuledCellKeepsItsLastLineForThePageWh
     ASSERT_EQ(lineStarting(layout, QStringLiteral("Item 0")).page, 0) << "the row should start on page 1";
     const VisualLine &last = lineStarting(layout, QStringLiteral("Last item"));
     ASSERT_EQ(last.page, 1) << "the row should end on page 2";
-    const VisualLine &title = lineStarting(layout, QStringLiteral("Title"));
-    EXPECT_EQ(title.page, 1) << "the title went ahead of its rule";
-    EXPECT_EQ(title.topTwips, marginTwips);
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Title")).page, 0);
+    const VisualLine &subtitle = lineStarting(layout, QStringLiteral("Subtitle"));
+    EXPECT_EQ(subtitle.page, 1) << "the last line went ahead of its rule";
+    EXPECT_EQ(subtitle.topTwips, marginTwips);
     EXPECT_EQ(rulesJustBelow(layout, 0, 0, textBottomTwips), 0) << "no rule is left on page 1";
 }
