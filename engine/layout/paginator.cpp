@@ -169,16 +169,16 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
 
 bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart)
 {
-    int height = firstPart ? row.minimumHeightTwips : 0;
+    const int minimum = firstPart ? row.minimumHeightTwips : 0;
+    int height = minimum;
     // What must lie above the page's foot: a cell's last space after need not.
-    int needed = height;
     int neededContent = 0;
     for (size_t c = 0; c < cells.size(); ++c) {
         const int remaining = cells[c].remainingTwips();
         height = std::max(height, remaining);
         neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c, firstPart));
     }
-    needed = std::max(needed, neededContent);
+    const int needed = std::max(minimum, neededContent);
     const int available = m_geometry.textBottomTwips() - m_yTwips;
     if (needed > available) {
         if (neededContent > available)
@@ -193,21 +193,8 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         height = available;
     }
     // A row whose last space after runs past the foot aligns its cells within
-    // what has to fit, without that space where a cell is taller.
-    const int alignedHeight = height > available ? needed : height;
-    for (size_t c = 0; c < cells.size(); ++c) {
-        CellQueue &cell = cells[c];
-        int content = cell.remainingTwips();
-        if (content > alignedHeight)
-            content -= droppableTwips(row, cell, c, firstPart);
-        const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeight - content) : 0;
-        for (; cell.next < cell.waiting.size(); ++cell.next) {
-            const WaitingLine &slot = cell.waiting[cell.next];
-            placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
-        }
-        addBorders(row.cells[c], m_yTwips, m_yTwips + height, firstPart, true);
-    }
+    // what has to fit.
+    placeRemainingLines(row, cells, firstPart, height, height > available ? needed : height);
     m_yTwips += height;
     m_pageHasContent = true;
     m_borderAboveTwips = 0;
@@ -225,6 +212,25 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     const bool oneLine = cell.next + 1 == cell.waiting.size();
     const bool minimumHeight = firstPart && row.minimumHeightTwips > 0;
     return shownFirst && (oneLine || minimumHeight) ? last.spaceAfterTwips : 0;
+}
+
+void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
+                                    int alignedHeightTwips)
+{
+    for (size_t c = 0; c < cells.size(); ++c) {
+        CellQueue &cell = cells[c];
+        int content = cell.remainingTwips();
+        // A cell taller than the aligned height leaves its last space after out.
+        if (content > alignedHeightTwips)
+            content -= droppableTwips(row, cell, c, firstPart);
+        const int offset =
+            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeightTwips - content) : 0;
+        for (; cell.next < cell.waiting.size(); ++cell.next) {
+            const WaitingLine &slot = cell.waiting[cell.next];
+            placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
+        }
+        addBorders(row.cells[c], m_yTwips, m_yTwips + heightTwips, firstPart, true);
+    }
 }
 
 size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips)

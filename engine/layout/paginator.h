@@ -65,6 +65,8 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
+    void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
+                             int alignedHeightTwips);
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart);
     static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips);
     static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
