@@ -279,3 +279,44 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARuledCellKeepsItsLastLineForThePageWh
     EXPECT_EQ(subtitle.topTwips, marginTwips);
     EXPECT_EQ(rulesJustBelow(layout, 0, 0, textBottomTwips), 0) << "no rule is left on page 1";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AFirstParagraphShortOfRoomOnlyForItsSpaceAfterMovesItsRowUnlessTheRowHasAMinimum)
+{
+    // A filler row walks a row down the foot of the first page; its first
+    // cell holds one paragraph of two lines, its second cell one line.
+    int movedWhole = 0;
+    int keptWithMinimum = 0;
+    for (int fillerPoints = 590; fillerPoints <= 630; ++fillerPoints) {
+        for (const int minimumPoints : {0, 20}) {
+            auto document = application->documents()->add();
+            auto selection = document->activeWindowSelection();
+            auto table =
+                document->addTable(selection->range(), 2, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+            table->setStyle(QStringLiteral("Table Normal"));
+            table->rows(1)->setHeight(fillerPoints);
+            if (minimumPoints > 0)
+                table->rows(2)->setHeight(minimumPoints);
+            selection->typeText(QStringLiteral("Filler"));
+            selection->moveRight(word::wdCell, 2);
+            selection->typeText(QStringLiteral("Two lines of text in the first cell of the row, long enough to wrap"));
+            selection->moveRight(word::wdCell, 1);
+            selection->typeText(QStringLiteral("Single"));
+            model = &StoryInspection::model(*document);
+            const DocumentLayout layout = DocumentLayout::build(*model);
+
+            const VisualLine &first = lineStarting(layout, QStringLiteral("Two lines"));
+            const VisualLine &single = lineStarting(layout, QStringLiteral("Single"));
+            const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+            const int lines = 2 * layout.paragraphLine(first).heightTwips;
+            // Only where the row's lines fit and the space after them does not.
+            if (room >= lines && room < lines + spaceAfterTwips) {
+                EXPECT_EQ(first.page, single.page) << fillerPoints << " pt of filler: the row split";
+                movedWhole += minimumPoints == 0 && first.page == 1 ? 1 : 0;
+                keptWithMinimum += minimumPoints > 0 && first.page == 0 ? 1 : 0;
+            }
+            document->close(word::wdDoNotSaveChanges);
+        }
+    }
+    EXPECT_GT(movedWhole, 0) << "without a minimum height the row should move on whole";
+    EXPECT_GT(keptWithMinimum, 0) << "with a minimum height the row should stay, its space past the foot";
+}
