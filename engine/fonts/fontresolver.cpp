@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPainterPath>
 #include <QRawFont>
 
 #include <algorithm>
@@ -16,6 +17,22 @@ const char *const wineFontFolder = "/usr/share/wine/fonts";
 // DejaVu Sans; choosing the same keeps our pages like theirs.
 const char *const tahomaSubstitute = "DejaVu Sans";
 const char *const defaultFamily = "Carlito";
+// Bold that needs help is drawn this many times as heavy as regular, about
+// what the heavy bold faces of these families show.
+constexpr double drawnBoldStemRatio = 1.7;
+// Outlines are measured at a size where rounding is negligible.
+constexpr int measuringPixels = 1000;
+
+double polygonArea(const QPolygonF &polygon)
+{
+    double twice = 0;
+    for (int i = 0; i < polygon.size(); ++i) {
+        const QPointF &a = polygon.at(i);
+        const QPointF &b = polygon.at((i + 1) % polygon.size());
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return twice / 2;
+}
 
 } // namespace
 
@@ -53,6 +70,7 @@ bool FontResolver::registerWineFonts(const QString &folder)
             m_wingdings = wingdings;
     }
     m_designMetrics.clear();
+    m_boldStrokes.clear();
     m_families.clear();
     return !tahoma.isEmpty() || !wingdings.isEmpty();
 }
@@ -87,14 +105,14 @@ QString FontResolver::chooseFamily(const QString &wordName) const
     return family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : family;
 }
 
-QFont FontResolver::layoutFont(const QString &wordName, int sizeHalfPoints, bool bold) const
+QFont FontResolver::layoutFont(const QString &wordName, int sizeHalfPoints, bool bold, bool kerned) const
 {
     QFont font(familyFor(wordName));
     font.setPixelSize(std::max(1, sizeHalfPoints * 10));
     font.setBold(bold);
-    // Word sets no kerning by default, and hinting would bend advances to the
+    // Qt kerns unless told otherwise, and hinting would bend advances to the
     // twip grid the layout uses as pixels.
-    font.setKerning(false);
+    font.setKerning(kerned);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
     return font;
@@ -107,6 +125,44 @@ VerticalMetrics FontResolver::verticalMetrics(const QString &wordName, int sizeH
     if (found == m_designMetrics.end())
         found = m_designMetrics.insert(key, DesignMetrics::of(QRawFont::fromFont(layoutFont(wordName, 24, bold))));
     return found->at(std::max(1, sizeHalfPoints * 10));
+}
+
+double FontResolver::stemEm(const QRawFont &face)
+{
+    QRawFont sized(face);
+    sized.setPixelSize(measuringPixels);
+    const QList<quint32> glyphs = sized.glyphIndexesForString(QStringLiteral("l"));
+    if (glyphs.isEmpty() || glyphs.first() == 0)
+        return 0;
+    QPainterPath outline = sized.pathForGlyph(glyphs.first());
+    outline.setFillRule(Qt::WindingFill);
+    // The letter l is one upright stem: its area over its height is its width.
+    double area = 0;
+    for (const QPolygonF &polygon : outline.toFillPolygons())
+        area += std::abs(polygonArea(polygon));
+    const double height = outline.boundingRect().height();
+    return height > 0 ? area / height / measuringPixels : 0;
+}
+
+double FontResolver::boldStrokeEm(const QRawFont &face)
+{
+    if (!face.isValid() || face.weight() < QFont::DemiBold)
+        return 0;
+    const QString key = face.familyName() + QLatin1Char('|') + face.styleName();
+    auto found = m_boldStrokes.constFind(key);
+    if (found != m_boldStrokes.constEnd())
+        return *found;
+    QFont regularFont(face.familyName());
+    regularFont.setPixelSize(measuringPixels);
+    regularFont.setStyleStrategy(QFont::PreferOutline);
+    const QRawFont regular = QRawFont::fromFont(regularFont);
+    const double regularStem = stemEm(regular);
+    const double boldStem = stemEm(face);
+    double stroke = 0;
+    if (regularStem > 0 && boldStem > 0 && regular.weight() < QFont::DemiBold
+        && boldStem < leastBoldStemRatio * regularStem)
+        stroke = drawnBoldStemRatio * regularStem - boldStem;
+    return *m_boldStrokes.insert(key, stroke);
 }
 
 } // namespace engine

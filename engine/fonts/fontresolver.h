@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+class QRawFont;
+
 namespace engine {
 
 // Chooses the installed face that draws each Word font, always the same one:
@@ -15,6 +17,9 @@ namespace engine {
 // twips: their pixel size is their size in twips.
 class FontResolver {
 public:
+    // Bold drawn at least this many times as heavy as the regular face.
+    static constexpr double leastBoldStemRatio = 1.4;
+
     // The resolver of this process; the first call registers Wine's fonts.
     static FontResolver &instance();
     // A resolver that takes Tahoma and Wingdings from Wine's font folder `wineFontFolder`.
@@ -22,10 +27,17 @@ public:
 
     // The family that draws the Word font `wordName`.
     QString familyFor(const QString &wordName) const;
-    // A font whose pixel size is `sizeHalfPoints` in twips (ten per half point).
-    QFont layoutFont(const QString &wordName, int sizeHalfPoints, bool bold) const;
+    // A font whose pixel size is `sizeHalfPoints` in twips (ten per half point),
+    // kerning its pairs when `kerned`.
+    QFont layoutFont(const QString &wordName, int sizeHalfPoints, bool bold, bool kerned = false) const;
     // The face's vertical metrics at `sizeHalfPoints`, in twips.
     VerticalMetrics verticalMetrics(const QString &wordName, int sizeHalfPoints, bool bold);
+    // How much wider than its outlines the bold face `face` must be stroked to
+    // look bold, as a fraction of the em: 0 unless it is a bold face whose
+    // stems measure less than leastBoldStemRatio times its regular sibling's.
+    double boldStrokeEm(const QRawFont &face);
+    // The width of the stem of `face`'s letter l, as a fraction of the em.
+    static double stemEm(const QRawFont &face);
     // Whether a Wingdings face with the bullet U+F0A7 is available.
     bool hasWingdings() const { return !m_wingdings.isEmpty(); }
     // The Wingdings family, empty when none is available.
@@ -42,6 +54,7 @@ private:
     QString m_tahoma;
     QString m_wingdings;
     QHash<QString, DesignMetrics> m_designMetrics;
+    QHash<QString, double> m_boldStrokes;
     // Asking the font database is slow; each name is resolved once.
     mutable QHash<QString, QString> m_families;
 };

@@ -42,8 +42,9 @@ int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std
         m_lines.push_back(line);
         if (waiting) {
             const ParagraphLine &paragraphLine = paragraph.lines[static_cast<size_t>(i)];
+            const int spaceAfter = i + 1 == lineCount ? paragraph.spaceAfterTwips : 0;
             waiting->push_back({static_cast<int>(m_lines.size()) - 1, paragraphLine.topTwips, paragraphLine.heightTwips,
-                                index, i, lineCount});
+                                spaceAfter, index, i, lineCount});
         }
     }
     m_paragraphs.push_back(std::move(paragraph));
@@ -136,6 +137,7 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
         shape.cellLeftTwips = cell.leftTwips;
         shape.cellRightTwips = cell.rightTwips;
         cells[c].contentHeightTwips = inset + cell.contentHeightTwips();
+        cells[c].insetTwips = inset;
         int paragraphTop = inset;
         for (ParagraphBox &paragraph : cell.paragraphs) {
             const size_t before = cells[c].waiting.size();
@@ -167,15 +169,19 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
 
 bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart)
 {
-    int height = firstPart ? row.minimumHeightTwips : 0;
-    for (const CellQueue &cell : cells)
-        height = std::max(height, cell.remainingTwips());
+    const int minimum = firstPart ? row.minimumHeightTwips : 0;
+    int height = minimum;
+    // What must lie above the page's foot: a cell's last space after need not.
+    int neededContent = 0;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const int remaining = cells[c].remainingTwips();
+        height = std::max(height, remaining);
+        neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c, firstPart));
+    }
+    const int needed = std::max(minimum, neededContent);
     const int available = m_geometry.textBottomTwips() - m_yTwips;
-    if (height > available) {
-        const bool contentFits = std::all_of(cells.begin(), cells.end(), [available](const CellQueue &cell) {
-            return cell.remainingTwips() <= available;
-        });
-        if (!contentFits)
+    if (needed > available) {
+        if (neededContent > available)
             return false;
         // Only lines split a row; a row whose lines fit but whose minimum
         // height does not moves on whole, and a minimum taller than a whole
@@ -186,16 +192,9 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         }
         height = available;
     }
-    for (size_t c = 0; c < cells.size(); ++c) {
-        CellQueue &cell = cells[c];
-        const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, height - cell.remainingTwips()) : 0;
-        for (; cell.next < cell.waiting.size(); ++cell.next) {
-            const WaitingLine &slot = cell.waiting[cell.next];
-            placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
-        }
-        addBorders(row.cells[c], m_yTwips, m_yTwips + height, firstPart, true);
-    }
+    // A row whose last space after runs past the foot aligns its cells within
+    // what has to fit.
+    placeRemainingLines(row, cells, firstPart, height, height > available ? needed : height);
     m_yTwips += height;
     m_pageHasContent = true;
     m_borderAboveTwips = 0;
@@ -204,15 +203,66 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     return true;
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips) const
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart)
+{
+    if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
+        return 0;
+    const WaitingLine &last = cell.waiting.back();
+    const bool shownFirst = cell.waiting[cell.next].paragraph == last.paragraph;
+    const bool oneLine = cell.next + 1 == cell.waiting.size();
+    const bool minimumHeight = firstPart && row.minimumHeightTwips > 0;
+    return shownFirst && (oneLine || minimumHeight) ? last.spaceAfterTwips : 0;
+}
+
+void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
+                                    int alignedHeightTwips)
+{
+    for (size_t c = 0; c < cells.size(); ++c) {
+        CellQueue &cell = cells[c];
+        int content = cell.remainingTwips();
+        // A cell taller than the aligned height leaves its last space after out.
+        if (content > alignedHeightTwips)
+            content -= droppableTwips(row, cell, c, firstPart);
+        const int offset =
+            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeightTwips - content) : 0;
+        for (; cell.next < cell.waiting.size(); ++cell.next) {
+            const WaitingLine &slot = cell.waiting[cell.next];
+            placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
+        }
+        addBorders(row.cells[c], m_yTwips, m_yTwips + heightTwips, firstPart, true);
+    }
+}
+
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
-        if (slot.topTwips - cell.baseTwips + slot.heightTwips > availableTwips)
+        const int bottom = slot.topTwips - cell.baseTwips + slot.heightTwips;
+        if (bottom > availableTwips)
             break;
+        const int spaceAfter = slot.spaceAfterTwips - (s + 1 == cell.waiting.size() ? droppableTwips : 0);
+        if (bottom + spaceAfter > availableTwips) {
+            // The line fits but its space after does not: it moves on, and
+            // so does the whole paragraph when it is the first on the page.
+            if (slot.paragraph == cell.waiting[cell.next].paragraph)
+                count = 0;
+            break;
+        }
     }
     return count;
+}
+
+void Paginator::keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
+                                       std::vector<size_t> &counts)
+{
+    // A cell's bottom rule is drawn where the row ends. While the row goes
+    // on to the next page, a cell with a rule keeps its last line back for it.
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const bool finishes = counts[c] > 0 && cells[c].next + counts[c] == cells[c].waiting.size();
+        if (finishes && borderTwips(row.cells[c].format, CellFormat::Bottom) > 0)
+            --counts[c];
+    }
 }
 
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
@@ -227,7 +277,9 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
             placeLine(slot.visualLine, top);
             bottom = std::max(bottom, top + slot.heightTwips);
         }
-        cell.baseTwips = cell.next < cell.waiting.size() ? cell.waiting[cell.next].topTwips : cell.contentHeightTwips;
+        // Each later part starts below the rule above the row again, as in LibreOffice.
+        cell.baseTwips = cell.next < cell.waiting.size() ? cell.waiting[cell.next].topTwips - cell.insetTwips
+                                                         : cell.contentHeightTwips;
     }
     for (const CellBox &cell : row.cells)
         addBorders(cell, m_yTwips, bottom, firstPart, false);
@@ -240,12 +292,14 @@ void Paginator::placeRow(RowBox row)
     while (!placeWholeRow(row, cells, firstPart)) {
         const int available = m_geometry.textBottomTwips() - m_yTwips;
         std::vector<size_t> counts;
-        bool any = false;
-        for (const CellQueue &cell : cells) {
-            counts.push_back(fittingLines(cell, available));
-            any = any || counts.back() > 0;
-        }
-        if (!any && m_pageHasContent) {
+        for (size_t c = 0; c < cells.size(); ++c)
+            counts.push_back(fittingLines(cells[c], available, droppableTwips(row, cells[c], c, firstPart)));
+        keepLastLinesWithRules(row, cells, counts);
+        const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
+        bool everyCellShown = true;
+        for (size_t c = 0; c < cells.size(); ++c)
+            everyCellShown = everyCellShown && (counts[c] > 0 || cells[c].next == cells[c].waiting.size());
+        if (!everyCellShown && m_pageHasContent) {
             newPage();
             continue;
         }

@@ -10,6 +10,17 @@ namespace engine {
 // Places laid-out paragraphs and table rows on pages from top to bottom. A row
 // that does not fit is split between lines onto the next pages. Paragraphs
 // outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
+//
+// Space after a paragraph belongs to its last line. In the body it may run
+// past the foot of the page, which drops it there. In a cell, the last line
+// of a paragraph stays on a page only with its space after, since the cell
+// goes on below it; when that paragraph is the first the cell shows on the
+// page, it moves on whole. The exception is a cell's last paragraph shown
+// first on the page with no rule under it: when it is one line, or its row
+// has a minimum height, its space may run past the foot. A row part shows
+// something of every cell that has something left, or the row moves on.
+// LibreOffice breaks the pages of the saved file this way. A row split never
+// tears a line from its cell's bottom rule, so a one-line heading moves whole.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -29,6 +40,8 @@ private:
         int visualLine = 0;
         int topTwips = 0;
         int heightTwips = 0;
+        // The paragraph's space after, on its last line only.
+        int spaceAfterTwips = 0;
         int paragraph = 0;
         int lineInParagraph = 0;
         int linesInParagraph = 0;
@@ -36,6 +49,8 @@ private:
     struct CellQueue {
         std::vector<WaitingLine> waiting;
         int contentHeightTwips = 0;
+        // Room kept above the content for the rule over the row.
+        int insetTwips = 0;
         size_t next = 0;
         // The content top of the first slot not yet placed.
         int baseTwips = 0;
@@ -50,7 +65,12 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
-    size_t fittingLines(const CellQueue &cell, int availableTwips) const;
+    void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
+                             int alignedHeightTwips);
+    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart);
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips);
+    static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
+                                       std::vector<size_t> &counts);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);
     void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);

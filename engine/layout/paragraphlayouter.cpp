@@ -18,6 +18,20 @@ constexpr int defaultTabTwips = 720;
 // lines as it does, so that the saved file shows in it as in our preview.
 constexpr int lineSpacingPercent = 259 * 100 / 240;
 
+// Marks a line break opportunity without taking any room.
+constexpr char16_t zeroWidthSpace = 0x200B;
+
+// Word and LibreOffice break a line after a hyphen inside a word or number
+// ("541-|555-0187"); Qt's rules keep a hyphen with the digits after it.
+bool breaksAfterHyphen(const Story &story, int position, int mark)
+{
+    if (position == 0 || position + 1 >= mark || story.at(position).character != U'-')
+        return false;
+    const char32_t before = story.at(position - 1).character;
+    const char32_t after = story.at(position + 1).character;
+    return QChar::isLetterOrNumber(before) && QChar::isDigit(after);
+}
+
 QString listText(const ListLevelFormat &level, int ordinal)
 {
     if (level.numberStyle == word::wdListNumberStyleBullet)
@@ -51,7 +65,7 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
             return;
         const CharacterFormat &format = story.characterFormat(runFormat);
         QTextCharFormat charFormat;
-        charFormat.setFont(m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold),
+        charFormat.setFont(m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold, format.kerned()),
                            QTextCharFormat::FontPropertiesAll);
         text.formats.append({runStart, static_cast<int>(text.characters.size()) - runStart, charFormat});
         text.formatIndices.push_back(runFormat);
@@ -65,6 +79,8 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
         }
         text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
         text.characters += QString::fromUcs4(&position.character, 1);
+        if (breaksAfterHyphen(story, i, mark))
+            text.characters += QChar(zeroWidthSpace);
     }
     closeRun();
     text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
@@ -150,7 +166,8 @@ std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int
     option.setTabStopDistance(defaultTabTwips);
     layout->setTextOption(option);
     const CharacterFormat &markFormat = m_model.story.characterFormat(m_model.story.at(mark).characterFormat);
-    layout->setFont(m_fonts.layoutFont(markFormat.fontName, markFormat.sizeHalfPoints, markFormat.bold));
+    layout->setFont(
+        m_fonts.layoutFont(markFormat.fontName, markFormat.sizeHalfPoints, markFormat.bold, markFormat.kerned()));
     return layout;
 }
 
@@ -166,8 +183,13 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
         line.textLine = textLine.lineNumber();
         line.topTwips = top;
         measureLine(line, textLine, text, box.mark, box.listMark && line.textLine == 0 ? &*box.listMark : nullptr);
-        // Word centres and right-aligns a line without its trailing spaces.
-        const double slack = lineWidthTwips - textLine.naturalTextWidth();
+        // Word centres and right-aligns a line without its trailing spaces;
+        // Qt counts them in the width of a paragraph's last line.
+        int visibleEnd = textLine.textStart() + textLine.textLength();
+        while (visibleEnd > textLine.textStart() && text.characters.at(visibleEnd - 1).isSpace())
+            --visibleEnd;
+        const double slack =
+            lineWidthTwips - (textLine.cursorToX(visibleEnd) - textLine.cursorToX(textLine.textStart()));
         line.textLeftTwips = indentTwips;
         if (alignment == word::wdAlignParagraphCenter)
             line.textLeftTwips += slack / 2;

@@ -2,7 +2,9 @@
 
 #include "fonts/fontresolver.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -62,7 +64,32 @@ void PageRenderer::drawLine(QPainter &painter, int index) const
     // Qt puts the baseline at the line's own ascent; ours comes from the layout.
     const QPointF origin(line.columnLeftTwips + paragraphLine.textLeftTwips - textLine.x(),
                          baseline - textLine.ascent() - textLine.y());
-    textLine.draw(&painter, origin);
+    for (const QGlyphRun &run : textLine.glyphRuns())
+        drawGlyphs(painter, origin, run);
+}
+
+void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QGlyphRun &run) const
+{
+    const QRawFont face = run.rawFont();
+    const double strokeTwips = m_fonts.boldStrokeEm(face) * face.pixelSize();
+    if (strokeTwips <= 0) {
+        painter.drawGlyphRun(origin, run);
+        return;
+    }
+    // A bold face with nearly regular outlines: its outlines are stroked as
+    // well as filled, which thickens every stem and leaves the advances, and
+    // so the line breaks, as they are.
+    QPainterPath outlines;
+    outlines.setFillRule(Qt::WindingFill);
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+        outlines.addPath(face.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
+    painter.save();
+    painter.setPen(QPen(painter.pen().color(), strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(painter.pen().color());
+    painter.drawPath(outlines);
+    painter.restore();
 }
 
 void PageRenderer::drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const

@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QSize>
 
+class QGlyphRun;
 class QPainter;
+class QPointF;
 
 namespace engine {
 
@@ -26,6 +28,7 @@ public:
 
 private:
     void drawLine(QPainter &painter, int index) const;
+    void drawGlyphs(QPainter &painter, const QPointF &origin, const QGlyphRun &run) const;
     void drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const;
 
     const DocumentLayout &m_layout;

@@ -345,6 +345,8 @@ bool RtfReader::characterWord(const RtfToken &token, CharacterFormat &format)
         format.sizeHalfPoints = static_cast<int>(rtfParameter(token, 2, 3276));
     } else if (name == "b") {
         format.bold = !token.hasParameter || token.parameter != 0;
+    } else if (name == "kerning") {
+        format.kerningHalfPoints = static_cast<int>(rtfParameter(token, 0, 3276));
     } else {
         return false;
     }

@@ -41,8 +41,9 @@ bool RtfTableBuilder::definitionWord(const RtfToken &token)
 bool RtfTableBuilder::rowWord(const RtfToken &token)
 {
     const QByteArray &name = token.name;
-    static const std::set<QByteArray> ignored = {"irow", "irowband", "trgaph", "trpaddl", "trpaddr",
-                                                 "trpaddfl", "trpaddfr"};
+    // Padding is the same 5.4 pt in every cell, however the writer spells it.
+    static const std::set<QByteArray> ignored = {"irow",     "irowband", "trgaph", "trpaddl", "trpaddr",
+                                                 "trpaddfl", "trpaddfr", "clpadt", "clpadft"};
     if (ignored.count(name))
         return true;
     if (name == "ts") {

@@ -172,7 +172,7 @@ void RtfWriter::writeColorTable()
 
 void RtfWriter::writeStylesheet()
 {
-    m_out += "{\\stylesheet{\\ql\\sa160\\sl259\\slmult1\\widowctrl\\f0\\fs22\\snext0 Normal;}"
+    m_out += "{\\stylesheet{\\ql\\sa160\\sl259\\slmult1\\widowctrl\\f0\\fs22\\kerning0\\snext0 Normal;}"
              "{\\*\\cs10\\additive Default Paragraph Font;}"
              "{\\*\\ts11\\tsrowd\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3\\snext11\\ssemihidden Table Normal;}"
              "{\\*\\ts15\\tsrowd\\trbrdrt\\brdrs\\brdrw10\\trbrdrl\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10"
@@ -273,8 +273,8 @@ void RtfWriter::writeListOverrideTable()
 
 void RtfWriter::writePageSetup()
 {
-    // US Letter with 1-inch margins, Calibri 11 pt, 1.08 lines, 8 pt after.
-    m_out += "{\\*\\defchp\\f0\\fs22}{\\*\\defpap\\ql\\sa160\\sl259\\slmult1\\widowctrl}\r\n"
+    // US Letter with 1-inch margins, Calibri 11 pt unkerned, 1.08 lines, 8 pt after.
+    m_out += "{\\*\\defchp\\f0\\fs22\\kerning0}{\\*\\defpap\\ql\\sa160\\sl259\\slmult1\\widowctrl}\r\n"
              "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\\gutter0"
              "\\widowctrl\\ftnbj\\viewkind1\r\n"
              "\\sectd\\pgwsxn12240\\pghsxn15840\\marglsxn1440\\margrsxn1440\\margtsxn1440\\margbsxn1440"
@@ -332,11 +332,14 @@ void RtfWriter::writeRowDefinition(int rowEndIndex, int rowInTable)
     word("irowband", rowInTable);
     word("ts", table.styleName == QLatin1String("Table Grid") ? 15 : 11);
     // Cells padded 5.4 pt left and right, the table pulled left by as much so
-    // that its text lines up with the margin.
+    // that its text lines up with the margin. LibreOffice takes \trleft for
+    // where the first cell's text starts and moves the table left by the row's
+    // left padding; a row padding of 0 in null units stops that, leaving
+    // readers that honour the units with \trgaph's 108 for the padding.
     word("trgaph", 108);
     word("trleft", -108);
     word("trrh", RtfUnits::twips(row.minimumHeightPoints));
-    m_out += "\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3";
+    m_out += "\\trpaddl0\\trpaddfl0\\trpaddr108\\trpaddfr3";
     if (table.applyStyleHeadingRows)
         word("tbllkhdrrows");
     if (table.applyStyleLastRow)
@@ -358,6 +361,11 @@ void RtfWriter::writeRowDefinition(int rowEndIndex, int rowInTable)
 
 void RtfWriter::writeCellDefinition(const CellFormat &cell, int rightEdgeTwips)
 {
+    // Word and LibreOffice read \clpadt as the left padding (the names are
+    // swapped in practice); LibreOffice ignores the units, so it pads the text
+    // 5.4 pt here, while null units make a reader that follows the names skip
+    // it and keep \trgaph's padding.
+    m_out += "\\clpadt108\\clpadft0";
     m_out += verticalAlignmentWord(cell.verticalAlignment);
     writeBorder("clbrdrt", cell.borders[CellFormat::Top], cell.shadow);
     writeBorder("clbrdrl", cell.borders[CellFormat::Left], cell.shadow);
@@ -409,6 +417,8 @@ void RtfWriter::writeCharacterFormat(int format)
     word("f", fontIndex(character.fontName));
     word("fs", character.sizeHalfPoints);
     word(character.bold ? "b" : "b0");
+    // Readers differ on whether unmarked text is kerned, so it is always said.
+    word("kerning", character.kerningHalfPoints);
     m_out += ' ';
     m_currentFormat = format;
 }

@@ -1,5 +1,5 @@
 // LibreOffice, printing the file we save, breaks pages where our layout does
-// and puts the first line of every paragraph within 6 pt of where we put it.
+// and puts the first line of every paragraph within 1.5 pt of where we put it.
 #include "builtinengine.h"
 #include "libreofficepdf.h"
 #include "objectivefiller.h"
@@ -22,7 +22,7 @@ using namespace engine;
 
 namespace {
 
-constexpr double tolerancePoints = 6;
+constexpr double tolerancePoints = 1.5;
 
 struct FirstLine {
     QString word;

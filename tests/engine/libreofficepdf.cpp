@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -59,7 +60,7 @@ QString LibreOfficePdf::fontConfigFile(const QString &folder)
     return path;
 }
 
-QString LibreOfficePdf::convert(const QString &folder, const QString &rtfPath) const
+QString LibreOfficePdf::convert(const QString &folder, const QStringList &rtfPaths)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -67,9 +68,10 @@ QString LibreOfficePdf::convert(const QString &folder, const QString &rtfPath) c
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(soffice(),
-                  {QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
-                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                   QStringLiteral("--outdir"), folder, rtfPath});
+                  QStringList{QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                              QStringLiteral("--outdir"), folder}
+                      + rtfPaths);
     if (!process.waitForFinished(240000) || process.exitCode() != 0) {
         process.kill();
         return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(process.readAll());
@@ -77,35 +79,54 @@ QString LibreOfficePdf::convert(const QString &folder, const QString &rtfPath) c
     return QString();
 }
 
-LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
+QString LibreOfficePdf::cachedPath(const QByteArray &rtf)
 {
-    if (!available()) {
-        m_failure = QStringLiteral("soffice is not installed");
-        return;
-    }
     const QFileInfo program(QFileInfo(soffice()).canonicalFilePath());
     const QByteArray key = QCryptographicHash::hash(rtf + program.lastModified().toString(Qt::ISODate).toUtf8(),
                                                     QCryptographicHash::Sha256);
-    const QString cached = QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QString::fromLatin1(key.toHex())
+    return QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QString::fromLatin1(key.toHex())
         + QStringLiteral(".pdf");
-    m_pdf = cached;
-    if (QFile::exists(cached))
-        return;
+}
+
+QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs)
+{
+    if (!available())
+        return QStringLiteral("soffice is not installed");
+    // Test programs run side by side; one converts while the others wait for its files.
+    QLockFile lock(QDir::tempPath() + QStringLiteral("/parvolin-layout.lock"));
+    lock.setStaleLockTime(300000);
+    if (!lock.lock())
+        return QStringLiteral("cannot lock ") + QDir::tempPath() + QStringLiteral("/parvolin-layout.lock");
     const QString folder =
         QDir::tempPath() + QStringLiteral("/parvolin-layout-") + QUuid::createUuid().toString(QUuid::Id128);
     QDir().mkpath(folder);
-    QFile file(folder + QStringLiteral("/document.rtf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size()) {
-        m_failure = QStringLiteral("cannot write ") + file.fileName();
-        return;
+    QStringList inputs;
+    QStringList targets;
+    for (const QByteArray &rtf : rtfs) {
+        const QString target = cachedPath(rtf);
+        if (QFile::exists(target) || targets.contains(target))
+            continue;
+        QFile file(folder + QStringLiteral("/document%1.rtf").arg(inputs.size()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+            return QStringLiteral("cannot write ") + file.fileName();
+        inputs << file.fileName();
+        targets << target;
     }
-    file.close();
-    m_failure = convert(folder, file.fileName());
-    // A rename puts the finished file in place at once, so parallel tests never read half of it.
-    if (m_failure.isEmpty() && !QFile::rename(folder + QStringLiteral("/document.pdf"), cached)
-        && !QFile::exists(cached))
-        m_failure = QStringLiteral("LibreOffice wrote no PDF");
+    QString failure = inputs.isEmpty() ? QString() : convert(folder, inputs);
+    // A rename puts each finished file in place at once, so no test reads half of one.
+    for (int i = 0; i < inputs.size() && failure.isEmpty(); ++i) {
+        if (!QFile::rename(folder + QStringLiteral("/document%1.pdf").arg(i), targets.at(i)))
+            failure = QStringLiteral("LibreOffice wrote no PDF for ") + inputs.at(i);
+    }
     QDir(folder).removeRecursively();
+    return failure;
+}
+
+LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
+    : m_failure(convertAll({rtf}))
+{
+    if (m_failure.isEmpty())
+        m_pdf = cachedPath(rtf);
 }
 
 int LibreOfficePdf::pageCount() const

@@ -26,6 +26,10 @@ public:
 
     // Whether soffice can be found at all.
     static bool available();
+    // Converts those of `rtfs` not yet converted, all in one run of soffice,
+    // so that each LibreOfficePdf made of them afterwards finds its PDF at
+    // once. Returns what went wrong, or an empty text.
+    static QString convertAll(const std::vector<QByteArray> &rtfs);
 
     const QString &failure() const { return m_failure; }
     const QString &pdfPath() const { return m_pdf; }
@@ -35,8 +39,9 @@ public:
     std::vector<PdfWord> words() const;
 
 private:
-    QString convert(const QString &folder, const QString &rtfPath) const;
+    static QString convert(const QString &folder, const QStringList &rtfPaths);
     static QString fontConfigFile(const QString &folder);
+    static QString cachedPath(const QByteArray &rtf);
 
     QString m_pdf;
     QString m_failure;

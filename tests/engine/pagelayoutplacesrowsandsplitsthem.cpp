@@ -118,8 +118,9 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALongRowSplitsBetweenLinesOntoTheNextP
         EXPECT_LE(bottomOf(layout, line), textBottomTwips) << "a line runs into the bottom margin";
         EXPECT_GE(line.topTwips, marginTwips);
         if (line.cellEnd == objectiveCell && line.page != previousPage) {
-            // Each part of the split row starts at the top of its page.
-            EXPECT_EQ(line.topTwips, marginTwips);
+            // Each part of the split row starts at the top of its page, below
+            // the room kept for the Objective's 1 pt rule, as LibreOffice does.
+            EXPECT_EQ(line.topTwips, marginTwips + 20);
             previousPage = line.page;
         }
     }
@@ -192,4 +193,131 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, JustifiedLinesReachTheRightMarginAllBu
     // The caret before the space that ends the first line stands at the margin.
     EXPECT_NEAR(marginTwips + first.caretXTwips.back(), rightMargin, 2);
     EXPECT_LT(marginTwips + last.caretXTwips.back(), rightMargin - 400);
+}
+
+namespace {
+
+// The horizontal rules of page `page` that lie below `bottomTwips` by at most `gapTwips`.
+int rulesJustBelow(const DocumentLayout &layout, int page, int bottomTwips, int gapTwips)
+{
+    int count = 0;
+    for (const RuleLine &rule : layout.page(page).rules) {
+        if (rule.widthTwips > rule.heightTwips && rule.topTwips >= bottomTwips && rule.topTwips <= bottomTwips + gapTwips)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingAtThePageFootMovesWithItsRuleRatherThanLeaveItBehind)
+{
+    // A filler row of growing height walks a ruled heading row down the foot
+    // of the first page one point at a time.
+    int headingsMovedForTheirSpaceAfter = 0;
+    for (int fillerPoints = 600; fillerPoints <= 640; ++fillerPoints) {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight(fillerPoints);
+        table->rows(2)->setHeight(25);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 1);
+        selection->font()->setSize(12);
+        selection->font()->setName(QStringLiteral("Tahoma"));
+        selection->font()->setBold(true);
+        selection->typeText(QStringLiteral("References"));
+        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
+        rule->setLineStyle(word::wdLineStyleSingle);
+        rule->setLineWidth(word::wdLineWidth150pt);
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+
+        const VisualLine &heading = lineStarting(layout, QStringLiteral("References"));
+        // The space after the heading lies between its line and the rule.
+        EXPECT_EQ(rulesJustBelow(layout, heading.page, bottomOf(layout, heading), spaceAfterTwips + 20), 1)
+            << "filler of " << fillerPoints << " pt: the heading's rule is not under it on page " << heading.page + 1;
+        const int rowTop = marginTwips + fillerPoints * 20;
+        const bool lineAloneFits = rowTop + layout.paragraphLine(heading).heightTwips <= textBottomTwips;
+        if (heading.page == 1 && lineAloneFits) {
+            ++headingsMovedForTheirSpaceAfter;
+            EXPECT_EQ(heading.topTwips + layout.paragraphLine(heading).heightTwips + spaceAfterTwips,
+                      marginTwips + 500)
+                << "the moved row keeps its 25 pt and its text at the bottom";
+        }
+        document->close(word::wdDoNotSaveChanges);
+    }
+    EXPECT_GT(headingsMovedForTheirSpaceAfter, 0) << "no filler put the heading's line at the very foot";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARuledCellKeepsItsLastLineForThePageWhereItsRowEnds)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    for (int i = 0; i < 25; ++i)
+        selection->typeText(QStringLiteral("Paragraph %1\r\n").arg(i));
+    auto table = document->addTable(selection->range(), 1, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+    table->setStyle(QStringLiteral("Table Normal"));
+    selection->typeText(QStringLiteral("Title\r\nSubtitle"));
+    auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
+    rule->setLineStyle(word::wdLineStyleSingle);
+    rule->setLineWidth(word::wdLineWidth150pt);
+    selection->moveRight(word::wdCell, 1);
+    // The second cell runs on to the next page; the first cell's two lines would fit on this one.
+    for (int i = 0; i < 6; ++i)
+        selection->typeText(QStringLiteral("Item %1\r\n").arg(i));
+    selection->typeText(QStringLiteral("Last item"));
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    ASSERT_EQ(lineStarting(layout, QStringLiteral("Item 0")).page, 0) << "the row should start on page 1";
+    const VisualLine &last = lineStarting(layout, QStringLiteral("Last item"));
+    ASSERT_EQ(last.page, 1) << "the row should end on page 2";
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Title")).page, 0);
+    const VisualLine &subtitle = lineStarting(layout, QStringLiteral("Subtitle"));
+    EXPECT_EQ(subtitle.page, 1) << "the last line went ahead of its rule";
+    EXPECT_EQ(subtitle.topTwips, marginTwips);
+    EXPECT_EQ(rulesJustBelow(layout, 0, 0, textBottomTwips), 0) << "no rule is left on page 1";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AFirstParagraphShortOfRoomOnlyForItsSpaceAfterMovesItsRowUnlessTheRowHasAMinimum)
+{
+    // A filler row walks a row down the foot of the first page; its first
+    // cell holds one paragraph of two lines, its second cell one line.
+    int movedWhole = 0;
+    int keptWithMinimum = 0;
+    for (int fillerPoints = 590; fillerPoints <= 630; ++fillerPoints) {
+        for (const int minimumPoints : {0, 20}) {
+            auto document = application->documents()->add();
+            auto selection = document->activeWindowSelection();
+            auto table =
+                document->addTable(selection->range(), 2, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+            table->setStyle(QStringLiteral("Table Normal"));
+            table->rows(1)->setHeight(fillerPoints);
+            if (minimumPoints > 0)
+                table->rows(2)->setHeight(minimumPoints);
+            selection->typeText(QStringLiteral("Filler"));
+            selection->moveRight(word::wdCell, 2);
+            selection->typeText(QStringLiteral("Two lines of text in the first cell of the row, long enough to wrap"));
+            selection->moveRight(word::wdCell, 1);
+            selection->typeText(QStringLiteral("Single"));
+            model = &StoryInspection::model(*document);
+            const DocumentLayout layout = DocumentLayout::build(*model);
+
+            const VisualLine &first = lineStarting(layout, QStringLiteral("Two lines"));
+            const VisualLine &single = lineStarting(layout, QStringLiteral("Single"));
+            const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+            const int lines = 2 * layout.paragraphLine(first).heightTwips;
+            // Only where the row's lines fit and the space after them does not.
+            if (room >= lines && room < lines + spaceAfterTwips) {
+                EXPECT_EQ(first.page, single.page) << fillerPoints << " pt of filler: the row split";
+                movedWhole += minimumPoints == 0 && first.page == 1 ? 1 : 0;
+                keptWithMinimum += minimumPoints > 0 && first.page == 0 ? 1 : 0;
+            }
+            document->close(word::wdDoNotSaveChanges);
+        }
+    }
+    EXPECT_GT(movedWhole, 0) << "without a minimum height the row should move on whole";
+    EXPECT_GT(keptWithMinimum, 0) << "with a minimum height the row should stay, its space past the foot";
 }

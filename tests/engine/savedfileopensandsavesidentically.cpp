@@ -1,5 +1,6 @@
 // Saving writes Rich Text Format that our reader opens again, with every
-// default spelled out and the resume's content intact.
+// default spelled out (kerning and cell padding included) and the resume's
+// content intact.
 #include "builtinengine.h"
 #include "bytecomparison.h"
 #include "sampledocument.h"
@@ -45,8 +46,9 @@ TEST_F(EngineSavedResume, StartsAsRtfAndSpellsOutTheBlankDocumentDefaults)
 {
     EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
     for (const char *expected : {"\\paperw12240\\paperh15840", "\\margl1440\\margr1440\\margt1440\\margb1440",
-                                 "\\sa160\\sl259\\slmult1", "{\\*\\defchp\\f0\\fs22}", "\\trgaph108\\trleft-108",
-                                 "\\trpaddl108\\trpaddr108", "Calibri;", "Times New Roman;", "Arial;", "Tahoma;",
+                                 "\\sa160\\sl259\\slmult1", "{\\*\\defchp\\f0\\fs22\\kerning0}",
+                                 "\\fs22\\kerning0\\snext0 Normal;", "\\b0\\kerning0 ", "\\trgaph108\\trleft-108",
+                                 "\\trpaddl0\\trpaddfl0\\trpaddr108", "\\clpadt108\\clpadft0", "Calibri;", "Times New Roman;", "Arial;", "Tahoma;",
                                  "\\fcharset2\\fprq2 Wingdings;", "\\listtable", "\\listoverridetable",
                                  "{\\leveltext\\'01\\u-3929?;}", "\\ls1\\ilvl0", "\\clbrdrb\\brdrs\\brdrw20",
                                  "\\clbrdrb\\brdrs\\brdrw30", "\\clvertalb", "\\trrh300", "\\trrh1000"}) {

@@ -1,0 +1,188 @@
+#include "fidelityrecords.h"
+
+#include "entry/resumefields.h"
+#include "entry/sampledata.h"
+
+#include <QStringList>
+
+namespace {
+
+using Fields = std::map<QString, QString>;
+
+const QString lineBreak = QStringLiteral("\r\n");
+
+Fields sample()
+{
+    Fields fields;
+    for (int row = 0; row < entry::resumeFieldCount; ++row)
+        fields[QString::fromLatin1(entry::resumeFields()[row].name)] = entry::sampleValue(row);
+    return fields;
+}
+
+Fields everyFieldSetTo(const QString &text)
+{
+    Fields fields;
+    for (const entry::ResumeField &field : entry::resumeFields())
+        fields[QString::fromLatin1(field.name)] = text;
+    return fields;
+}
+
+// Every field filled with text of a usual length.
+Fields full()
+{
+    Fields fields = sample();
+    const QStringList jobs[] = {
+        {QStringLiteral("March 2019 - June 2024"), QStringLiteral("Brightwater Analytics"), QStringLiteral("Eugene, OR"),
+         QStringLiteral("Customer Support Supervisor")},
+        {QStringLiteral("Aug 2015 - Feb 2019"), QStringLiteral("Cascade Office Supply"), QStringLiteral("Salem, OR"),
+         QStringLiteral("Support Specialist")},
+        {QStringLiteral("2012 - 2015"), QStringLiteral("Riverside Books"), QStringLiteral("Albany, OR"),
+         QStringLiteral("Sales Associate")},
+    };
+    for (int job = 1; job <= 3; ++job) {
+        const QStringList &texts = jobs[job - 1];
+        fields[QStringLiteral("txtDateEmployment%1").arg(job)] = texts.at(0);
+        fields[QStringLiteral("txtCompany%1").arg(job)] = texts.at(1);
+        fields[QStringLiteral("txtCity%1").arg(job)] = texts.at(2);
+        fields[QStringLiteral("txtJobTitle%1").arg(job)] = texts.at(3);
+        for (int duty = 1; duty <= 3; ++duty)
+            fields[QStringLiteral("txtExp%1JobRes%2").arg(job).arg(duty)] =
+                QStringLiteral("Duty %1.%2: kept the shelves, the books and the customers in good order").arg(job).arg(duty);
+    }
+    fields[QStringLiteral("txtSpecialAwards")] = QStringLiteral("Dean's list, four semesters");
+    fields[QStringLiteral("txtReferences")] =
+        QStringLiteral("Anna Whitfield, Brightwater Analytics, 541-555-0142") + lineBreak
+        + QStringLiteral("Tomas Reyes, Cascade Office Supply, 503-555-0199");
+    return fields;
+}
+
+QString numberedLines(const QString &prefix, int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("%1 %2").arg(prefix).arg(i);
+    return lines.join(lineBreak);
+}
+
+// Paragraphs "Pn ..." of one to four sentences each.
+QString longParagraphs(int count)
+{
+    const QString sentence = QStringLiteral("Planned, built and ran the systems that kept the orders moving. ");
+    QStringList paragraphs;
+    for (int i = 1; i <= count; ++i)
+        paragraphs << QStringLiteral("P%1 ").arg(i) + sentence.repeated(1 + i % 4);
+    return paragraphs.join(lineBreak);
+}
+
+Fields longParagraphRecord()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = longParagraphs(3);
+    for (int job = 1; job <= 3; ++job)
+        fields[QStringLiteral("txtExp%1JobRes2").arg(job)] =
+            QStringLiteral("Duty %1 wrote the reports that the board read each quarter, ").arg(job).repeated(3);
+    fields[QStringLiteral("txtReferences")] = QStringLiteral("Referees ") + longParagraphs(2);
+    return fields;
+}
+
+Fields manyShortLines()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = numberedLines(QStringLiteral("Goal"), 25);
+    fields[QStringLiteral("txtReferences")] = numberedLines(QStringLiteral("Referee"), 25);
+    return fields;
+}
+
+Fields wrappingAwardsAndReferences()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtSpecialAwards")] =
+        QStringLiteral("Awarded the college medal for service to the community, the debating cup two years running, "
+                       "a travel scholarship and the prize for the best final-year thesis in the department");
+    QStringList referees;
+    for (int i = 1; i <= 8; ++i)
+        referees << QStringLiteral("R%1 Referee number %1, formerly head of the regional support office, reachable "
+                                   "by telephone at 541-555-01%2 or by letter")
+                        .arg(i)
+                        .arg(i, 2, 10, QLatin1Char('0'));
+    fields[QStringLiteral("txtReferences")] = referees.join(lineBreak);
+    return fields;
+}
+
+Fields unbreakableWord()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] =
+        QStringLiteral("Start ") + QStringLiteral("Unbreakable") + QStringLiteral("abcdefghij").repeated(16);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("Long") + QStringLiteral("klmnopqrst").repeated(10);
+    return fields;
+}
+
+Fields greekAndCyrillic()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] =
+        QStringLiteral("Στόχος μου είναι να οδηγήσω μια ομάδα υποστήριξης πελατών σε μια αναπτυσσόμενη εταιρεία "
+                       "λογισμικού, με υπομονή και σαφήνεια.");
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("Руководила группой из девяти специалистов поддержки");
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("Сократила среднее время ответа на треть");
+    fields[QStringLiteral("txtReferences")] = QStringLiteral("Ссылки предоставляются по запросу");
+    return fields;
+}
+
+Fields longCellTexts()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtStreetAddress")] = QStringLiteral("Apartment 12, The Old Mill Buildings, 1427 Alder Creek "
+                                                                "Road North, behind the station");
+    fields[QStringLiteral("txtDateEmployment1")] = QStringLiteral("From March 2019 until the end of June 2024");
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("Brightwater Analytics and Forecasting Services Incorporated");
+    fields[QStringLiteral("txtCity1")] = QStringLiteral("Eugene, Oregon, United States");
+    fields[QStringLiteral("txtJobTitle2")] =
+        QStringLiteral("Senior Customer Support Specialist and Team Lead for the Western Region Accounts");
+    return fields;
+}
+
+// The objective as `lines` short lines, which moves everything after it down
+// by one line per record: one of several such records puts a heading at the
+// foot of the first page.
+Fields headingNearFoot(int lines)
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = numberedLines(QStringLiteral("Aim"), lines);
+    fields[QStringLiteral("txtReferences")] = numberedLines(QStringLiteral("Ref"), 12);
+    return fields;
+}
+
+Fields pages(int objectiveParagraphs, int referenceLines)
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = longParagraphs(objectiveParagraphs);
+    fields[QStringLiteral("txtReferences")] = numberedLines(QStringLiteral("Contact"), referenceLines);
+    return fields;
+}
+
+} // namespace
+
+std::vector<FidelityRecord> fidelityRecords()
+{
+    std::vector<FidelityRecord> records = {
+        {QStringLiteral("Sample"), sample()},
+        {QStringLiteral("FullRecord"), full()},
+        {QStringLiteral("LongParagraphs"), longParagraphRecord()},
+        {QStringLiteral("ManyShortLines"), manyShortLines()},
+        {QStringLiteral("WrappingAwardsAndReferences"), wrappingAwardsAndReferences()},
+        {QStringLiteral("UnbreakableWord"), unbreakableWord()},
+        // One space each: LibreOffice draws the second and later spaces of a
+        // run wider than the face's space, which Word does not.
+        {QStringLiteral("OnlySpaces"), everyFieldSetTo(QStringLiteral(" "))},
+        {QStringLiteral("GreekAndCyrillic"), greekAndCyrillic()},
+        {QStringLiteral("Empty"), Fields()},
+        {QStringLiteral("LongCellTexts"), longCellTexts()},
+        {QStringLiteral("FourPages"), pages(25, 30)},
+        {QStringLiteral("TenPages"), pages(120, 40)},
+    };
+    for (int lines = 18; lines <= 22; ++lines)
+        records.push_back({QStringLiteral("HeadingNearFoot%1").arg(lines), headingNearFoot(lines)});
+    return records;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <vector>
+
+// A resume record by text-box name, with a name for the test that uses it.
+struct FidelityRecord {
+    QString name;
+    std::map<QString, QString> fields;
+};
+
+// Records that stress the page layout in different ways: the sample, a full
+// record, long paragraphs, many short lines, wrapping awards and references,
+// an unbreakable word, only spaces, Greek and Cyrillic text, an empty record,
+// and records of four to about ten pages.
+std::vector<FidelityRecord> fidelityRecords();
