@@ -47,14 +47,6 @@ public:
     // Puts the window in the middle of its screen.
     void centreOnScreen();
 
-    QPushButton *PushButton1 = nullptr;
-    QPushButton *PushButton2 = nullptr;
-    QPushButton *PushButton3 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QTabWidget *SSTab1 = nullptr;
-    std::array<QGroupBox *, 4> jobAndSchoolFrames{}; // Frame2 to Frame5
-    std::array<QWidget *, 6> Picture1{};
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -77,6 +69,14 @@ private:
     bool ignoresCreateClicks() const;
     void discardQueuedClicks();
     void Form_Unload();
+
+    QPushButton *PushButton1 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+    QPushButton *PushButton3 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
+    std::array<QGroupBox *, 4> jobAndSchoolFrames{}; // Frame2 to Frame5
+    std::array<QWidget *, 6> Picture1{};
 
     std::map<QString, FieldBox *> m_fields;
     std::array<FieldBox *, 34> m_fieldsByRow{};

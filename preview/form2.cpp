@@ -190,6 +190,26 @@ void Form2::removeImage(int index)
         Image1.pop_back();
 }
 
+void Form2::setWordFile(const QString &path)
+{
+    mWordFile = path;
+}
+
+void Form2::setLastImageIndex(qint32 index)
+{
+    mTotalImages = index;
+}
+
+int Form2::listedPages() const
+{
+    return ListView1->topLevelItemCount();
+}
+
+void Form2::showFirstPage()
+{
+    Picture1->setPicture(Image1.front());
+}
+
 bool Form2::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);

@@ -61,6 +61,49 @@ public:
 
     shell::WindowPointer &pointer() const { return *m_pointer; }
 
+    // What the generator and the renderer hand over to the window.
+    void setWordFile(const QString &path);
+    void setLastImageIndex(qint32 index);
+    int listedPages() const;
+    // Puts the first page picture into the viewport.
+    void showFirstPage();
+
+    // What the window holds, for the code and the tests that look at it.
+    const QString &wordFile() const { return mWordFile; }
+    qint32 totalImages() const { return mTotalImages; }
+    float zoom() const { return mZoom; }
+    bool setUpPending() const { return mFirstActivate; }
+    const QImage &image(int index) const { return Image1.at(static_cast<std::size_t>(index)); }
+    // The view's sizes and scroll units, in twips.
+    struct View {
+        qint32 origW, origH, newW, newH;
+        qint16 hUnit, vUnit;
+    };
+    View view() const { return {mOrigW, mOrigH, mNewW, mNewH, mHUnit, mVUnit}; }
+
+signals:
+    // "< Back" wants the data-entry window shown again.
+    void dataEntryWanted();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void setFocusOrder();
+    void connectHandlers();
+    void showChosenPage();
+    void setUpView();
+    void takeOriginalSize();
+    // The unscaled page size every redraw starts from: Zoom_Ori's interior
+    // less 2, rounded halves to even, in twips.
+    qint32 originalWidthTwips() const;
+    qint32 originalHeightTwips() const;
+    void Form_QueryUnload();
+
+    shell::WindowPointer *m_pointer = nullptr;
     QTreeWidget *ListView1 = nullptr;
     PictureBox *Picture2 = nullptr;
     PictureBox *Picture1 = nullptr;
@@ -86,30 +129,6 @@ public:
     qint16 mVUnit = 0;
     float mDownX = 0;
     float mDownY = 0;
-
-signals:
-    // "< Back" wants the data-entry window shown again.
-    void dataEntryWanted();
-
-protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void buildLayout();
-    void setFocusOrder();
-    void connectHandlers();
-    void showChosenPage();
-    void setUpView();
-    void takeOriginalSize();
-    // The unscaled page size every redraw starts from: Zoom_Ori's interior
-    // less 2, rounded halves to even, in twips.
-    qint32 originalWidthTwips() const;
-    qint32 originalHeightTwips() const;
-    void Form_QueryUnload();
-
-    shell::WindowPointer *m_pointer = nullptr;
 };
 
 } // namespace preview

@@ -1,10 +1,8 @@
 #include "form2handover.h"
 
 #include "form2.h"
-#include "picturebox.h"
 #include "renderpages.h"
 
-#include <QTreeWidget>
 
 namespace preview {
 
@@ -27,17 +25,17 @@ void Form2HandOver::restoreDataEntryPointer()
 
 int Form2HandOver::listedPages() const
 {
-    return m_form.ListView1->topLevelItemCount();
+    return m_form.listedPages();
 }
 
 void Form2HandOver::showFirstPage()
 {
-    m_form.Picture1->setPicture(m_form.Image1.front());
+    m_form.showFirstPage();
 }
 
 void Form2HandOver::setWordFile(const QString &path)
 {
-    m_form.mWordFile = path;
+    m_form.setWordFile(path);
 }
 
 void Form2HandOver::showPreview()

@@ -87,7 +87,7 @@ void RenderPages(const QString &path, Form2 &form, const std::function<void()> &
         if (pageCount - passes <= 1)
             break;
     }
-    form.mTotalImages = page - 1;
+    form.setLastImageIndex(page - 1);
     session.finish();
 }
 

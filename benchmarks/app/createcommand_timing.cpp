@@ -31,7 +31,7 @@ double createOnce(entry::Form1 &form, const QString *savedCopy)
     preview::Form2 &preview = preview::Form2::instance();
     if (savedCopy) {
         QFile::remove(*savedCopy);
-        QFile::copy(preview.mWordFile, *savedCopy);
+        QFile::copy(preview.wordFile(), *savedCopy);
     }
     preview.PushButton8_Click();
     return ms;
@@ -39,7 +39,7 @@ double createOnce(entry::Form1 &form, const QString *savedCopy)
 
 int pagesShown()
 {
-    return preview::Form2::instance().ListView1->topLevelItemCount();
+    return preview::Form2::instance().listedPages();
 }
 
 void makeLong(entry::Form1 &form)

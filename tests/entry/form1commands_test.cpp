@@ -1,4 +1,5 @@
 #include "entry/sampledata.h"
+#include "support/widgets.h"
 #include "form1fixture.h"
 
 #include "shell/windowpointer.h"
@@ -75,10 +76,10 @@ TEST_F(Form1Test, ClearEmptiesEveryFieldAndARestartShowsAnEmptyWindow)
 TEST_F(Form1Test, CommandsLeaveTheSelectedTabAlone)
 {
     auto form = start();
-    form->SSTab1->setCurrentIndex(3);
+    testsupport::child<QTabWidget>(*form, "SSTab1")->setCurrentIndex(3);
     form->PushButton3_Click();
     form->PushButton2_Click();
-    EXPECT_EQ(form->SSTab1->currentIndex(), 3);
+    EXPECT_EQ(testsupport::child<QTabWidget>(*form, "SSTab1")->currentIndex(), 3);
 }
 
 TEST_F(Form1Test, CreateCommandIsIgnoredWhileBusyAndAlwaysEndsIdle)

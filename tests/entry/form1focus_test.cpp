@@ -1,6 +1,7 @@
 // Where the keyboard focus goes and what it selects, driven by key presses and
 // window activation as a user makes them.
 #include "form1fixture.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -56,9 +57,9 @@ TEST_F(Form1FocusTest, TabbingIntoAFieldStillSelectsItsWholeText)
 TEST_F(Form1FocusTest, TabFromTheLastButtonComesBackToTheFirstField)
 {
     auto form = shownAndActive();
-    form->PushButton3->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form->PushButton3, Qt::Key_Tab);
+    testsupport::child<QPushButton>(*form, "PushButton3")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(testsupport::child<QPushButton>(*form, "PushButton3"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form->field(QStringLiteral("txtYourName"))->widget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), form->PushButton3);
+    EXPECT_EQ(QApplication::focusWidget(), testsupport::child<QPushButton>(*form, "PushButton3"));
 }

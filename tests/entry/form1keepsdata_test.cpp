@@ -1,6 +1,7 @@
 // The data-entry window never loses what the user typed: not to a store that
 // cannot be written, a field's length, a burst of clicks, or a dark desktop.
 #include "form1fixture.h"
+#include "support/widgets.h"
 
 #include "support/fulldisk.h"
 
@@ -44,8 +45,8 @@ TEST_F(Form1Test, ClearAndSampleReportAFailedFieldAtTheirOwnStep)
     auto form = start();
     form->field(QStringLiteral("txtYourName"))->setText(QStringLiteral("Ann Lee"));
     const testsupport::FullDisk full(0);
-    form->PushButton2->click();
-    form->PushButton3->click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     const QStringList reports = m_dialogs.errorReports();
     ASSERT_GE(reports.size(), 2);
     EXPECT_TRUE(reports.first().contains(QStringLiteral("Form1.PushButton2_Click at line 100\r\r")));
@@ -75,28 +76,28 @@ TEST_F(Form1Test, ABurstOfClicksCreatesOneDocument)
         ++runs;
         // The renderer lets events through while it draws: one press arrives
         // now, and a whole click waits in the queue.
-        QTest::mousePress(form->PushButton1, Qt::LeftButton);
-        QCoreApplication::postEvent(form->PushButton1,
+        QTest::mousePress(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton);
+        QCoreApplication::postEvent(testsupport::child<QPushButton>(*form, "PushButton1"),
                                     new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
                                                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(form->PushButton1,
+        QCoreApplication::postEvent(testsupport::child<QPushButton>(*form, "PushButton1"),
                                     new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
                                                     Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
     });
-    QTest::mouseClick(form->PushButton1, Qt::LeftButton);
-    QTest::mouseRelease(form->PushButton1, Qt::LeftButton); // the first press's release, after the run
+    QTest::mouseClick(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton);
+    QTest::mouseRelease(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton); // the first press's release, after the run
     QCoreApplication::processEvents();
     EXPECT_EQ(runs, 1);
 
-    QTest::mouseClick(form->PushButton1, Qt::LeftButton);
+    QTest::mouseClick(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton);
     EXPECT_EQ(runs, 2) << "a click after the run starts the next one";
 
     form->setResumeGenerator([&] {
         ++runs;
         form->hide(); // as the real run does when the preview comes
     });
-    QTest::mouseClick(form->PushButton1, Qt::LeftButton);
-    QTest::mouseClick(form->PushButton1, Qt::LeftButton);
+    QTest::mouseClick(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton);
+    QTest::mouseClick(testsupport::child<QPushButton>(*form, "PushButton1"), Qt::LeftButton);
     EXPECT_EQ(runs, 3) << "a click on the hidden window starts nothing";
 }
 
@@ -108,7 +109,7 @@ TEST_F(Form1Test, LabelsStayReadableUnderADarkColourScheme)
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     QApplication::setPalette(dark);
     auto form = start();
-    for (const QLabel *label : form->Frame1->findChildren<QLabel *>()) {
+    for (const QLabel *label : testsupport::child<QGroupBox>(*form, "Frame1")->findChildren<QLabel *>()) {
         const QColor text = label->palette().color(QPalette::WindowText);
         const QColor ground = label->parentWidget()->palette().color(QPalette::Window);
         EXPECT_GT(std::abs(ground.lightness() - text.lightness()), 128) << label->text().toStdString();

@@ -1,4 +1,5 @@
 #include "form1fixture.h"
+#include "support/widgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -55,17 +56,17 @@ TEST_F(Form1Test, FontsAndCaptionsAreTheDesignedOnes)
     EXPECT_EQ(form->font().family(), QStringLiteral("Arial"));
     EXPECT_TRUE(form->font().bold());
     EXPECT_EQ(form->font().pointSizeF(), 9.0);
-    EXPECT_EQ(form->PushButton1->font().pointSizeF(), 11.25);
-    EXPECT_EQ(form->PushButton1->text(), QStringLiteral("Start Creating Template"));
-    EXPECT_EQ(form->PushButton2->text(), QStringLiteral("Clear/Reset Data"));
-    EXPECT_EQ(form->PushButton3->text(), QStringLiteral("Load Sample/Example Data"));
-    EXPECT_EQ(form->Frame1->title(), QStringLiteral("Personal Data"));
+    EXPECT_EQ(testsupport::child<QPushButton>(*form, "PushButton1")->font().pointSizeF(), 11.25);
+    EXPECT_EQ(testsupport::child<QPushButton>(*form, "PushButton1")->text(), QStringLiteral("Start Creating Template"));
+    EXPECT_EQ(testsupport::child<QPushButton>(*form, "PushButton2")->text(), QStringLiteral("Clear/Reset Data"));
+    EXPECT_EQ(testsupport::child<QPushButton>(*form, "PushButton3")->text(), QStringLiteral("Load Sample/Example Data"));
+    EXPECT_EQ(testsupport::child<QGroupBox>(*form, "Frame1")->title(), QStringLiteral("Personal Data"));
     const QStringList tabs = {QStringLiteral("Objective"), QStringLiteral("Experience 1"), QStringLiteral("Experience 2"),
                               QStringLiteral("Experience 3"), QStringLiteral("Education"), QStringLiteral("References")};
-    ASSERT_EQ(form->SSTab1->count(), 6);
+    ASSERT_EQ(testsupport::child<QTabWidget>(*form, "SSTab1")->count(), 6);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(form->SSTab1->tabText(i), tabs[i]);
-    EXPECT_EQ(form->SSTab1->currentIndex(), 0);
+        EXPECT_EQ(testsupport::child<QTabWidget>(*form, "SSTab1")->tabText(i), tabs[i]);
+    EXPECT_EQ(testsupport::child<QTabWidget>(*form, "SSTab1")->currentIndex(), 0);
     const auto labels = form->findChildren<QLabel *>();
     QStringList texts;
     for (const QLabel *label : labels)
@@ -79,10 +80,10 @@ TEST_F(Form1Test, AllSixCaptionsFitTheirTabs)
 {
     auto form = start();
     form->show();
-    const QTabBar *bar = form->SSTab1->tabBar();
+    const QTabBar *bar = testsupport::child<QTabWidget>(*form, "SSTab1")->tabBar();
     for (int i = 0; i < bar->count(); ++i)
         EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << i;
-    EXPECT_LE(bar->tabRect(5).right(), form->SSTab1->width());
+    EXPECT_LE(bar->tabRect(5).right(), testsupport::child<QTabWidget>(*form, "SSTab1")->width());
 }
 
 TEST_F(Form1Test, FocusVisitsFieldsThenTabStripThenReferencesThenButtons)
@@ -100,7 +101,7 @@ TEST_F(Form1Test, FocusVisitsFieldsThenTabStripThenReferencesThenButtons)
     visited << widget->objectName();
     for (int i = 0; i < 200 && visited.size() < expected.size(); ++i) {
         widget = widget->nextInFocusChain();
-        if (widget == form->SSTab1->tabBar())
+        if (widget == testsupport::child<QTabWidget>(*form, "SSTab1")->tabBar())
             visited << QStringLiteral("tabstrip");
         else if (!widget->objectName().isEmpty() && (widget->focusPolicy() & Qt::TabFocus)
                  && (widget->objectName().startsWith(QStringLiteral("txt"))

@@ -1,4 +1,5 @@
 #include "form1fixture.h"
+#include "support/widgets.h"
 
 #include "shell/skin.h"
 #include "shell/windowpointer.h"
@@ -57,7 +58,7 @@ TEST_F(Form1Test, AWorkingSkinColoursTheWindow)
     auto form = start();
     EXPECT_TRUE(m_dialogs.messages().empty());
     EXPECT_EQ(form->palette().color(QPalette::Window), shell::buttonFaceColor());
-    EXPECT_EQ(form->Frame1->palette().color(QPalette::Window), shell::buttonFaceColor());
+    EXPECT_EQ(testsupport::child<QGroupBox>(*form, "Frame1")->palette().color(QPalette::Window), shell::buttonFaceColor());
     EXPECT_EQ(form->styleSheet(), QStringLiteral("QPushButton { color: navy; }"));
 }
 
@@ -65,7 +66,7 @@ TEST_F(Form1Test, WithoutSkinTheWindowIsWhite)
 {
     auto form = start();
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(form->Frame1->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(testsupport::child<QGroupBox>(*form, "Frame1")->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 TEST_F(Form1Test, HandCursorBesideTheProgramIsTheCustomPointer)

@@ -1,4 +1,5 @@
 #include "form1fixture.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,7 +62,7 @@ TEST_F(Form1Test, MultiLineFieldsStoreCarriageReturnLineFeed)
 {
     auto form = start();
     form->show();
-    form->SSTab1->setCurrentIndex(5);
+    testsupport::child<QTabWidget>(*form, "SSTab1")->setCurrentIndex(5);
     QWidget *references = form->field(QStringLiteral("txtReferences"))->widget();
     QTest::keyClicks(references, QStringLiteral("Ann Lee"));
     QTest::keyClick(references, Qt::Key_Return);

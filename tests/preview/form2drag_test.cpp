@@ -1,4 +1,5 @@
 #include "form2fixture.h"
+#include "support/widgets.h"
 
 #include <QScrollBar>
 
@@ -11,7 +12,7 @@ namespace {
 void drag(preview::Form2 &form, QPoint from, const std::vector<QPoint> &path, bool release = true)
 {
     auto onPage = [&form](QPoint viewport) {
-        return QPointF(viewport.x() - form.Picture1->leftTwips(), viewport.y() - form.Picture1->topTwips());
+        return QPointF(viewport.x() - testsupport::child<preview::PictureBox>(form, "Picture1")->leftTwips(), viewport.y() - testsupport::child<preview::PictureBox>(form, "Picture1")->topTwips());
     };
     QPointF at = onPage(from);
     form.picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
@@ -31,11 +32,11 @@ TEST_F(Form2Test, TheGrabbedPointStaysUnderThePointer)
     form->PushButton1_Click();
     form->PushButton1_Click(); // tall enough to pan vertically
     const QPoint grab(3000, 3000);
-    const QPointF pageGrab(grab.x() - form->Picture1->leftTwips(), grab.y() - form->Picture1->topTwips());
+    const QPointF pageGrab(grab.x() - testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), grab.y() - testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips());
     drag(*form, grab, {QPoint(3000, 2800), QPoint(3000, 2500)}, false);
-    EXPECT_EQ(form->Picture1->topTwips(), -500);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -500);
     // Across, the page is narrower than the viewport and rests on an edge instead.
-    EXPECT_EQ(2500 - form->Picture1->topTwips(), pageGrab.y());
+    EXPECT_EQ(2500 - testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), pageGrab.y());
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
@@ -44,21 +45,21 @@ TEST_F(Form2Test, DraggingNeverTakesThePageOutOfItsBounds)
     auto form = loaded(1);
     form->PushButton1_Click();
     form->PushButton1_Click();
-    const int interiorHeight = form->Picture2->interiorHeightTwips();
+    const int interiorHeight = testsupport::child<preview::PictureBox>(*form, "Picture2")->interiorHeightTwips();
     drag(*form, QPoint(100, 5000), {QPoint(100, 100), QPoint(100, -8000)});
-    EXPECT_EQ(form->Picture1->topTwips(), interiorHeight - form->Picture1->heightTwips());
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), interiorHeight - testsupport::child<preview::PictureBox>(*form, "Picture1")->heightTwips());
     drag(*form, QPoint(100, 100), {QPoint(100, 9000)});
-    EXPECT_EQ(form->Picture1->topTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
 }
 
 TEST_F(Form2Test, ANarrowPageDraggedLeftRestsOnTheRightEdgeAndDraggedRightAtZero)
 {
     auto form = loaded(1);
-    const int interiorWidth = form->Picture2->interiorWidthTwips();
+    const int interiorWidth = testsupport::child<preview::PictureBox>(*form, "Picture2")->interiorWidthTwips();
     drag(*form, QPoint(2000, 100), {QPoint(1990, 100)});
-    EXPECT_EQ(form->Picture1->leftTwips(), interiorWidth - form->Picture1->widthTwips());
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), interiorWidth - testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips());
     drag(*form, QPoint(6000, 100), {QPoint(6010, 100)});
-    EXPECT_EQ(form->Picture1->leftTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), 0);
 }
 
 TEST_F(Form2Test, ReleasingSetsTheBarsToTheSameShareAsThePagesOffset)
@@ -66,22 +67,22 @@ TEST_F(Form2Test, ReleasingSetsTheBarsToTheSameShareAsThePagesOffset)
     auto form = loaded(1);
     form->PushButton1_Click();
     form->PushButton1_Click();
-    const int overflow = form->Picture1->heightTwips() - form->Picture2->heightTwips();
+    const int overflow = testsupport::child<preview::PictureBox>(*form, "Picture1")->heightTwips() - testsupport::child<preview::PictureBox>(*form, "Picture2")->heightTwips();
     drag(*form, QPoint(100, 3000), {QPoint(100, 3000 - overflow / 2)});
     const int expected = preview::roundHalfEven(
-        preview::roundHalfEven(double(overflow / 2) / overflow * 100.0) / 100.0 * form->VScroll1->maximum());
-    EXPECT_EQ(form->VScroll1->value(), expected);
-    EXPECT_EQ(form->Picture1->topTwips(), -10 * expected) << "the page settles on the bar's grid";
+        preview::roundHalfEven(double(overflow / 2) / overflow * 100.0) / 100.0 * testsupport::child<QScrollBar>(*form, "VScroll1")->maximum());
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), expected);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -10 * expected) << "the page settles on the bar's grid";
 }
 
 TEST_F(Form2Test, ReleasingWithAPageAsHighAsTheViewportLeavesThatBarAlone)
 {
     auto form = loaded(1);
     // A page exactly as high as the viewport's outer height: no share to take.
-    form->Picture1->setHeightTwips(form->Picture2->heightTwips());
+    testsupport::child<preview::PictureBox>(*form, "Picture1")->setHeightTwips(testsupport::child<preview::PictureBox>(*form, "Picture2")->heightTwips());
     form->Picture1_MouseUp(Qt::LeftButton, Qt::NoModifier, 10, 10);
     EXPECT_TRUE(m_dialogs.messages().empty());
-    EXPECT_EQ(form->VScroll1->value(), 0);
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 0);
 }
 
 TEST_F(Form2Test, MovingWithoutAButtonDoesNothing)
@@ -91,5 +92,5 @@ TEST_F(Form2Test, MovingWithoutAButtonDoesNothing)
     form->PushButton1_Click();
     form->picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
     form->picture1_MouseMove(Qt::NoButton, Qt::NoModifier, 100, -900);
-    EXPECT_EQ(form->Picture1->topTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
 }

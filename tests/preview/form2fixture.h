@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/form2.h"
+#include "support/widgets.h"
 #include "preview/pagepicture.h"
 #include "preview/picturebox.h"
 #include "preview/viewmath.h"
@@ -49,8 +50,8 @@ protected:
             form.addPageItem(k);
             form.loadImage(k - 1, letterPage(shades[(k - 1) % 4]));
         }
-        form.mTotalImages = pages - 1;
-        form.Picture1->setPicture(form.Image1[0]);
+        form.setLastImageIndex(pages - 1);
+        form.showFirstPage();
     }
 
     std::unique_ptr<preview::Form2> loaded(int pages)

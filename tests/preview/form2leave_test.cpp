@@ -1,4 +1,5 @@
 #include "form2fixture.h"
+#include "support/widgets.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -33,7 +34,7 @@ protected:
             bytes.append(char(i % 256));
         writeAll(m_document, bytes);
         m_form = loaded(3);
-        m_form->mWordFile = m_document;
+        m_form->setWordFile(m_document);
     }
 
     QStringList captionsAndTexts() const
@@ -123,7 +124,7 @@ TEST_F(Form2LeaveTest, AFailedOverwriteKeepsTheUsersFile)
     QFile::remove(m_document); // a temporary-folder cleaner got there first
     m_dialogs.chooseFileNext(keep);
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    m_form->PushButton6->click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     const QStringList reports = m_dialogs.errorReports();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(QStringLiteral("Form2.PushButton6_Click at line 130")));
@@ -136,20 +137,20 @@ TEST_F(Form2LeaveTest, SavingOntoTheDocumentItselfIsRefusedAndItSurvives)
     const QByteArray before = readAll(m_document);
     m_dialogs.chooseFileNext(m_document);
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    m_form->PushButton6->click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     ASSERT_EQ(m_dialogs.errorReports().size(), 1);
     EXPECT_EQ(readAll(m_document), before);
     // And the next save still works.
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/copy.doc"));
-    m_form->PushButton6->click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(readAll(m_folder + QStringLiteral("/copy.doc")), before);
 }
 
 TEST_F(Form2LeaveTest, WithNoDocumentMadeASaveReportsItAndWritesNothing)
 {
-    m_form->mWordFile.clear(); // the generator could not save the document
+    m_form->setWordFile(QString()); // the generator could not save the document
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/resume.doc"));
-    m_form->PushButton6->click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     const QStringList reports = m_dialogs.errorReports();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].startsWith(QStringLiteral("There is no document")));
@@ -163,8 +164,8 @@ TEST_F(Form2LeaveTest, BackDeletesTheDocumentAndThePagesAndAsksForTheDataEntry)
     m_form->PushButton8_Click();
     EXPECT_FALSE(QFile::exists(m_document));
     EXPECT_EQ(m_form->imageCount(), 1);
-    EXPECT_EQ(m_form->ListView1->topLevelItemCount(), 0);
-    EXPECT_TRUE(m_form->mFirstActivate);
+    EXPECT_EQ(testsupport::child<QTreeWidget>(*m_form, "ListView1")->topLevelItemCount(), 0);
+    EXPECT_TRUE(m_form->setUpPending());
     EXPECT_EQ(wanted.count(), 1);
     EXPECT_FALSE(m_form->isVisible());
     EXPECT_TRUE(m_dialogs.messages().empty());
@@ -176,8 +177,8 @@ TEST_F(Form2LeaveTest, AfterBackANewRenderingOpensOnItsFirstPageAtZoomOne)
     m_form->PushButton8_Click();
     fill(*m_form, 2);
     m_form->show();
-    EXPECT_EQ(m_form->mZoom, 1.0f);
-    EXPECT_EQ(m_form->ListView1->topLevelItemCount(), 2);
-    EXPECT_EQ(m_form->Zoom_Ori->picture(), m_form->Image1[0]);
-    EXPECT_FALSE(m_form->mFirstActivate);
+    EXPECT_EQ(m_form->zoom(), 1.0f);
+    EXPECT_EQ(testsupport::child<QTreeWidget>(*m_form, "ListView1")->topLevelItemCount(), 2);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*m_form, "Zoom_Ori")->picture(), m_form->image(0));
+    EXPECT_FALSE(m_form->setUpPending());
 }

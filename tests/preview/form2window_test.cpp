@@ -1,4 +1,5 @@
 #include "form2fixture.h"
+#include "support/widgets.h"
 #include "shell/skin.h"
 #include "shell/windowpointer.h"
 
@@ -17,21 +18,21 @@ TEST_F(Form2Test, LoadSetsCaptionPageColumnAndLayout)
     EXPECT_EQ(form.size(), QSize(656, 730));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Parvolin"));
     EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_TRUE(form.mFirstActivate);
-    EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral("Page(s)"));
-    EXPECT_EQ(form.ListView1->header()->sectionSize(0), 500);
-    EXPECT_EQ(form.ListView1->geometry(), QRect(8, 8, 640, 105));
-    EXPECT_EQ(form.Picture2->geometry(), QRect(8, 120, 622, 487));
-    EXPECT_EQ(form.VScroll1->geometry(), QRect(630, 120, 17, 487));
-    EXPECT_EQ(form.HScroll1->geometry(), QRect(8, 607, 622, 17));
-    EXPECT_EQ(form.Frame1->geometry(), QRect(8, 628, 640, 57));
-    EXPECT_EQ(form.PushButton8->geometry(), QRect(8, 694, 312, 27));
-    EXPECT_EQ(form.PushButton6->geometry(), QRect(328, 694, 320, 27));
-    EXPECT_EQ(form.PushButton1->text(), QStringLiteral("Zoom In"));
-    EXPECT_EQ(form.PushButton2->text(), QStringLiteral("Zoom Out"));
-    EXPECT_EQ(form.PushButton8->text(), QStringLiteral("< Back"));
-    EXPECT_EQ(form.PushButton6->text(), QStringLiteral("Save Results To Word File"));
-    EXPECT_FALSE(form.Zoom_Ori->isVisible());
+    EXPECT_TRUE(form.setUpPending());
+    EXPECT_EQ(testsupport::child<QTreeWidget>(form, "ListView1")->headerItem()->text(0), QStringLiteral("Page(s)"));
+    EXPECT_EQ(testsupport::child<QTreeWidget>(form, "ListView1")->header()->sectionSize(0), 500);
+    EXPECT_EQ(testsupport::child<QTreeWidget>(form, "ListView1")->geometry(), QRect(8, 8, 640, 105));
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(form, "Picture2")->geometry(), QRect(8, 120, 622, 487));
+    EXPECT_EQ(testsupport::child<QScrollBar>(form, "VScroll1")->geometry(), QRect(630, 120, 17, 487));
+    EXPECT_EQ(testsupport::child<QScrollBar>(form, "HScroll1")->geometry(), QRect(8, 607, 622, 17));
+    EXPECT_EQ(testsupport::child<QGroupBox>(form, "Frame1")->geometry(), QRect(8, 628, 640, 57));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton8")->geometry(), QRect(8, 694, 312, 27));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton6")->geometry(), QRect(328, 694, 320, 27));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton1")->text(), QStringLiteral("Zoom In"));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton2")->text(), QStringLiteral("Zoom Out"));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton8")->text(), QStringLiteral("< Back"));
+    EXPECT_EQ(testsupport::child<QPushButton>(form, "PushButton6")->text(), QStringLiteral("Save Results To Word File"));
+    EXPECT_FALSE(testsupport::child<preview::PictureBox>(form, "Zoom_Ori")->isVisible());
     EXPECT_EQ(form.imageCount(), 1) << "element 0 is part of the window";
     EXPECT_EQ(form.palette().color(QPalette::Window), shell::buttonFaceColor());
 }
@@ -44,8 +45,8 @@ TEST_F(Form2Test, ShowingTheWindowRunsTheFirstActivationOnce)
     form.show();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    EXPECT_FALSE(form.mFirstActivate);
-    EXPECT_EQ(form.mOrigW, 5358);
+    EXPECT_FALSE(form.setUpPending());
+    EXPECT_EQ(form.view().origW, 5358);
 }
 
 TEST_F(Form2Test, ChoosingAPageShowsItWholeAtZoomOneTopLeft)
@@ -53,14 +54,14 @@ TEST_F(Form2Test, ChoosingAPageShowsItWholeAtZoomOneTopLeft)
     auto form = loaded(3);
     form->PushButton1_Click();
     form->PushButton1_Click();
-    form->VScroll1->setValue(20);
-    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(2));
+    testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(20);
+    testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(testsupport::child<QTreeWidget>(*form, "ListView1")->topLevelItem(2));
     form->ListView1_Click();
-    EXPECT_EQ(form->mZoom, 1.0f);
-    EXPECT_EQ(form->Picture1->topTwips(), 0);
-    EXPECT_EQ(form->Picture1->leftTwips(), 0);
-    EXPECT_EQ(form->Zoom_Ori->picture(), form->Image1[2]);
-    const QImage drawn = form->Picture1->drawing();
+    EXPECT_EQ(form->zoom(), 1.0f);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Zoom_Ori")->picture(), form->image(2));
+    const QImage drawn = testsupport::child<preview::PictureBox>(*form, "Picture1")->drawing();
     // The third page carries blue in its bottom-right block.
     EXPECT_EQ(drawn.pixelColor(qRound(450 / 1.5), qRound(610 / 1.5)), QColor(Qt::blue));
     EXPECT_EQ(form->pointer().shape(), shell::WindowPointer::Shape::Arrow);
@@ -70,21 +71,21 @@ TEST_F(Form2Test, ReleasingAKeyInTheListShowsTheSelectedPage)
 {
     auto form = loaded(2);
     form->show();
-    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+    testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(testsupport::child<QTreeWidget>(*form, "ListView1")->topLevelItem(0));
     form->PushButton1_Click();
-    form->ListView1->setFocus();
-    QTest::keyClick(form->ListView1, Qt::Key_Down);
-    EXPECT_EQ(form->mZoom, 1.0f);
-    EXPECT_EQ(form->Zoom_Ori->picture(), form->Image1[1]);
+    testsupport::child<QTreeWidget>(*form, "ListView1")->setFocus();
+    QTest::keyClick(testsupport::child<QTreeWidget>(*form, "ListView1"), Qt::Key_Down);
+    EXPECT_EQ(form->zoom(), 1.0f);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Zoom_Ori")->picture(), form->image(1));
 }
 
 TEST_F(Form2Test, ChoosingWithNothingSelectedKeepsTheView)
 {
     auto form = loaded(2);
     form->PushButton1_Click();
-    form->ListView1->setCurrentItem(nullptr);
+    testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(nullptr);
     form->ListView1_Click();
-    EXPECT_EQ(form->mZoom, 1.25f);
+    EXPECT_EQ(form->zoom(), 1.25f);
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
@@ -94,10 +95,10 @@ TEST_F(Form2Test, ImagePicturesFillAndShrinkLikeAControlArray)
     form.Form_Load();
     fill(form, 3);
     EXPECT_EQ(form.imageCount(), 3);
-    for (int i = 1; i <= form.mTotalImages; ++i)
+    for (int i = 1; i <= form.totalImages(); ++i)
         form.removeImage(i);
     EXPECT_EQ(form.imageCount(), 1);
-    EXPECT_FALSE(form.Image1[0].isNull());
+    EXPECT_FALSE(form.image(0).isNull());
     form.removeImage(0);
     EXPECT_EQ(form.imageCount(), 1);
 }
@@ -110,7 +111,7 @@ TEST_F(Form2Test, ClosingDeletesTheDocumentAndEndsTheProgram)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1}");
     file.close();
-    form->mWordFile = document;
+    form->setWordFile(document);
     form->show();
     form->close();
     EXPECT_FALSE(QFile::exists(document));

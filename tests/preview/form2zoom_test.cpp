@@ -1,4 +1,5 @@
 #include "form2fixture.h"
+#include "support/widgets.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -6,19 +7,19 @@
 TEST_F(Form2Test, FirstActivationShowsPageOneWholeAtZoomOne)
 {
     auto form = loaded(1);
-    EXPECT_FALSE(form->mFirstActivate);
-    EXPECT_EQ(form->mZoom, 1.0f);
+    EXPECT_FALSE(form->setUpPending());
+    EXPECT_EQ(form->zoom(), 1.0f);
     // 536 x 693 pixels at 1.5 pixels per logical pixel, 15 twips each, less 2.
-    EXPECT_EQ(form->mOrigW, 5360 - 2);
-    EXPECT_EQ(form->mOrigH, 6930 - 2);
-    EXPECT_EQ(form->mNewW, form->mOrigW);
-    EXPECT_EQ(form->Picture1->widthTwips(), form->mNewW);
-    EXPECT_EQ(form->Picture1->leftTwips(), 0);
-    EXPECT_EQ(form->Picture1->topTwips(), 0);
-    EXPECT_FALSE(form->HScroll1->isEnabled());
-    EXPECT_FALSE(form->VScroll1->isEnabled());
-    EXPECT_EQ(form->mHUnit, 0);
-    EXPECT_EQ(form->mVUnit, 0);
+    EXPECT_EQ(form->view().origW, 5360 - 2);
+    EXPECT_EQ(form->view().origH, 6930 - 2);
+    EXPECT_EQ(form->view().newW, form->view().origW);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips(), form->view().newW);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
+    EXPECT_FALSE(testsupport::child<QScrollBar>(*form, "HScroll1")->isEnabled());
+    EXPECT_FALSE(testsupport::child<QScrollBar>(*form, "VScroll1")->isEnabled());
+    EXPECT_EQ(form->view().hUnit, 0);
+    EXPECT_EQ(form->view().vUnit, 0);
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
@@ -28,8 +29,8 @@ TEST_F(Form2Test, ZoomOutStepsDownToAQuarterAndStops)
     const float expected[] = {0.75f, 0.5f, 0.25f, 0.25f};
     for (float zoom : expected) {
         form->PushButton2_Click();
-        EXPECT_EQ(form->mZoom, zoom);
-        EXPECT_EQ(form->Picture1->widthTwips(), preview::zoomedExtent(form->mOrigW, zoom));
+        EXPECT_EQ(form->zoom(), zoom);
+        EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips(), preview::zoomedExtent(form->view().origW, zoom));
     }
 }
 
@@ -37,19 +38,19 @@ TEST_F(Form2Test, ZoomInPastTheDrawableSizeGoesBackToOne)
 {
     auto form = loaded(1);
     form->PushButton1_Click();
-    EXPECT_EQ(form->mZoom, 1.25f);
+    EXPECT_EQ(form->zoom(), 1.25f);
     form->PushButton1_Click();
-    EXPECT_EQ(form->mZoom, 1.5f);
-    const int widthAtLargest = form->Picture1->widthTwips();
-    form->VScroll1->setValue(5);
+    EXPECT_EQ(form->zoom(), 1.5f);
+    const int widthAtLargest = testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips();
+    testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(5);
     form->PushButton1_Click(); // 1.75 would be 12123 twips high
-    EXPECT_EQ(form->mZoom, 1.0f);
-    EXPECT_EQ(form->mNewW, form->mOrigW);
-    EXPECT_EQ(form->mNewH, form->mOrigH);
-    EXPECT_EQ(form->Picture1->widthTwips(), widthAtLargest) << "nothing is drawn";
-    EXPECT_EQ(form->Picture1->topTwips(), 0) << "the page is homed";
+    EXPECT_EQ(form->zoom(), 1.0f);
+    EXPECT_EQ(form->view().newW, form->view().origW);
+    EXPECT_EQ(form->view().newH, form->view().origH);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips(), widthAtLargest) << "nothing is drawn";
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0) << "the page is homed";
     form->PushButton1_Click();
-    EXPECT_EQ(form->mZoom, 1.25f) << "the next step starts from 1.0";
+    EXPECT_EQ(form->zoom(), 1.25f) << "the next step starts from 1.0";
 }
 
 TEST_F(Form2Test, ScrollBarsCoverTheOverflowAndMoveThePage)
@@ -57,15 +58,15 @@ TEST_F(Form2Test, ScrollBarsCoverTheOverflowAndMoveThePage)
     auto form = loaded(1);
     form->PushButton1_Click();
     form->PushButton1_Click(); // 1.5: 8037 x 10392 twips in a 9330 x 7305 viewport
-    EXPECT_FALSE(form->HScroll1->isEnabled());
-    EXPECT_TRUE(form->VScroll1->isEnabled());
-    EXPECT_EQ(form->mVUnit, 10);
-    EXPECT_EQ(form->VScroll1->maximum(), preview::roundHalfEven((form->mNewH - 7305) / 10.0));
-    form->VScroll1->setValue(42);
-    EXPECT_EQ(form->Picture1->topTwips(), -420);
+    EXPECT_FALSE(testsupport::child<QScrollBar>(*form, "HScroll1")->isEnabled());
+    EXPECT_TRUE(testsupport::child<QScrollBar>(*form, "VScroll1")->isEnabled());
+    EXPECT_EQ(form->view().vUnit, 10);
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->maximum(), preview::roundHalfEven((form->view().newH - 7305) / 10.0));
+    testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(42);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -420);
     form->PushButton2_Click();
-    EXPECT_EQ(form->VScroll1->value(), 0);
-    EXPECT_EQ(form->Picture1->topTwips(), 0);
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 0);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
 }
 
 TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
@@ -73,9 +74,9 @@ TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
     auto form = loaded(1);
     form->PushButton1_Click();
     form->PushButton1_Click();
-    const QImage drawn = form->Picture1->drawing();
-    const qreal ratio = form->Picture1->devicePixelRatioF();
-    EXPECT_EQ(drawn.width(), qRound(form->mNewW / 15.0 * ratio));
+    const QImage drawn = testsupport::child<preview::PictureBox>(*form, "Picture1")->drawing();
+    const qreal ratio = testsupport::child<preview::PictureBox>(*form, "Picture1")->devicePixelRatioF();
+    EXPECT_EQ(drawn.width(), qRound(form->view().newW / 15.0 * ratio));
     // At zoom 1.5 every drawn pixel comes from one picture pixel: the black block's
     // edge at picture pixel 63 stays crisp.
     EXPECT_EQ(drawn.pixelColor(qRound(70 * ratio), qRound(70 * ratio)), QColor(Qt::black));
@@ -84,7 +85,7 @@ TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
         form->PushButton2_Click();
         form->PushButton1_Click();
     }
-    EXPECT_EQ(form->Picture1->drawing(), drawn) << "zooming back and forth loses nothing";
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->drawing(), drawn) << "zooming back and forth loses nothing";
 }
 
 TEST_F(Form2Test, ReactivationChangesNothing)
@@ -92,22 +93,22 @@ TEST_F(Form2Test, ReactivationChangesNothing)
     auto form = loaded(1);
     form->PushButton1_Click();
     form->PushButton1_Click();
-    form->VScroll1->setValue(30);
+    testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(30);
     form->Form_Activate();
-    EXPECT_EQ(form->mZoom, 1.5f);
-    EXPECT_EQ(form->VScroll1->value(), 30);
-    EXPECT_EQ(form->Picture1->topTwips(), -300);
+    EXPECT_EQ(form->zoom(), 1.5f);
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 30);
+    EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -300);
 }
 
 TEST_F(Form2Test, ADisabledScrollBarShowsNoThumbLeftFromAnEarlierZoom)
 {
     auto form = loaded(1);
-    form->PushButton1->click();
-    form->PushButton1->click();
-    ASSERT_GT(form->VScroll1->maximum(), 0);
-    form->PushButton2->click();
-    form->PushButton2->click(); // back to the whole page
-    EXPECT_FALSE(form->VScroll1->isEnabled());
-    EXPECT_EQ(form->VScroll1->maximum(), 0) << "a range kept from before draws a thumb on the disabled bar";
-    EXPECT_EQ(form->HScroll1->maximum(), 0);
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    ASSERT_GT(testsupport::child<QScrollBar>(*form, "VScroll1")->maximum(), 0);
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click(); // back to the whole page
+    EXPECT_FALSE(testsupport::child<QScrollBar>(*form, "VScroll1")->isEnabled());
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->maximum(), 0) << "a range kept from before draws a thumb on the disabled bar";
+    EXPECT_EQ(testsupport::child<QScrollBar>(*form, "HScroll1")->maximum(), 0);
 }

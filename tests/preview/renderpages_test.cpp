@@ -1,4 +1,5 @@
 #include "form2fixture.h"
+#include "support/widgets.h"
 #include "generator/engineregistry.h"
 #include "pageengine.h"
 #include "preview/renderpages.h"
@@ -32,8 +33,8 @@ protected:
     QStringList items() const
     {
         QStringList texts;
-        for (int i = 0; i < m_form->ListView1->topLevelItemCount(); ++i)
-            texts << m_form->ListView1->topLevelItem(i)->text(0);
+        for (int i = 0; i < testsupport::child<QTreeWidget>(*m_form, "ListView1")->topLevelItemCount(); ++i)
+            texts << testsupport::child<QTreeWidget>(*m_form, "ListView1")->topLevelItem(i)->text(0);
         return texts;
     }
 
@@ -48,10 +49,10 @@ TEST_F(RenderPagesTest, EveryPageBecomesAListItemAndAPictureInOrder)
 {
     render();
     EXPECT_EQ(items(), (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 2"), QStringLiteral("Page 3")}));
-    EXPECT_EQ(m_form->mTotalImages, 2);
+    EXPECT_EQ(m_form->totalImages(), 2);
     ASSERT_EQ(m_form->imageCount(), 3);
     for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(m_form->Image1[k - 1].pixelColor(5, 5), QColor(k * 20, k * 20, k * 20)) << k;
+        EXPECT_EQ(m_form->image(k - 1).pixelColor(5, 5), QColor(k * 20, k * 20, k * 20)) << k;
     EXPECT_EQ(m_busyCalls, 3);
     EXPECT_EQ(m_engine->state.log,
               (QStringList{QStringLiteral("open(/tmp/vandrel12345678.doc)"), QStringLiteral("repaginate"),
@@ -62,7 +63,7 @@ TEST_F(RenderPagesTest, EveryPageBecomesAListItemAndAPictureInOrder)
 TEST_F(RenderPagesTest, PicturesKeepThePagesProportionsAtThePreviewsScale)
 {
     render();
-    const QSize natural = preview::PictureBox::naturalSizeTwips(m_form->Image1[0]);
+    const QSize natural = preview::PictureBox::naturalSizeTwips(m_form->image(0));
     EXPECT_NEAR(natural.width(), 8.5 * preview::previewPixelsPerInch * 15, 15);
     EXPECT_NEAR(natural.height(), 11 * preview::previewPixelsPerInch * 15, 15);
 }
@@ -72,7 +73,7 @@ TEST_F(RenderPagesTest, APageCountOfZeroStillGivesOnePicture)
     m_engine->state.reportedPages = 0;
     render();
     EXPECT_EQ(items(), QStringList{QStringLiteral("Page 1")});
-    EXPECT_EQ(m_form->mTotalImages, 0);
+    EXPECT_EQ(m_form->totalImages(), 0);
 }
 
 TEST_F(RenderPagesTest, NewItemsFollowThoseTheListHolds)
