@@ -1,5 +1,7 @@
 #include "entry/sampledata.h"
 #include "support/widgets.h"
+
+#include <QPushButton>
 #include "form1fixture.h"
 
 #include "shell/windowpointer.h"
@@ -10,7 +12,7 @@
 TEST_F(Form1Test, SampleDataFillsTwoJobsAndLeavesTheThirdBlank)
 {
     auto form = start();
-    form->PushButton3_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     int empty = 0;
     for (const auto &field : entry::resumeFields()) {
         const QString value = text(*form, field.name);
@@ -32,10 +34,10 @@ TEST_F(Form1Test, SampleDataIsStoredAndSurvivesARestart)
 {
     auto form = start();
     const quint64 before = writes();
-    form->PushButton3_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     EXPECT_EQ(writes() - before, 24u) << "only the boxes that changed are written";
     const quint64 second = writes();
-    form->PushButton3_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     EXPECT_EQ(writes(), second) << "loading the example again changes nothing";
     form.reset();
 
@@ -49,7 +51,7 @@ TEST_F(Form1Test, SampleDataOverAFilledThirdJobEmptiesIt)
     store("Job Title 3", QStringLiteral("Pilot"));
     store("Job Responsibility 3.2", QStringLiteral("Flew"));
     auto form = start();
-    form->PushButton3_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     EXPECT_TRUE(text(*form, "txtJobTitle3").isEmpty());
     EXPECT_EQ(stored("Job Title 3"), QString());
     EXPECT_EQ(stored("Job Responsibility 3.2"), QString());
@@ -59,11 +61,11 @@ TEST_F(Form1Test, ClearEmptiesEveryFieldAndARestartShowsAnEmptyWindow)
 {
     auto form = start();
     const quint64 before = writes();
-    form->PushButton2_Click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
     EXPECT_EQ(writes(), before) << "clearing an empty window writes nothing";
-    form->PushButton3_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
     const quint64 filled = writes();
-    form->PushButton2_Click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
     EXPECT_EQ(writes() - filled, 24u);
     form.reset();
 
@@ -77,8 +79,8 @@ TEST_F(Form1Test, CommandsLeaveTheSelectedTabAlone)
 {
     auto form = start();
     testsupport::child<QTabWidget>(*form, "SSTab1")->setCurrentIndex(3);
-    form->PushButton3_Click();
-    form->PushButton2_Click();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
     EXPECT_EQ(testsupport::child<QTabWidget>(*form, "SSTab1")->currentIndex(), 3);
 }
 
@@ -90,10 +92,10 @@ TEST_F(Form1Test, CreateCommandIsIgnoredWhileBusyAndAlwaysEndsIdle)
     form->setResumeGenerator([&] {
         ++runs;
         shapeDuringRun = form->pointer().shape();
-        form->PushButton1_Click(); // a second click arriving while the first runs
+        testsupport::child<QPushButton>(*form, "PushButton1")->click(); // a second click arriving while the first runs
         throw std::runtime_error("engine gave up");
     });
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(shapeDuringRun, shell::WindowPointer::Shape::Busy);
     EXPECT_EQ(form->pointer().shape(), shell::WindowPointer::Shape::Arrow);
@@ -102,7 +104,7 @@ TEST_F(Form1Test, CreateCommandIsIgnoredWhileBusyAndAlwaysEndsIdle)
     EXPECT_EQ(reports[0].section(QLatin1Char('\r'), 0, 0), QStringLiteral("engine gave up"));
     EXPECT_TRUE(reports[0].contains(QStringLiteral("Form1.PushButton1_Click at line 106")));
     form->setResumeGenerator([&] { ++runs; });
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     EXPECT_EQ(runs, 2) << "the command is idle again after a failed run";
 }
 

@@ -1,6 +1,8 @@
 #include "form2fixture.h"
 #include "support/widgets.h"
 
+#include <QPushButton>
+
 #include <QScrollBar>
 
 namespace {
@@ -29,8 +31,8 @@ void drag(preview::Form2 &form, QPoint from, const std::vector<QPoint> &path, bo
 TEST_F(Form2Test, TheGrabbedPointStaysUnderThePointer)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click(); // tall enough to pan vertically
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click(); // tall enough to pan vertically
     const QPoint grab(3000, 3000);
     const QPointF pageGrab(grab.x() - testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), grab.y() - testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips());
     drag(*form, grab, {QPoint(3000, 2800), QPoint(3000, 2500)}, false);
@@ -43,8 +45,8 @@ TEST_F(Form2Test, TheGrabbedPointStaysUnderThePointer)
 TEST_F(Form2Test, DraggingNeverTakesThePageOutOfItsBounds)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     const int interiorHeight = testsupport::child<preview::PictureBox>(*form, "Picture2")->interiorHeightTwips();
     drag(*form, QPoint(100, 5000), {QPoint(100, 100), QPoint(100, -8000)});
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), interiorHeight - testsupport::child<preview::PictureBox>(*form, "Picture1")->heightTwips());
@@ -65,8 +67,8 @@ TEST_F(Form2Test, ANarrowPageDraggedLeftRestsOnTheRightEdgeAndDraggedRightAtZero
 TEST_F(Form2Test, ReleasingSetsTheBarsToTheSameShareAsThePagesOffset)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     const int overflow = testsupport::child<preview::PictureBox>(*form, "Picture1")->heightTwips() - testsupport::child<preview::PictureBox>(*form, "Picture2")->heightTwips();
     drag(*form, QPoint(100, 3000), {QPoint(100, 3000 - overflow / 2)});
     const int expected = preview::roundHalfEven(
@@ -88,8 +90,8 @@ TEST_F(Form2Test, ReleasingWithAPageAsHighAsTheViewportLeavesThatBarAlone)
 TEST_F(Form2Test, MovingWithoutAButtonDoesNothing)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     form->picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
     form->picture1_MouseMove(Qt::NoButton, Qt::NoModifier, 100, -900);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(Form2LeaveTest, CancellingCopiesNothingAndSaysDone)
 {
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(captionsAndTexts(), QStringList{QStringLiteral("Parvolin: Done.")});
     EXPECT_TRUE(QFile::exists(m_document));
 }
@@ -63,12 +63,12 @@ TEST_F(Form2LeaveTest, ANameWithoutExtensionIsUsedAsTypedForAByteForByteCopy)
 {
     const QString target = m_folder + QStringLiteral("/My Resume");
     m_dialogs.chooseFileNext(target);
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(readAll(target), readAll(m_document));
     EXPECT_FALSE(QFile::exists(target + QStringLiteral(".doc")));
     EXPECT_EQ(captionsAndTexts(), QStringList{QStringLiteral("Parvolin: Done.")});
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/again.doc"));
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(readAll(m_folder + QStringLiteral("/again.doc")), readAll(m_document)) << "the preview can save again";
 }
 
@@ -78,7 +78,7 @@ TEST_F(Form2LeaveTest, AnsweringNoLeavesTheExistingFileUntouched)
     writeAll(target, "keep me");
     m_dialogs.chooseFileNext(target);
     m_dialogs.answerNext(shell::MessageAnswer::No);
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(readAll(target), QByteArray("keep me"));
     EXPECT_EQ(captionsAndTexts(),
               (QStringList{QStringLiteral("Parvolin: Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
@@ -92,7 +92,7 @@ TEST_F(Form2LeaveTest, AnsweringYesReplacesIt)
     writeAll(target, "replace me");
     m_dialogs.chooseFileNext(target);
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     EXPECT_EQ(readAll(target), readAll(m_document));
 }
 
@@ -100,7 +100,7 @@ TEST_F(Form2LeaveTest, AFolderThatCannotBeWrittenIsReportedThenDone)
 {
     writeAll(m_folder + QStringLiteral("/plain"), "a file, not a folder");
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/plain/resume.doc"));
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     const QStringList reports = m_dialogs.errorReports();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(QStringLiteral("Form2.PushButton6_Click at line 130")));
@@ -111,7 +111,7 @@ TEST_F(Form2LeaveTest, AVanishedDocumentIsReportedThenDone)
 {
     QFile::remove(m_document);
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/resume.doc"));
-    m_form->PushButton6_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton6")->click();
     ASSERT_EQ(m_dialogs.errorReports().size(), 1);
     EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/resume.doc")));
     EXPECT_EQ(m_dialogs.messages().back().text, QStringLiteral("Done."));
@@ -161,7 +161,7 @@ TEST_F(Form2LeaveTest, BackDeletesTheDocumentAndThePagesAndAsksForTheDataEntry)
 {
     QSignalSpy wanted(m_form.get(), &preview::Form2::dataEntryWanted);
     m_form->show();
-    m_form->PushButton8_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton8")->click();
     EXPECT_FALSE(QFile::exists(m_document));
     EXPECT_EQ(m_form->imageCount(), 1);
     EXPECT_EQ(testsupport::child<QTreeWidget>(*m_form, "ListView1")->topLevelItemCount(), 0);
@@ -173,8 +173,8 @@ TEST_F(Form2LeaveTest, BackDeletesTheDocumentAndThePagesAndAsksForTheDataEntry)
 
 TEST_F(Form2LeaveTest, AfterBackANewRenderingOpensOnItsFirstPageAtZoomOne)
 {
-    m_form->PushButton1_Click();
-    m_form->PushButton8_Click();
+    testsupport::child<QPushButton>(*m_form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*m_form, "PushButton8")->click();
     fill(*m_form, 2);
     m_form->show();
     EXPECT_EQ(m_form->zoom(), 1.0f);

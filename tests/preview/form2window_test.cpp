@@ -52,8 +52,8 @@ TEST_F(Form2Test, ShowingTheWindowRunsTheFirstActivationOnce)
 TEST_F(Form2Test, ChoosingAPageShowsItWholeAtZoomOneTopLeft)
 {
     auto form = loaded(3);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(20);
     testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(testsupport::child<QTreeWidget>(*form, "ListView1")->topLevelItem(2));
     form->ListView1_Click();
@@ -72,7 +72,7 @@ TEST_F(Form2Test, ReleasingAKeyInTheListShowsTheSelectedPage)
     auto form = loaded(2);
     form->show();
     testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(testsupport::child<QTreeWidget>(*form, "ListView1")->topLevelItem(0));
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QTreeWidget>(*form, "ListView1")->setFocus();
     QTest::keyClick(testsupport::child<QTreeWidget>(*form, "ListView1"), Qt::Key_Down);
     EXPECT_EQ(form->zoom(), 1.0f);
@@ -82,7 +82,7 @@ TEST_F(Form2Test, ReleasingAKeyInTheListShowsTheSelectedPage)
 TEST_F(Form2Test, ChoosingWithNothingSelectedKeepsTheView)
 {
     auto form = loaded(2);
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(nullptr);
     form->ListView1_Click();
     EXPECT_EQ(form->zoom(), 1.25f);

@@ -28,7 +28,7 @@ TEST_F(Form2Test, ZoomOutStepsDownToAQuarterAndStops)
     auto form = loaded(1);
     const float expected[] = {0.75f, 0.5f, 0.25f, 0.25f};
     for (float zoom : expected) {
-        form->PushButton2_Click();
+        testsupport::child<QPushButton>(*form, "PushButton2")->click();
         EXPECT_EQ(form->zoom(), zoom);
         EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips(), preview::zoomedExtent(form->view().origW, zoom));
     }
@@ -37,34 +37,34 @@ TEST_F(Form2Test, ZoomOutStepsDownToAQuarterAndStops)
 TEST_F(Form2Test, ZoomInPastTheDrawableSizeGoesBackToOne)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     EXPECT_EQ(form->zoom(), 1.25f);
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     EXPECT_EQ(form->zoom(), 1.5f);
     const int widthAtLargest = testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips();
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(5);
-    form->PushButton1_Click(); // 1.75 would be 12123 twips high
+    testsupport::child<QPushButton>(*form, "PushButton1")->click(); // 1.75 would be 12123 twips high
     EXPECT_EQ(form->zoom(), 1.0f);
     EXPECT_EQ(form->view().newW, form->view().origW);
     EXPECT_EQ(form->view().newH, form->view().origH);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->widthTwips(), widthAtLargest) << "nothing is drawn";
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0) << "the page is homed";
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     EXPECT_EQ(form->zoom(), 1.25f) << "the next step starts from 1.0";
 }
 
 TEST_F(Form2Test, ScrollBarsCoverTheOverflowAndMoveThePage)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click(); // 1.5: 8037 x 10392 twips in a 9330 x 7305 viewport
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click(); // 1.5: 8037 x 10392 twips in a 9330 x 7305 viewport
     EXPECT_FALSE(testsupport::child<QScrollBar>(*form, "HScroll1")->isEnabled());
     EXPECT_TRUE(testsupport::child<QScrollBar>(*form, "VScroll1")->isEnabled());
     EXPECT_EQ(form->view().vUnit, 10);
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->maximum(), preview::roundHalfEven((form->view().newH - 7305) / 10.0));
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(42);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -420);
-    form->PushButton2_Click();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 0);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
 }
@@ -72,8 +72,8 @@ TEST_F(Form2Test, ScrollBarsCoverTheOverflowAndMoveThePage)
 TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     const QImage drawn = testsupport::child<preview::PictureBox>(*form, "Picture1")->drawing();
     const qreal ratio = testsupport::child<preview::PictureBox>(*form, "Picture1")->devicePixelRatioF();
     EXPECT_EQ(drawn.width(), qRound(form->view().newW / 15.0 * ratio));
@@ -82,8 +82,8 @@ TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
     EXPECT_EQ(drawn.pixelColor(qRound(70 * ratio), qRound(70 * ratio)), QColor(Qt::black));
     EXPECT_EQ(drawn.pixelColor(qRound(60 * ratio), qRound(70 * ratio)), QColor(Qt::white));
     for (int i = 0; i < 5; ++i) {
-        form->PushButton2_Click();
-        form->PushButton1_Click();
+        testsupport::child<QPushButton>(*form, "PushButton2")->click();
+        testsupport::child<QPushButton>(*form, "PushButton1")->click();
     }
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->drawing(), drawn) << "zooming back and forth loses nothing";
 }
@@ -91,8 +91,8 @@ TEST_F(Form2Test, EveryZoomDrawsFromTheOriginalAtFullSharpness)
 TEST_F(Form2Test, ReactivationChangesNothing)
 {
     auto form = loaded(1);
-    form->PushButton1_Click();
-    form->PushButton1_Click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(30);
     form->Form_Activate();
     EXPECT_EQ(form->zoom(), 1.5f);
