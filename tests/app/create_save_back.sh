@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs inside an X server of its own (xvfb-run, 1024 x 768): uses the program
 # as a person does and leaves what a test needs to check in the folder given.
-#   load the sample, create, choose a page, zoom, save a copy (name without
+#   load the sample, clear, load it again, create, choose a page, zoom in
+#   twice and out once (a picture of the window at each zoom), save a copy (name without
 #   extension), save again over it (Yes), cancel a save, go back, change the
 #   name, create again, close the preview.
 # Usage: create_save_back.sh <parvolin binary> <output folder>
-# Writes: generated1.doc (the first generated document as created),
+# Writes: after-sample.conf and after-clear.conf (the settings file then),
+# zoom-1.00.png, zoom-1.50.png, zoom-1.25.png, generated1.doc (the first generated document as created),
 # generated2.doc, "My Resume" (the saved copy), exit-status, events.log (one
 # line per step, and every error report seen).
 set -u
@@ -21,6 +23,11 @@ log="$out/events.log"
 pid=$!
 
 form1=$(wait_for_width 536) || exit 0
+settings="${XDG_CONFIG_HOME:-$HOME/.config}/Tarnwick.conf"
+click_in "$form1" 400 55            # Load Sample/Example Data
+cp "$settings" "$out/after-sample.conf" 2>/dev/null
+click_in "$form1" 136 55            # Clear/Reset Data
+cp "$settings" "$out/after-clear.conf" 2>/dev/null
 click_in "$form1" 400 55            # Load Sample/Example Data
 note "sample loaded"
 click_in "$form1" 260 21            # Start Creating Template
@@ -30,9 +37,12 @@ cp "$TEMP"/vandrel*.doc "$out/generated1.doc"
 note "preview shown"
 
 click_in "$form2" 40 33             # Page 1 in the list
+import -window "$form2" "$out/zoom-1.00.png" 2>/dev/null
 click_in "$form2" 172 661           # Zoom In
 click_in "$form2" 172 661           # Zoom In
+import -window "$form2" "$out/zoom-1.50.png" 2>/dev/null
 click_in "$form2" 480 661           # Zoom Out
+import -window "$form2" "$out/zoom-1.25.png" 2>/dev/null
 check_reports "zoom"
 import -window root "$out/preview.png" 2>/dev/null
 

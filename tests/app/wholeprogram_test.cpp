@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QRegularExpression>
 
 namespace {
 
@@ -11,6 +13,33 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The stored "Your Name" in a copy of the settings file.
+QString storedName(const QString &settingsCopy)
+{
+    const QString text = QString::fromUtf8(readAll(settingsCopy));
+    const QRegularExpressionMatch line = QRegularExpression(QStringLiteral("^Your%20Name=(.*)$"),
+                                                            QRegularExpression::MultilineOption)
+                                             .match(text);
+    return line.hasMatch() ? line.captured(1).trimmed() : QString();
+}
+
+// How wide the page's text is drawn in a picture of the preview window: the
+// span of dark pixels across the viewport.
+int drawnTextWidth(const QString &windowPicture)
+{
+    const QImage picture(windowPicture);
+    const QRect viewport(10, 122, 616, 482);
+    int left = viewport.right();
+    int right = viewport.left();
+    for (int y = viewport.top(); y <= viewport.bottom() && y < picture.height(); ++y)
+        for (int x = viewport.left(); x <= viewport.right() && x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right - left;
 }
 
 } // namespace
@@ -32,6 +61,15 @@ TEST(RealProgram, CreateSaveGoBackChangeCreateAgainAndClose)
     EXPECT_FALSE(events.contains(QStringLiteral("error report"))) << events.toStdString();
     EXPECT_FALSE(events.contains(QStringLiteral("timed out"))) << events.toStdString();
     EXPECT_TRUE(events.endsWith(QStringLiteral("closed\n"))) << events.toStdString();
+
+    EXPECT_FALSE(storedName(out + QStringLiteral("/after-sample.conf")).isEmpty()) << "Load Sample stores the sample";
+    EXPECT_TRUE(storedName(out + QStringLiteral("/after-clear.conf")).isEmpty()) << "Clear empties the store";
+    const int atOne = drawnTextWidth(out + QStringLiteral("/zoom-1.00.png"));
+    const int atOneAndAHalf = drawnTextWidth(out + QStringLiteral("/zoom-1.50.png"));
+    const int atOneAndAQuarter = drawnTextWidth(out + QStringLiteral("/zoom-1.25.png"));
+    EXPECT_GT(atOne, 100) << "the page shows its text";
+    EXPECT_GT(atOneAndAHalf, atOneAndAQuarter) << "Zoom Out draws the page smaller";
+    EXPECT_GT(atOneAndAQuarter, atOne) << "Zoom In draws the page larger";
 
     const QByteArray generated = readAll(out + QStringLiteral("/generated1.doc"));
     EXPECT_TRUE(generated.startsWith("{\\rtf1"));
