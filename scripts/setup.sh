@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what Parvolin needs to build, run and test on Debian 12, then builds it.
-# Usage: bash scripts/setup.sh [build-folder]
+# Usage: bash scripts/setup.sh [build-folder [cmake options...]]
+# PARVOLIN_WERROR=ON (as CI sets it) makes every compiler warning an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+shift || true
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -25,5 +27,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVOLIN_WERROR="${PARVOLIN_WERROR:-OFF}" "$@"
+cmake --build "$build" -j"$(nproc)" ${PARVOLIN_TARGETS:+--target $PARVOLIN_TARGETS}
