@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/testenvironment.h"
+
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -37,4 +40,25 @@ inline bool runOnDesktop(const QString &script, const QStringList &arguments, in
     }
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().constData();
     return run.exitCode() == 0;
+}
+
+// A run of `script` in a world of its own: fresh settings and temporary
+// folders, and an output folder for what the script leaves to check.
+struct DesktopRun {
+    bool finished = false;
+    QString temp;
+    QString out;
+};
+
+inline DesktopRun runInFreshFolders(const QString &script)
+{
+    DesktopRun run;
+    testsupport::freshSettingsFolder();
+    run.temp = testsupport::freshFolder(QStringLiteral("program-temp"));
+    run.out = testsupport::freshFolder(QStringLiteral("program-out"));
+    const QByteArray savedTemp = qgetenv("TEMP");
+    qputenv("TEMP", QFile::encodeName(run.temp));
+    run.finished = runOnDesktop(script, {run.out});
+    qputenv("TEMP", savedTemp);
+    return run;
 }

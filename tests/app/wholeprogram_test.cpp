@@ -48,14 +48,10 @@ TEST(RealProgram, CreateSaveGoBackChangeCreateAgainAndClose)
 {
     if (!haveDesktopTools())
         GTEST_SKIP() << "no X server tools";
-    testsupport::freshSettingsFolder();
-    const QString temp = testsupport::freshFolder(QStringLiteral("program-temp"));
-    const QString out = testsupport::freshFolder(QStringLiteral("program-out"));
-    const QByteArray savedTemp = qgetenv("TEMP");
-    qputenv("TEMP", QFile::encodeName(temp));
-    const bool finished = runOnDesktop(QStringLiteral("create_save_back.sh"), {out});
-    qputenv("TEMP", savedTemp);
-    ASSERT_TRUE(finished);
+    const DesktopRun run = runInFreshFolders(QStringLiteral("create_save_back.sh"));
+    ASSERT_TRUE(run.finished);
+    const QString &temp = run.temp;
+    const QString &out = run.out;
 
     const QString events = QString::fromUtf8(readAll(out + QStringLiteral("/events.log")));
     EXPECT_FALSE(events.contains(QStringLiteral("error report"))) << events.toStdString();

@@ -34,14 +34,10 @@ TEST(PackagedProgram, StartsCreatesTheSampleResumeAndEndsCleanly)
 {
     if (!haveDesktopTools())
         GTEST_SKIP() << "no X server tools";
-    testsupport::freshSettingsFolder();
-    const QString temp = testsupport::freshFolder(QStringLiteral("program-temp"));
-    const QString out = testsupport::freshFolder(QStringLiteral("program-out"));
-    const QByteArray savedTemp = qgetenv("TEMP");
-    qputenv("TEMP", QFile::encodeName(temp));
-    const bool finished = runOnDesktop(QStringLiteral("create_sample_and_close.sh"), {out});
-    qputenv("TEMP", savedTemp);
-    ASSERT_TRUE(finished);
+    const DesktopRun run = runInFreshFolders(QStringLiteral("create_sample_and_close.sh"));
+    ASSERT_TRUE(run.finished);
+    const QString &temp = run.temp;
+    const QString &out = run.out;
 
     const QString events = QString::fromUtf8(readAll(out + QStringLiteral("/events.log")));
     EXPECT_EQ(events, QStringLiteral("sample loaded\npreview shown\nclosed\n"));
