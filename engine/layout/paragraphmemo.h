@@ -1,0 +1,37 @@
+#pragma once
+
+#include "paragraphbox.h"
+
+#include <QByteArray>
+#include <QHash>
+
+namespace engine {
+
+struct DocumentModel;
+
+// The paragraphs of the last layout of a document, by what decides how they
+// look: their characters and formats, list mark and column width. An edit
+// changes few paragraphs; the next layout takes every other one from here, at
+// its new place in the story, instead of shaping its text again.
+class ParagraphMemo {
+public:
+    // Starts a new layout: what the last one laid out stays on offer, and
+    // whatever the new one does not ask for is forgotten at its end.
+    void beginLayout();
+
+    // What decides the look of paragraph [from, mark] of `model` at
+    // `widthTwips` and list number `listOrdinal`.
+    static QByteArray key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal);
+
+    // The paragraph laid out as `key` says, moved to start at `from`; false
+    // when no layout of such a paragraph is kept.
+    bool find(const QByteArray &key, int from, ParagraphBox &box);
+    // Keeps `box` as the layout of paragraphs like `key`.
+    void keep(const QByteArray &key, const ParagraphBox &box);
+
+private:
+    QHash<QByteArray, ParagraphBox> m_previous;
+    QHash<QByteArray, ParagraphBox> m_current;
+};
+
+} // namespace engine
