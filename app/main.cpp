@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "createcommand.h"
 #include "entry/form1.h"
+#include "idlewarmup.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     entry::Form1 form1;
     connectCreateCommand(form1);
     form1.Form_Load();
+    new IdleWarmUp(form1);
     form1.show();
     form1.centreOnScreen();
     return QApplication::exec();

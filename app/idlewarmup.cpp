@@ -1,0 +1,80 @@
+#include "idlewarmup.h"
+
+#include "preview/pagepicture.h"
+#include "word/application.h"
+#include "word/constants.h"
+#include "word/document.h"
+#include "word/engine.h"
+#include "word/font.h"
+#include "word/selection.h"
+
+#include <QEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+// Types a line in each face and weight the resume uses, and its bullet.
+void typeEveryFace(word::Selection &selection)
+{
+    struct Face {
+        const char *name;
+        double points;
+        bool bold;
+    };
+    const Face faces[] = {{"Tahoma", 12, true},          {"Tahoma", 11, false},   {"Times New Roman", 11, false},
+                          {"Times New Roman", 11, true}, {"Calibri", 11, false}, {"Arial", 10, false}};
+    const auto font = selection.font();
+    for (const Face &face : faces) {
+        font->setName(QString::fromLatin1(face.name));
+        font->setSize(face.points);
+        font->setBold(face.bold);
+        selection.typeText(QStringLiteral("Senior developer, 2019-2024: led the team, shipped releases.\r\n"));
+    }
+    font->setName(QStringLiteral("Wingdings"));
+    selection.typeText(QString(QChar(0xF0A7)));
+}
+
+} // namespace
+
+IdleWarmUp::IdleWarmUp(QWidget &window)
+    : QObject(&window)
+{
+    window.installEventFilter(this);
+}
+
+bool IdleWarmUp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        const double pixelsPerInch = preview::pagePictureResolution(static_cast<QWidget *>(watched)->devicePixelRatioF());
+        // A zero timer fires once the paint, and whatever else waits, is done.
+        QTimer::singleShot(0, this, [pixelsPerInch] { warmUpEngine(pixelsPerInch); });
+    }
+    return false;
+}
+
+void IdleWarmUp::warmUpEngine(double pixelsPerInch)
+{
+    try {
+        const auto application = word::builtInEngine()->create();
+        try {
+            const auto document = application->documents()->add();
+            typeEveryFace(*document->activeWindowSelection());
+            // Through a saved file, as the preview is made.
+            const QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("warmup.doc"));
+            document->saveAs(path);
+            const auto opened = application->documents()->open(path);
+            opened->pagePicture(1, pixelsPerInch);
+            opened->close(word::wdDoNotSaveChanges);
+            document->close(word::wdDoNotSaveChanges);
+        } catch (...) {
+        }
+        // An instance left running would count as a word processor already open.
+        application->quit();
+    } catch (...) {
+        // A warm-up that fails only leaves the first create as slow as it was.
+    }
+}
