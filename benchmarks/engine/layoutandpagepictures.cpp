@@ -62,6 +62,13 @@ Fixture &fiftyPages()
     return fixture;
 }
 
+// About as many pages, in eleven paragraphs of 4 000 to 32 000 characters.
+Fixture &fiftyPagesOfLongParagraphs()
+{
+    static Fixture fixture{longParagraphFiller(11)};
+    return fixture;
+}
+
 long peakResidentKilobytes()
 {
     rusage usage{};
@@ -88,6 +95,8 @@ void sampleResume(benchmark::State &state) { render(state, sample()); }
 void sampleResumeOpenOnly(benchmark::State &state) { open(state, sample()); }
 void fiftyPageDocument(benchmark::State &state) { render(state, fiftyPages()); }
 void fiftyPageDocumentOpenOnly(benchmark::State &state) { open(state, fiftyPages()); }
+void longParagraphs(benchmark::State &state) { render(state, fiftyPagesOfLongParagraphs()); }
+void longParagraphsOpenOnly(benchmark::State &state) { open(state, fiftyPagesOfLongParagraphs()); }
 
 } // namespace
 
@@ -95,6 +104,8 @@ BENCHMARK(sampleResume)->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleResumeOpenOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(fiftyPageDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(fiftyPageDocumentOpenOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(longParagraphs)->Unit(benchmark::kMillisecond);
+BENCHMARK(longParagraphsOpenOnly)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
