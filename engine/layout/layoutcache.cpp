@@ -19,8 +19,10 @@ const DocumentLayout &LayoutCache::layout(const DocumentModel &model, long revis
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         throw word::Error(QStringLiteral("Laying out pages needs fonts, and fonts need a running QGuiApplication."));
     if (!m_layout || m_revision != revision) {
-        m_memo.beginLayout();
-        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model, PageGeometry(), &m_memo));
+        ParagraphMemo &memo = ParagraphMemo::shared();
+        memo.beginLayout();
+        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model, PageGeometry(), &memo));
+        memo.endLayout();
         m_revision = revision;
         ++builtCount;
     }
@@ -35,7 +37,6 @@ long LayoutCache::layoutsBuilt()
 void LayoutCache::clear()
 {
     m_layout.reset();
-    m_memo = ParagraphMemo();
 }
 
 } // namespace engine

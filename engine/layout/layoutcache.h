@@ -9,7 +9,8 @@ namespace engine {
 
 // Keeps a document's layout while its content stays as it was, so that the
 // page count and every page's picture come from one layout. After a change
-// it lays out again only the paragraphs that differ from the last layout's.
+// it lays out again only the paragraphs that differ from those of the last
+// layout made in the process.
 class LayoutCache {
 public:
     // The layout of `model` at content revision `revision`, laid out anew
@@ -24,7 +25,6 @@ public:
 
 private:
     std::unique_ptr<DocumentLayout> m_layout;
-    ParagraphMemo m_memo;
     long m_revision = 0;
 };
 

@@ -22,6 +22,20 @@ constexpr int lineSpacingPercent = 259 * 100 / 240;
 
 std::atomic<long> shapedPositions{0};
 
+// Appends one story character: one UTF-16 unit, two outside the Basic
+// Multilingual Plane, and the replacement character for what is no character.
+void appendCharacter(QString &text, char32_t character)
+{
+    if (character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) {
+        text += QChar(QChar::ReplacementCharacter);
+    } else if (QChar::requiresSurrogates(character)) {
+        text += QChar(QChar::highSurrogate(character));
+        text += QChar(QChar::lowSurrogate(character));
+    } else {
+        text += QChar(static_cast<char16_t>(character));
+    }
+}
+
 QString listText(const ListLevelFormat &level, int ordinal)
 {
     if (level.numberStyle == word::wdListNumberStyleBullet)
@@ -54,6 +68,7 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
     const Story &story = m_model.story;
     Text text;
     text.indexOfPosition.reserve(static_cast<size_t>(mark - from + 1));
+    text.characters.reserve(mark - from + 1);
     int runStart = 0;
     int runFormat = -1;
     auto closeRun = [&] {
@@ -74,7 +89,7 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
             runFormat = position.characterFormat;
         }
         text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
-        text.characters += QString::fromUcs4(&position.character, 1);
+        appendCharacter(text.characters, position.character);
     }
     closeRun();
     text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));

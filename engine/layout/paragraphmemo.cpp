@@ -5,6 +5,8 @@
 namespace engine {
 namespace {
 
+constexpr char32_t formatMarker = 0xFFFFFFFF;
+
 template <typename Value>
 void append(QByteArray &key, const Value &value)
 {
@@ -47,28 +49,50 @@ void shift(ParagraphBox &box, int from)
 
 } // namespace
 
+ParagraphMemo &ParagraphMemo::shared()
+{
+    static ParagraphMemo memo;
+    return memo;
+}
+
 void ParagraphMemo::beginLayout()
 {
     m_previous = std::move(m_current);
     m_current.clear();
 }
 
+void ParagraphMemo::endLayout()
+{
+    m_previous.clear();
+}
+
 QByteArray ParagraphMemo::key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal)
 {
+    // Formats go in by what they hold, not by their index in one story's
+    // pool, so that a paragraph of another document (the same resume read
+    // back from its file) finds the layout too.
     const Story &story = model.story;
     QByteArray key;
-    key.reserve(static_cast<qsizetype>(mark - from + 1) * 8 + 64);
+    key.reserve(static_cast<qsizetype>(mark - from + 1) * 4 + 256);
     append(key, widthTwips);
     append(key, listOrdinal);
-    const int paragraphFormat = story.at(mark).paragraphFormat;
-    append(key, paragraphFormat);
-    const int list = story.paragraphFormat(paragraphFormat).list;
-    if (list >= 0 && list < static_cast<int>(model.lists.size()))
-        appendListLevel(key, model.lists[static_cast<size_t>(list)].levels[0]);
+    const ParagraphFormat &paragraph = story.paragraphFormat(story.at(mark).paragraphFormat);
+    append(key, paragraph.alignment);
+    if (paragraph.list >= 0 && paragraph.list < static_cast<int>(model.lists.size()))
+        appendListLevel(key, model.lists[static_cast<size_t>(paragraph.list)].levels[0]);
+    int format = -1;
     for (int i = from; i <= mark; ++i) {
         const StoryPosition &position = story.at(i);
+        if (position.characterFormat != format) {
+            // No character reaches this value, so a format never reads as text.
+            append(key, formatMarker);
+            format = position.characterFormat;
+            const CharacterFormat &character = story.characterFormat(format);
+            appendText(key, character.fontName);
+            append(key, character.sizeHalfPoints);
+            append(key, character.bold);
+        }
         append(key, position.character);
-        append(key, position.characterFormat);
     }
     return key;
 }

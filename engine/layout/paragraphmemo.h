@@ -9,15 +9,20 @@ namespace engine {
 
 struct DocumentModel;
 
-// The paragraphs of the last layout of a document, by what decides how they
-// look: their characters and formats, list mark and column width. An edit
-// changes few paragraphs; the next layout takes every other one from here, at
-// its new place in the story, instead of shaping its text again.
+// The paragraphs of the last layout, by what decides how they look: their
+// characters and formats, list mark and column width. An edit changes few
+// paragraphs; the next layout takes every other one from here, at its new
+// place in the story, instead of shaping its text again. The same holds for
+// a saved document opened again: its paragraphs are those just laid out.
 class ParagraphMemo {
 public:
-    // Starts a new layout: what the last one laid out stays on offer, and
-    // whatever the new one does not ask for is forgotten at its end.
+    // The memo every document of the process shares.
+    static ParagraphMemo &shared();
+
+    // Starts a new layout: what the last one laid out stays on offer.
     void beginLayout();
+    // Ends it: whatever it did not ask for is forgotten.
+    void endLayout();
 
     // What decides the look of paragraph [from, mark] of `model` at
     // `widthTwips` and list number `listOrdinal`.
