@@ -3,10 +3,20 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <chrono>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace shell {
+namespace {
+
+// After a sync the thread rests this long, so that a burst of keystrokes
+// costs one sync, not one each: every sync makes the file system commit its
+// journal, which the user-interface thread's next replacement then waits for.
+constexpr std::chrono::milliseconds restAfterSync(100);
+
+} // namespace
 
 BackgroundSync &BackgroundSync::instance()
 {
@@ -64,6 +74,7 @@ void BackgroundSync::run()
         for (const QString &path : paths)
             syncFileAndFolder(path);
         lock.lock();
+        m_changed.wait_for(lock, restAfterSync, [this] { return m_stopping; });
         m_syncing = false;
         m_syncsDone += static_cast<long>(paths.size());
         m_changed.notify_all();

@@ -10,8 +10,8 @@
 namespace shell {
 
 // Brings replaced files to stable storage on a thread of its own, so that the
-// user-interface thread never waits for the disk. Requests for a file that come
-// in while it is being synced are served by one more sync, not one each.
+// user-interface thread never waits for the disk. Requests that come in while
+// a sync runs, or in the short rest after it, are served by one more sync.
 class BackgroundSync {
 public:
     // The one instance the program uses; it outlives every window.

@@ -73,7 +73,7 @@ void makeFull(entry::Form1 &form)
 void makeLongParagraphs(entry::Form1 &form, const QString &objective)
 {
     form.field(QStringLiteral("txtReferences"))->setText(QStringLiteral("Available on request."));
-    form.field(QStringLiteral("txtObjective"))->setText(objective + longParagraphFiller(11));
+    form.field(QStringLiteral("txtObjective"))->setText(objective + longParagraphFiller(14));
 }
 
 // About 1 MB of objective text: lines of 60 to 200 characters.
