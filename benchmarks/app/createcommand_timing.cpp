@@ -6,7 +6,9 @@
 // characters long, and a 1 MB objective of many lines; each followed by
 // LibreOffice converting the same saved file to PDF, for scale. The peak
 // memory of the process is printed after each record. Run with --quick to
-// leave LibreOffice out, with --sample-only for the sample resume alone.
+// leave LibreOffice out, with --sample-only for the sample resume alone, and
+// with --long-paragraphs-only for that record alone, whose peak memory then
+// is its own.
 #include "createcommand.h"
 #include "objectivefiller.h"
 #include "entry/fieldbox.h"
@@ -147,6 +149,11 @@ int main(int argc, char **argv)
     form.Form_Load();
     form.PushButton3_Click();
     const QString objective = form.field(QStringLiteral("txtObjective"))->text();
+    if (application.arguments().contains(QStringLiteral("--long-paragraphs-only"))) {
+        makeLongParagraphs(form, objective);
+        measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+        return 0;
+    }
     measure(form, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));
     if (application.arguments().contains(QStringLiteral("--sample-only")))
         return 0;
