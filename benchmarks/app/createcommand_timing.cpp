@@ -7,8 +7,8 @@
 // LibreOffice converting the same saved file to PDF, for scale. The peak
 // memory of the process is printed after each record. Run with --quick to
 // leave LibreOffice out, with --sample-only for the sample resume alone, and
-// with --long-paragraphs-only for that record alone, whose peak memory then
-// is its own.
+// with --long-paragraphs-only or --megabyte-only for that record alone,
+// whose peak memory then is its own.
 #include "createcommand.h"
 #include "objectivefiller.h"
 #include "entry/fieldbox.h"
@@ -152,6 +152,11 @@ int main(int argc, char **argv)
     if (application.arguments().contains(QStringLiteral("--long-paragraphs-only"))) {
         makeLongParagraphs(form, objective);
         measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+        return 0;
+    }
+    if (application.arguments().contains(QStringLiteral("--megabyte-only"))) {
+        makeMegabyteObjective(form, objective);
+        measure(form, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
         return 0;
     }
     measure(form, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));

@@ -223,7 +223,7 @@ ParagraphBox ParagraphLayouter::layout(int from, int mark, int widthTwips, int l
 {
     if (!m_memo)
         return layoutAfresh(from, mark, widthTwips, listOrdinal);
-    const QByteArray key = ParagraphMemo::key(m_model, from, mark, widthTwips, listOrdinal);
+    const std::string key = ParagraphMemo::key(m_model, from, mark, widthTwips, listOrdinal);
     ParagraphBox box;
     if (m_memo->find(key, from, box))
         return box;

@@ -8,19 +8,19 @@ namespace {
 constexpr char32_t formatMarker = 0xFFFFFFFF;
 
 template <typename Value>
-void append(QByteArray &key, const Value &value)
+void append(std::string &key, const Value &value)
 {
     key.append(reinterpret_cast<const char *>(&value), sizeof value);
 }
 
-void appendText(QByteArray &key, const QString &text)
+void appendText(std::string &key, const QString &text)
 {
     append(key, text.size());
-    key.append(reinterpret_cast<const char *>(text.constData()), text.size() * 2);
+    key.append(reinterpret_cast<const char *>(text.constData()), static_cast<size_t>(text.size()) * 2);
 }
 
 // Everything of a list's first level that its paragraphs are laid out with.
-void appendListLevel(QByteArray &key, const ListLevelFormat &level)
+void appendListLevel(std::string &key, const ListLevelFormat &level)
 {
     appendText(key, level.numberFormat);
     append(key, level.numberStyle);
@@ -66,14 +66,14 @@ void ParagraphMemo::endLayout()
     m_previous.clear();
 }
 
-QByteArray ParagraphMemo::key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal)
+std::string ParagraphMemo::key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal)
 {
     // Formats go in by what they hold, not by their index in one story's
     // pool, so that a paragraph of another document (the same resume read
     // back from its file) finds the layout too.
     const Story &story = model.story;
-    QByteArray key;
-    key.reserve(static_cast<qsizetype>(mark - from + 1) * 4 + 256);
+    std::string key;
+    key.reserve(static_cast<size_t>(mark - from + 1) * sizeof(char32_t) + 256);
     append(key, widthTwips);
     append(key, listOrdinal);
     const ParagraphFormat &paragraph = story.paragraphFormat(story.at(mark).paragraphFormat);
@@ -97,23 +97,23 @@ QByteArray ParagraphMemo::key(const DocumentModel &model, int from, int mark, in
     return key;
 }
 
-bool ParagraphMemo::find(const QByteArray &key, int from, ParagraphBox &box)
+bool ParagraphMemo::find(const std::string &key, int from, ParagraphBox &box)
 {
-    auto found = m_current.constFind(key);
-    if (found == m_current.constEnd()) {
-        found = m_previous.constFind(key);
-        if (found == m_previous.constEnd())
+    auto found = m_current.find(key);
+    if (found == m_current.end()) {
+        const auto earlier = m_previous.find(key);
+        if (earlier == m_previous.end())
             return false;
-        m_current.insert(key, found.value());
+        found = m_current.emplace(key, earlier->second).first;
     }
-    box = found.value();
+    box = *found->second;
     shift(box, from);
     return true;
 }
 
-void ParagraphMemo::keep(const QByteArray &key, const ParagraphBox &box)
+void ParagraphMemo::keep(const std::string &key, const ParagraphBox &box)
 {
-    m_current.insert(key, box);
+    m_current.emplace(key, std::make_shared<const ParagraphBox>(box));
 }
 
 } // namespace engine

@@ -2,8 +2,9 @@
 
 #include "paragraphbox.h"
 
-#include <QByteArray>
-#include <QHash>
+#include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace engine {
 
@@ -26,17 +27,19 @@ public:
 
     // What decides the look of paragraph [from, mark] of `model` at
     // `widthTwips` and list number `listOrdinal`.
-    static QByteArray key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal);
+    static std::string key(const DocumentModel &model, int from, int mark, int widthTwips, int listOrdinal);
 
     // The paragraph laid out as `key` says, moved to start at `from`; false
     // when no layout of such a paragraph is kept.
-    bool find(const QByteArray &key, int from, ParagraphBox &box);
+    bool find(const std::string &key, int from, ParagraphBox &box);
     // Keeps `box` as the layout of paragraphs like `key`.
-    void keep(const QByteArray &key, const ParagraphBox &box);
+    void keep(const std::string &key, const ParagraphBox &box);
 
 private:
-    QHash<QByteArray, ParagraphBox> m_previous;
-    QHash<QByteArray, ParagraphBox> m_current;
+    // Shared, so that carrying a layout over to the next generation copies no lines.
+    using Boxes = std::unordered_map<std::string, std::shared_ptr<const ParagraphBox>>;
+    Boxes m_previous;
+    Boxes m_current;
 };
 
 } // namespace engine
