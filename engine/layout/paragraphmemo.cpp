@@ -2,6 +2,8 @@
 
 #include "model/documentmodel.h"
 
+#include <QCoreApplication>
+
 namespace engine {
 namespace {
 
@@ -52,6 +54,16 @@ void shift(ParagraphBox &box, int from)
 ParagraphMemo &ParagraphMemo::shared()
 {
     static ParagraphMemo memo;
+    // The kept layouts hold fonts, which must go before the application
+    // that made them, not at the end of the process.
+    static const bool forgottenAtExit = [] {
+        qAddPostRoutine([] {
+            memo.m_previous.clear();
+            memo.m_current.clear();
+        });
+        return true;
+    }();
+    Q_UNUSED(forgottenAtExit);
     return memo;
 }
 
