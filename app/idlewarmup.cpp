@@ -9,8 +9,13 @@
 #include "word/selection.h"
 
 #include <QEvent>
+#include <QGroupBox>
+#include <QImage>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace {
@@ -34,6 +39,28 @@ void typeEveryFace(word::Selection &selection)
     }
     font->setName(QStringLiteral("Wingdings"));
     selection.typeText(QString(QChar(0xF0A7)));
+}
+
+// Draws, off screen, controls of the kinds the preview window is made of,
+// and shrinks a page picture as its zoom does: the style, the window font's
+// glyphs and the threads that scale pictures are then ready for it.
+void drawPreviewControls(const QImage &page)
+{
+    QWidget holder;
+    holder.resize(660, 700);
+    auto *list = new QTreeWidget(&holder);
+    list->setGeometry(8, 8, 640, 105);
+    list->setHeaderLabels({QStringLiteral("Page(s)")});
+    new QTreeWidgetItem(list, {QStringLiteral("Page 1")});
+    (new QScrollBar(Qt::Vertical, &holder))->setGeometry(630, 120, 17, 487);
+    (new QScrollBar(Qt::Horizontal, &holder))->setGeometry(8, 607, 622, 17);
+    auto *zoom = new QGroupBox(QStringLiteral("Zoom:"), &holder);
+    zoom->setGeometry(8, 628, 640, 57);
+    (new QPushButton(QStringLiteral("Zoom In"), zoom))->setGeometry(16, 20, 296, 27);
+    QImage canvas(holder.size(), QImage::Format_RGB32);
+    holder.render(&canvas);
+    if (!page.isNull())
+        page.scaled(page.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -67,8 +94,9 @@ void IdleWarmUp::warmUpEngine(double pixelsPerInch)
             const QString path = folder.filePath(QStringLiteral("warmup.doc"));
             document->saveAs(path);
             const auto opened = application->documents()->open(path);
-            opened->pagePicture(1, pixelsPerInch);
+            const QImage page = opened->pagePicture(1, pixelsPerInch);
             opened->close(word::wdDoNotSaveChanges);
+            drawPreviewControls(page);
             document->close(word::wdDoNotSaveChanges);
         } catch (...) {
         }

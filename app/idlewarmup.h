@@ -8,8 +8,8 @@ class QWidget;
 // it watches has been painted for the first time and nothing else waits, it
 // lays out and draws a small document in the built-in engine, so that the
 // faces are loaded and shaped and the engine's first page has been made
-// before the user asks for one. Nothing of it shows, and nothing it does can
-// fail visibly.
+// before the user asks for one; then it draws controls like the preview's off
+// screen. Nothing of it shows, and nothing it does can fail visibly.
 class IdleWarmUp : public QObject {
 public:
     // Watches `window`; the warm-up belongs to it and ends with it.
