@@ -2,6 +2,7 @@
 #include "createcommand.h"
 #include "engines.h"
 #include "entry/form1.h"
+#include "idlewarmup.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     entry::Form1 form1;
     app::connectCreateCommand(form1);
     form1.Form_Load();
+    new app::IdleWarmUp(form1);
     form1.show();
     form1.centreOnScreen();
     return QApplication::exec();

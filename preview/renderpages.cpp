@@ -60,7 +60,8 @@ QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
     QImage picture = document.pagePicture(page, pixelsPerInch);
     if (picture.isNull())
         throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
-    return preview::asPagePicture(picture, pixelsPerInch);
+    // Handed over, not shared: marking a shared picture would copy its pixels.
+    return preview::asPagePicture(std::move(picture), pixelsPerInch);
 }
 
 } // namespace

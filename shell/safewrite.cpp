@@ -1,10 +1,19 @@
 #include "safewrite.h"
 
 #include "automation/failure.h"
+#include "backgroundsync.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shell {
 namespace {
@@ -44,6 +53,64 @@ QByteArray readWhole(const QString &source, const QString &target)
     return bytes;
 }
 
+QString systemCause(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The file a write to `path` replaces: the target of a link, else `path`.
+QString replacedFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+mode_t newFileMode(const QByteArray &target)
+{
+    struct stat existing {};
+    if (::stat(target.constData(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes all of `bytes` to `descriptor`; the error number of the first failure, or 0.
+int writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(descriptor, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return step < 0 ? errno : ENOSPC;
+        written += step;
+    }
+    return 0;
+}
+
+// A fresh file beside the target holding `bytes`, closed; its name. Throws
+// after removing it when any byte did not make it.
+QByteArray writtenBeside(const QString &path, const QByteArray &target, const QByteArray &bytes)
+{
+    QByteArray name = target + ".XXXXXX";
+    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    if (descriptor < 0)
+        throw writeFailure(path, systemCause(errno));
+    int error = ::fchmod(descriptor, newFileMode(target)) == 0 ? 0 : errno;
+    if (error == 0)
+        error = writeAll(descriptor, bytes);
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(descriptor) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(name.constData());
+        throw writeFailure(path, systemCause(error));
+    }
+    return name;
+}
+
 bool sameFile(const QString &first, const QString &second)
 {
     const QString firstPath = QFileInfo(first).canonicalFilePath();
@@ -68,6 +135,23 @@ void writeFileSafely(const QString &path, const QByteArray &bytes)
         throw writeFailure(path, QStringLiteral("only %1 of %2 bytes reached the disk").arg(file.size()).arg(bytes.size()));
     if (!file.commit())
         throw writeFailure(path, withoutFinalStop(file.errorString()));
+}
+
+void replaceFileSyncingLater(const QString &path, const QByteArray &bytes)
+{
+    if (QFileInfo(path).isDir())
+        throw writeFailure(path, QStringLiteral("a folder of that name is in the way"));
+    const QString replaced = replacedFile(path);
+    const QByteArray target = QFile::encodeName(replaced);
+    const QByteArray written = writtenBeside(path, target, bytes);
+    // Renaming over the old file swaps the two at once: a reader, or a
+    // program killed at any moment, sees one whole file or the other.
+    if (::rename(written.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(written.constData());
+        throw writeFailure(path, systemCause(error));
+    }
+    BackgroundSync::instance().request(replaced);
 }
 
 void copyFileSafely(const QString &source, const QString &target)

@@ -14,6 +14,13 @@ namespace shell {
 // the one replaced.
 void writeFileSafely(const QString &path, const QByteArray &bytes);
 
+// Puts `bytes` at `path` by replacement as above, checked the same way, but
+// returns as soon as every program would read the new file: the sync to stable
+// storage is left to BackgroundSync. A process killed after the call loses
+// nothing; a crash before, during or after it leaves the old file or the new
+// one, never a part of either.
+void replaceFileSyncingLater(const QString &path, const QByteArray &bytes);
+
 // Copies the file `source` to `target` by replacement, as above. Fails, and
 // leaves `target` as it was, when the source is missing, unreadable or empty,
 // or when both names lead to the same file.

@@ -58,7 +58,7 @@ void SettingsStore::write(const QString &key, const QString &value)
     file.set(QLatin1String(section), key, value);
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
-        writeFileSafely(path, file.bytes());
+        replaceFileSyncingLater(path, file.bytes());
     } catch (const automation::Failure &failure) {
         throw automation::Failure(QStringLiteral("The setting \"%1\" could not be saved: %2").arg(key, failure.description()));
     }

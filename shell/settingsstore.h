@@ -7,7 +7,9 @@ namespace shell {
 // The per-user store of the resume: one string per key, under the application
 // name "Tarnwick" and the section "Parvolin". Every call goes to the file: a
 // write is in the file when it returns, and a failed write leaves the file as
-// it was. Reading never depends on whether writing works.
+// it was. Reading never depends on whether writing works. A write does not
+// wait for the disk: the file is replaced whole at once, and brought to stable
+// storage by a thread of its own right after.
 class SettingsStore {
 public:
     static constexpr const char *applicationName = "Tarnwick";

@@ -1,10 +1,17 @@
 // Times the create command from the click to the preview shown, in one
 // process as the program runs it: the generator builds and saves the resume,
 // the engine lays it out and draws every page, the preview window opens on
-// page 1. For the sample resume and for a resume long enough for about 50
-// pages; then LibreOffice converting the same saved file to PDF, for scale.
+// page 1. For the sample resume, a full record of two pages, a record of about
+// 50 pages of short lines, one of about 50 pages of paragraphs 4 000 to 32 000
+// characters long, and a 1 MB objective of many lines; each followed by
+// LibreOffice converting the same saved file to PDF, for scale. The peak
+// memory of the process is printed after each record. Run with --quick to
+// leave LibreOffice out, with --sample-only for the sample resume alone, and
+// with --long-paragraphs-only or --megabyte-only for that record alone,
+// whose peak memory then is its own.
 #include "app/createcommand.h"
 #include "app/engines.h"
+#include "objectivefiller.h"
 #include "entry/fieldbox.h"
 #include "entry/form1.h"
 #include "preview/form2.h"
@@ -17,6 +24,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -50,6 +59,42 @@ void makeLong(entry::Form1 &form)
     form.field(QStringLiteral("txtReferences"))->setText(references);
 }
 
+// Every field three times as long as the example's, which fills two pages.
+void makeFull(entry::Form1 &form)
+{
+    for (entry::FieldBox *field : form.findChildren<entry::FieldBox *>()) {
+        const QString text = field->text();
+        if (text.isEmpty())
+            continue;
+        const bool multiLine = field->objectName() == QStringLiteral("txtObjective")
+                               || field->objectName() == QStringLiteral("txtReferences");
+        field->setText(multiLine ? text + QStringLiteral("\r\n") + text + QStringLiteral("\r\n") + text
+                                 : text + QLatin1Char(' ') + text);
+    }
+}
+
+void makeLongParagraphs(entry::Form1 &form, const QString &objective)
+{
+    form.field(QStringLiteral("txtReferences"))->setText(QStringLiteral("Available on request."));
+    form.field(QStringLiteral("txtObjective"))->setText(objective + longParagraphFiller(14));
+}
+
+// About 1 MB of objective text: lines of 60 to 200 characters.
+void makeMegabyteObjective(entry::Form1 &form, const QString &objective)
+{
+    QString text = objective;
+    for (int line = 0; text.size() < (1 << 20); ++line)
+        text += QStringLiteral("\r\n") + QStringLiteral("Line %1 of a very long objective. ").arg(line).repeated(2 + line % 5);
+    form.field(QStringLiteral("txtObjective"))->setText(text);
+}
+
+double peakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
 double sofficeOnce(const QString &file, const QString &profile, const QString &out)
 {
     QElapsedTimer timer;
@@ -59,6 +104,8 @@ double sofficeOnce(const QString &file, const QString &profile, const QString &o
                        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out, file});
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
+
+bool quick = false;
 
 void measure(entry::Form1 &form, const char *what, int runs, const QString &copy)
 {
@@ -70,8 +117,9 @@ void measure(entry::Form1 &form, const char *what, int runs, const QString &copy
     std::printf("%s: %d pages\n", what, pagesShown());
     preview::Form2::instance().PushButton8_Click();
     printSummary("create command, click to preview shown", samples);
+    std::printf("%-40s %.1f MB\n", "peak resident memory so far", peakResidentMegabytes());
 
-    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+    if (quick || QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
         return;
     const QTemporaryDir profile;
     const QTemporaryDir out;
@@ -92,6 +140,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    quick = application.arguments().contains(QStringLiteral("--quick"));
     const QTemporaryDir settings = privateSettings();
     const QTemporaryDir temp;
     qputenv("TEMP", QFile::encodeName(temp.path()));
@@ -101,8 +150,29 @@ int main(int argc, char **argv)
     app::connectCreateCommand(form);
     form.Form_Load();
     form.PushButton3_Click();
+    const QString objective = form.field(QStringLiteral("txtObjective"))->text();
+    if (application.arguments().contains(QStringLiteral("--long-paragraphs-only"))) {
+        makeLongParagraphs(form, objective);
+        measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+        return 0;
+    }
+    if (application.arguments().contains(QStringLiteral("--megabyte-only"))) {
+        makeMegabyteObjective(form, objective);
+        measure(form, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
+        return 0;
+    }
     measure(form, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));
+    if (application.arguments().contains(QStringLiteral("--sample-only")))
+        return 0;
+    makeFull(form);
+    measure(form, "full record", 20, temp.path() + QStringLiteral("/full.doc"));
+    form.PushButton3_Click();
     makeLong(form);
-    measure(form, "long resume", 5, temp.path() + QStringLiteral("/long.doc"));
+    measure(form, "long resume, short lines", 5, temp.path() + QStringLiteral("/long.doc"));
+    makeLongParagraphs(form, objective);
+    measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+    form.PushButton3_Click();
+    makeMegabyteObjective(form, objective);
+    measure(form, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
     return 0;
 }

@@ -20,7 +20,7 @@ void BuiltInBorder::change(const std::function<void(BorderLine &)> &apply)
 {
     m_state->ensureOpen();
     for (int cell : m_cellFormats)
-        apply(m_state->model().story.cell(cell).borders[static_cast<size_t>(m_side)]);
+        apply(m_state->changeModel().story.cell(cell).borders[static_cast<size_t>(m_side)]);
     m_state->markModified();
 }
 

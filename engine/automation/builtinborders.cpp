@@ -27,7 +27,7 @@ void BuiltInBorders::setShadow(bool shadow)
 {
     m_state->ensureOpen();
     for (int cell : m_cellFormats)
-        m_state->model().story.cell(cell).shadow = shadow;
+        m_state->changeModel().story.cell(cell).shadow = shadow;
     m_state->markModified();
 }
 

@@ -28,7 +28,7 @@ void BuiltInCells::setVerticalAlignment(long alignment)
                                          "%1 is not one of them.")
                               .arg(alignment));
     for (int cell : m_cellFormats)
-        m_state->model().story.cell(cell).verticalAlignment = alignment;
+        m_state->changeModel().story.cell(cell).verticalAlignment = alignment;
     m_state->markModified();
 }
 

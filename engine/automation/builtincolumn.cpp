@@ -17,7 +17,7 @@ void BuiltInColumn::setWidth(double points)
     m_state->ensureOpen();
     // Word's narrowest column is a tenth of an inch; no page is wider than 22 inches.
     requireWithin(points, 7.2, 1584, QStringLiteral("The column width in points"));
-    m_state->model().story.table(m_table).columnWidthsPoints.at(static_cast<size_t>(m_column)) = points;
+    m_state->changeModel().story.table(m_table).columnWidthsPoints.at(static_cast<size_t>(m_column)) = points;
     m_state->markModified();
 }
 

@@ -68,7 +68,7 @@ std::shared_ptr<word::Table> BuiltInDocument::addTable(const std::shared_ptr<wor
 std::shared_ptr<word::ListTemplate> BuiltInDocument::addListTemplate(const QString &name, bool outlineNumbered)
 {
     m_state->ensureOpen();
-    auto &lists = m_state->model().lists;
+    auto &lists = m_state->changeModel().lists;
     if (name.size() > 255)
         throw automation::Failure(QStringLiteral("A list template name may have at most 255 characters."));
     const bool taken = std::any_of(lists.begin(), lists.end(), [&name](const ListDefinition &list) {

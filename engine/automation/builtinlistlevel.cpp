@@ -34,7 +34,7 @@ BuiltInListLevel::BuiltInListLevel(std::shared_ptr<DocumentState> state, int lis
 void BuiltInListLevel::change(const std::function<void(ListLevelFormat &)> &apply)
 {
     m_state->ensureOpen();
-    apply(m_state->model().lists.at(static_cast<size_t>(m_list)).levels.at(static_cast<size_t>(m_level)));
+    apply(m_state->changeModel().lists.at(static_cast<size_t>(m_list)).levels.at(static_cast<size_t>(m_level)));
     m_state->markModified();
 }
 

@@ -15,7 +15,7 @@ void BuiltInRow::setHeight(double points)
 {
     m_state->ensureOpen();
     requireWithin(points, 0, 1584, QStringLiteral("The row height in points"));
-    m_state->model().story.row(m_rowFormat).minimumHeightPoints = points;
+    m_state->changeModel().story.row(m_rowFormat).minimumHeightPoints = points;
     m_state->markModified();
 }
 

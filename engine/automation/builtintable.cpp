@@ -14,10 +14,16 @@ BuiltInTable::BuiltInTable(std::shared_ptr<DocumentState> state, int table)
 {
 }
 
-TableFormat &BuiltInTable::format() const
+const TableFormat &BuiltInTable::format() const
 {
     m_state->ensureOpen();
     return m_state->model().story.table(m_table);
+}
+
+TableFormat &BuiltInTable::changeFormat()
+{
+    m_state->ensureOpen();
+    return m_state->changeModel().story.table(m_table);
 }
 
 std::shared_ptr<word::Column> BuiltInTable::columns(int index)
@@ -54,11 +60,11 @@ BorderLine BuiltInTable::styleBorder(const QString &styleName)
 
 void BuiltInTable::setStyle(const QString &styleName)
 {
-    TableFormat &table = format();
+    TableFormat &table = changeFormat();
     const BorderLine line = styleBorder(styleName);
     table.styleName = styleName;
     // The style's borders replace those of every cell, as a freshly applied style does.
-    Story &story = m_state->model().story;
+    Story &story = m_state->changeModel().story;
     for (int i = 0; i < story.size(); ++i) {
         const StoryPosition &position = story.at(i);
         if (position.mark == Mark::CellEnd && story.row(story.at(story.rowEnd(i)).structure).table == m_table)
@@ -74,7 +80,7 @@ QString BuiltInTable::style() const
 
 void BuiltInTable::setFlag(bool TableFormat::*flag, bool apply)
 {
-    format().*flag = apply;
+    changeFormat().*flag = apply;
     m_state->markModified();
 }
 

@@ -30,7 +30,9 @@ public:
     static BorderLine styleBorder(const QString &styleName);
 
 private:
-    TableFormat &format() const;
+    // The table's format, to read; to change, which lays the document out again.
+    const TableFormat &format() const;
+    TableFormat &changeFormat();
     void setFlag(bool TableFormat::*flag, bool apply);
 
     std::shared_ptr<DocumentState> m_state;

@@ -24,15 +24,20 @@ public:
     // Records that the content changed since it was last saved or opened.
     void markModified() { m_modified = true; }
 
-    // The document's content, selection, file and application. Whoever may
-    // change the content or the selection counts as changing it, so the layout
-    // is never stale.
-    DocumentModel &model() { ++m_revision; return m_model; }
+    // The document's content, for reading; reading never lays it out again.
     const DocumentModel &model() const { return m_model; }
-    StoryEditor &editor() { ++m_revision; return m_editor; }
+    // The document's content, for a change made outside the selection: the
+    // next layout request then lays the document out again.
+    DocumentModel &changeModel() { ++m_revision; return m_model; }
+    // The selection. Its moves keep the layout; its edits count as changes.
+    StoryEditor &editor() { return m_editor; }
+    const StoryEditor &editor() const { return m_editor; }
     // The document laid out on pages as it is now; laid out again only after
-    // something could have changed it.
-    const DocumentLayout &layout() { return m_layoutCache.layout(m_model, m_revision); }
+    // its content changed.
+    const DocumentLayout &layout()
+    {
+        return m_layoutCache.layout(m_model, m_revision + m_editor.contentRevision());
+    }
     const QString &path() const { return m_path; }
     bool modified() const { return m_modified; }
     ApplicationState &application() { return *m_application; }

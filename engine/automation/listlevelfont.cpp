@@ -46,15 +46,21 @@ ListLevelFont::ListLevelFont(std::shared_ptr<DocumentState> state, int list, int
 {
 }
 
-ListLevelFormat &ListLevelFont::level() const
+const ListLevelFormat &ListLevelFont::level() const
 {
     m_state->ensureOpen();
     return m_state->model().lists.at(static_cast<size_t>(m_list)).levels.at(static_cast<size_t>(m_level));
 }
 
+ListLevelFormat &ListLevelFont::changeLevel()
+{
+    m_state->ensureOpen();
+    return m_state->changeModel().lists.at(static_cast<size_t>(m_list)).levels.at(static_cast<size_t>(m_level));
+}
+
 void ListLevelFont::set(word::FontProperty property, double value)
 {
-    ListLevelFormat &format = level();
+    ListLevelFormat &format = changeLevel();
     if (value == word::wdUndefined)
         return;
     requireValue(property, value);
@@ -75,7 +81,7 @@ double ListLevelFont::get(word::FontProperty property) const
 
 void ListLevelFont::setName(const QString &name)
 {
-    ListLevelFormat &format = level();
+    ListLevelFormat &format = changeLevel();
     requireFontName(name);
     format.fontName = name;
     m_state->markModified();

@@ -20,7 +20,9 @@ public:
     QString name() const override;
 
 private:
-    ListLevelFormat &level() const;
+    // The level, to read; to change, which lays the document out again.
+    const ListLevelFormat &level() const;
+    ListLevelFormat &changeLevel();
 
     std::shared_ptr<DocumentState> m_state;
     int m_list;

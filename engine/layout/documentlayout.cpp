@@ -20,10 +20,10 @@ DocumentLayout::DocumentLayout(PageGeometry page, std::vector<ParagraphBox> para
 {
 }
 
-DocumentLayout DocumentLayout::build(const DocumentModel &model, const PageGeometry &page)
+DocumentLayout DocumentLayout::build(const DocumentModel &model, const PageGeometry &page, ParagraphMemo *memo)
 {
     const Story &story = model.story;
-    const ParagraphLayouter paragraphs(model, FontResolver::instance());
+    const ParagraphLayouter paragraphs(model, FontResolver::instance(), memo);
     const RowLayouter rows(model, paragraphs, page);
     Paginator paginator(page);
     std::map<int, int> listOrdinals;
@@ -46,6 +46,13 @@ DocumentLayout DocumentLayout::build(const DocumentModel &model, const PageGeome
 const ParagraphLine &DocumentLayout::paragraphLine(const VisualLine &line) const
 {
     return m_paragraphs.at(static_cast<size_t>(line.paragraph)).lines.at(static_cast<size_t>(line.line));
+}
+
+const std::vector<double> &DocumentLayout::caretXTwips(const VisualLine &line) const
+{
+    const ParagraphLine &paragraphLine = this->paragraphLine(line);
+    ParagraphLayouter::placeCarets(paragraphLine, *m_paragraphs.at(static_cast<size_t>(line.paragraph)).text);
+    return paragraphLine.caretCache;
 }
 
 int DocumentLayout::lineHolding(int position) const

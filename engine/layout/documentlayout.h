@@ -10,13 +10,16 @@
 namespace engine {
 
 struct DocumentModel;
+class ParagraphMemo;
 
 // A whole document laid out on pages: every paragraph's lines, where each line
 // lies, and the rules of each page. Built in one go; it does not follow later edits.
 class DocumentLayout {
 public:
-    // Lays out `model` on pages of `page`.
-    static DocumentLayout build(const DocumentModel &model, const PageGeometry &page = PageGeometry());
+    // Lays out `model` on pages of `page`, taking the paragraphs that `memo`
+    // (when given) holds from there and leaving the new ones in it.
+    static DocumentLayout build(const DocumentModel &model, const PageGeometry &page = PageGeometry(),
+                                ParagraphMemo *memo = nullptr);
 
     // A layout of finished parts: its paragraphs, their lines in story order and the pages.
     DocumentLayout(PageGeometry page, std::vector<ParagraphBox> paragraphs, std::vector<VisualLine> lines,
@@ -34,6 +37,10 @@ public:
     const std::vector<ParagraphBox> &paragraphs() const { return m_paragraphs; }
     // The paragraph line a visual line shows.
     const ParagraphLine &paragraphLine(const VisualLine &line) const;
+    // The caret's x before each position of `line`, from its column's left
+    // edge: one entry per position, and one more for the mark on a
+    // paragraph's last line. Found when first asked for, then kept.
+    const std::vector<double> &caretXTwips(const VisualLine &line) const;
     // The index of the visual line holding story position `position`; a row's
     // end mark belongs to the last line of the row's last cell.
     int lineHolding(int position) const;

@@ -4,7 +4,14 @@
 
 #include <QGuiApplication>
 
+#include <atomic>
+
 namespace engine {
+namespace {
+
+std::atomic<long> builtCount{0};
+
+} // namespace
 
 const DocumentLayout &LayoutCache::layout(const DocumentModel &model, long revision)
 {
@@ -12,10 +19,19 @@ const DocumentLayout &LayoutCache::layout(const DocumentModel &model, long revis
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         throw automation::Failure(QStringLiteral("Laying out pages needs fonts, and fonts need a running QGuiApplication."));
     if (!m_layout || m_revision != revision) {
-        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model));
+        ParagraphMemo &memo = ParagraphMemo::shared();
+        memo.beginLayout();
+        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model, PageGeometry(), &memo));
+        memo.endLayout();
         m_revision = revision;
+        ++builtCount;
     }
     return *m_layout;
+}
+
+long LayoutCache::layoutsBuilt()
+{
+    return builtCount;
 }
 
 void LayoutCache::clear()

@@ -25,9 +25,10 @@ double LineNavigator::caretXTwips(int position) const
 {
     const VisualLine &line = m_layout.lines()[static_cast<size_t>(m_layout.lineHolding(position))];
     const ParagraphLine &paragraphLine = m_layout.paragraphLine(line);
-    const long last = static_cast<long>(paragraphLine.caretXTwips.size()) - 1;
+    const std::vector<double> &carets = m_layout.caretXTwips(line);
+    const long last = static_cast<long>(carets.size()) - 1;
     const long index = std::clamp<long>(position - paragraphLine.from, 0, last);
-    return line.columnLeftTwips + paragraphLine.caretXTwips[static_cast<size_t>(index)];
+    return line.columnLeftTwips + carets[static_cast<size_t>(index)];
 }
 
 bool LineNavigator::sameCell(int a, int b) const
@@ -100,10 +101,11 @@ int LineNavigator::closestPosition(int line, double xTwips) const
 {
     const VisualLine &visual = m_layout.lines()[static_cast<size_t>(line)];
     const ParagraphLine &paragraphLine = m_layout.paragraphLine(visual);
+    const std::vector<double> &carets = m_layout.caretXTwips(visual);
     int chosen = paragraphLine.from;
     double best = std::numeric_limits<double>::max();
-    for (size_t i = 0; i < paragraphLine.caretXTwips.size(); ++i) {
-        const double distance = std::abs(visual.columnLeftTwips + paragraphLine.caretXTwips[i] - xTwips);
+    for (size_t i = 0; i < carets.size(); ++i) {
+        const double distance = std::abs(visual.columnLeftTwips + carets[i] - xTwips);
         if (distance < best) {
             best = distance;
             chosen = paragraphLine.from + static_cast<int>(i);

@@ -2,10 +2,12 @@
 
 #include "fonts/fontresolver.h"
 #include "model/documentmodel.h"
+#include "paragraphmemo.h"
 
 #include <QTextOption>
 
 #include <algorithm>
+#include <atomic>
 
 namespace engine {
 namespace {
@@ -32,6 +34,22 @@ bool breaksAfterHyphen(const Story &story, int position, int mark)
     return QChar::isLetterOrNumber(before) && QChar::isDigit(after);
 }
 
+std::atomic<long> shapedPositions{0};
+
+// Appends one story character: one UTF-16 unit, two outside the Basic
+// Multilingual Plane, and the replacement character for what is no character.
+void appendCharacter(QString &text, char32_t character)
+{
+    if (character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) {
+        text += QChar(QChar::ReplacementCharacter);
+    } else if (QChar::requiresSurrogates(character)) {
+        text += QChar(QChar::highSurrogate(character));
+        text += QChar(QChar::lowSurrogate(character));
+    } else {
+        text += QChar(static_cast<char16_t>(character));
+    }
+}
+
 QString listText(const ListLevelFormat &level, int ordinal)
 {
     if (level.numberStyle == word::wdListNumberStyleBullet)
@@ -42,10 +60,16 @@ QString listText(const ListLevelFormat &level, int ordinal)
 
 } // namespace
 
-ParagraphLayouter::ParagraphLayouter(const DocumentModel &model, FontResolver &fonts)
+ParagraphLayouter::ParagraphLayouter(const DocumentModel &model, FontResolver &fonts, ParagraphMemo *memo)
     : m_model(model)
     , m_fonts(fonts)
+    , m_memo(memo)
 {
+}
+
+long ParagraphLayouter::positionsLaidOut()
+{
+    return shapedPositions;
 }
 
 int ParagraphLayouter::spacedLineHeightTwips(int aboveBaselineTwips, int belowBaselineTwips)
@@ -58,6 +82,7 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
     const Story &story = m_model.story;
     Text text;
     text.indexOfPosition.reserve(static_cast<size_t>(mark - from + 1));
+    text.characters.reserve(mark - from + 1);
     int runStart = 0;
     int runFormat = -1;
     auto closeRun = [&] {
@@ -78,7 +103,7 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
             runFormat = position.characterFormat;
         }
         text.indexOfPosition.push_back(static_cast<int>(text.characters.size()));
-        text.characters += QString::fromUcs4(&position.character, 1);
+        appendCharacter(text.characters, position.character);
         if (breaksAfterHyphen(story, i, mark))
             text.characters += QChar(zeroWidthSpace);
     }
@@ -141,16 +166,31 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
     line.baselineTwips = above;
 }
 
-void ParagraphLayouter::placeCarets(ParagraphLine &line, const QTextLine &textLine, const Text &text, int from,
-                                    bool last) const
+void ParagraphLayouter::spanPositions(ParagraphLine &line, const QTextLine &textLine, const Text &text, int from)
 {
     const int start = textLine.textStart();
-    const int end = start + textLine.textLength() + (last ? 1 : 0);
+    const int end = start + textLine.textLength();
     const auto first = std::lower_bound(text.indexOfPosition.begin(), text.indexOfPosition.end(), start);
+    const auto after = std::lower_bound(first, text.indexOfPosition.end(), end);
     line.from = from + static_cast<int>(first - text.indexOfPosition.begin());
-    for (auto index = first; index != text.indexOfPosition.end() && *index < end; ++index)
-        line.caretXTwips.push_back(line.textLeftTwips + textLine.cursorToX(*index));
-    line.to = line.from + static_cast<int>(line.caretXTwips.size()) - (last ? 1 : 0);
+    line.to = from + static_cast<int>(after - text.indexOfPosition.begin());
+}
+
+void ParagraphLayouter::placeCarets(const ParagraphLine &line, const QTextLayout &text)
+{
+    if (!line.caretCache.empty())
+        return;
+    const QTextLine textLine = text.lineAt(line.textLine);
+    const QString &characters = text.text();
+    const int count = line.to - line.from + (line.last ? 1 : 0);
+    line.caretCache.reserve(static_cast<size_t>(count));
+    // Story positions are whole characters; one outside the Basic
+    // Multilingual Plane takes two places in the text.
+    int index = textLine.textStart();
+    for (int i = 0; i < count; ++i) {
+        line.caretCache.push_back(line.textLeftTwips + textLine.cursorToX(index));
+        index += index < characters.size() && characters.at(index).isHighSurrogate() ? 2 : 1;
+    }
 }
 
 std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int mark, long alignment) const
@@ -203,6 +243,20 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
 
 ParagraphBox ParagraphLayouter::layout(int from, int mark, int widthTwips, int listOrdinal) const
 {
+    if (!m_memo)
+        return layoutAfresh(from, mark, widthTwips, listOrdinal);
+    const std::string key = ParagraphMemo::key(m_model, from, mark, widthTwips, listOrdinal);
+    ParagraphBox box;
+    if (m_memo->find(key, from, box))
+        return box;
+    box = layoutAfresh(from, mark, widthTwips, listOrdinal);
+    m_memo->keep(key, box);
+    return box;
+}
+
+ParagraphBox ParagraphLayouter::layoutAfresh(int from, int mark, int widthTwips, int listOrdinal) const
+{
+    shapedPositions += mark - from + 1;
     const ParagraphFormat &format = m_model.story.paragraphFormat(m_model.story.at(mark).paragraphFormat);
     ParagraphBox box;
     box.from = from;
@@ -217,10 +271,10 @@ ParagraphBox ParagraphLayouter::layout(int from, int mark, int widthTwips, int l
     const Text text = collectText(from, mark);
     box.text = textLayout(text, mark, format.alignment);
     breakLines(box, text, format.alignment, indentTwips, widthTwips);
-    for (size_t i = 0; i < box.lines.size(); ++i) {
-        ParagraphLine &line = box.lines[i];
-        placeCarets(line, box.text->lineAt(line.textLine), text, from, i + 1 == box.lines.size());
-    }
+    for (ParagraphLine &line : box.lines)
+        spanPositions(line, box.text->lineAt(line.textLine), text, from);
+    if (!box.lines.empty())
+        box.lines.back().last = true;
     return box;
 }
 

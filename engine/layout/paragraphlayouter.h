@@ -13,22 +13,32 @@ namespace engine {
 struct DocumentModel;
 struct ParagraphFormat;
 class FontResolver;
+class ParagraphMemo;
 
 // Lays out single paragraphs of a document with the defaults of a new Word
 // document: lines spaced 259/240 apart as LibreOffice reads that (107 %), 8 pt
 // after each paragraph.
 class ParagraphLayouter {
 public:
-    // Lays out paragraphs of `model` with the faces `fonts` chooses.
-    ParagraphLayouter(const DocumentModel &model, FontResolver &fonts);
+    // Lays out paragraphs of `model` with the faces `fonts` chooses, taking
+    // those that `memo` (when given) holds from there.
+    ParagraphLayouter(const DocumentModel &model, FontResolver &fonts, ParagraphMemo *memo = nullptr);
 
     // The paragraph [from, mark] laid out in a column `widthTwips` wide;
     // `listOrdinal` numbers it within its list, from 1.
     ParagraphBox layout(int from, int mark, int widthTwips, int listOrdinal) const;
 
+    // How many story positions have had their text shaped into lines in this
+    // process; a paragraph taken from a memo adds none.
+    static long positionsLaidOut();
+
     // The height of a line whose tallest faces reach `aboveBaselineTwips` and
     // `belowBaselineTwips`, with the default line spacing applied.
     static int spacedLineHeightTwips(int aboveBaselineTwips, int belowBaselineTwips);
+
+    // Fills the caret positions of `line`, one of the lines of `text`, unless
+    // they are there already.
+    static void placeCarets(const ParagraphLine &line, const QTextLayout &text);
 
 private:
     struct Text {
@@ -47,10 +57,13 @@ private:
     std::optional<ListMark> listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const;
     void measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
                      const ListMark *listMark) const;
-    void placeCarets(ParagraphLine &line, const QTextLine &textLine, const Text &text, int from, bool last) const;
+    static void spanPositions(ParagraphLine &line, const QTextLine &textLine, const Text &text, int from);
+
+    ParagraphBox layoutAfresh(int from, int mark, int widthTwips, int listOrdinal) const;
 
     const DocumentModel &m_model;
     FontResolver &m_fonts;
+    ParagraphMemo *m_memo;
 };
 
 } // namespace engine

@@ -19,9 +19,13 @@ struct ParagraphLine {
     double textLeftTwips = 0;
     // The index of the line in the paragraph's QTextLayout.
     int textLine = 0;
+    // Whether this is the paragraph's last line, which also holds its mark.
+    bool last = false;
     // The caret's x before each position from `from` on: one entry per
-    // position of the line, and one more for the mark on the last line.
-    std::vector<double> caretXTwips;
+    // position of the line, and one more for the mark on the last line. Only
+    // moves by line need them, so they are found when first asked for, through
+    // DocumentLayout::caretXTwips; empty until then.
+    mutable std::vector<double> caretCache;
 
     // The line's bottom, from the paragraph's top.
     int bottomTwips() const { return topTwips + heightTwips; }

@@ -150,6 +150,7 @@ std::vector<StoryPosition> StoryEditor::positionsFor(const QString &text, int pa
 
 void StoryEditor::typeText(const QString &text)
 {
+    ++m_contentRevision;
     if (m_anchor != m_active)
         replaceSelection();
     const int paragraphEnd = m_model.story.paragraphEnd(m_active);
@@ -176,6 +177,9 @@ void StoryEditor::changeCharacterFormat(const std::function<void(CharacterFormat
     // paragraph is as high as the text it announces.
     if (from == to && story.at(from).endsParagraph() && story.paragraphStart(from) == from)
         to = from + 1;
+    // Only the format of what is typed next changes when nothing is selected.
+    if (from < to)
+        ++m_contentRevision;
     for (int i = from; i < to; ++i) {
         CharacterFormat format = story.characterFormat(story.at(i).characterFormat);
         change(format);
@@ -186,6 +190,7 @@ void StoryEditor::changeCharacterFormat(const std::function<void(CharacterFormat
 void StoryEditor::changeParagraphFormat(int from, int to,
                                         const std::function<void(ParagraphFormat &)> &change)
 {
+    ++m_contentRevision;
     Story &story = m_model.story;
     const int last = to > from ? to - 1 : from;
     for (int i = from; i < story.size(); ++i) {
@@ -257,6 +262,7 @@ StoryPosition StoryEditor::markLike(const StoryPosition &original, Mark mark, in
 
 void StoryEditor::mergeSelectedCells()
 {
+    ++m_contentRevision;
     Story &story = m_model.story;
     const std::vector<int> cells = selectedCells();
     if (story.rowEnd(cells.front()) != story.rowEnd(cells.back()))
@@ -285,6 +291,7 @@ void StoryEditor::mergeSelectedCells()
 
 int StoryEditor::insertTable(int rows, int columns, const TableFormat &format, const CellFormat &cell)
 {
+    ++m_contentRevision;
     Story &story = m_model.story;
     if (story.cellEnd(m_active) >= 0 || story.at(m_active).mark == Mark::RowEnd)
         throw automation::Failure(QStringLiteral("A table cannot be added inside a table."));

@@ -23,6 +23,8 @@ public:
     int end() const { return std::max(m_anchor, m_active); }
     // The format the next typed character will have.
     const CharacterFormat &typingFormat() const { return m_typingFormat; }
+    // Counts the edits of the story made here; moving the selection is none.
+    long contentRevision() const { return m_contentRevision; }
 
     // Moves by characters (marks count one each); negative counts move left.
     // Returns how many characters the active end went.
@@ -65,6 +67,7 @@ private:
     int m_anchor = 0;
     int m_active = 0;
     CharacterFormat m_typingFormat;
+    long m_contentRevision = 0;
 };
 
 } // namespace engine

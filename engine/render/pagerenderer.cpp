@@ -34,7 +34,9 @@ QImage PageRenderer::render(int index, double pixelsPerInch) const
     const QSize size = pictureSize(m_layout.geometry(), pixelsPerInch);
     if (index < 0 || index >= m_layout.pageCount() || size.isEmpty() || !std::isfinite(pixelsPerInch))
         return QImage();
-    QImage picture(size, QImage::Format_RGB32);
+    // The page is black, white and grey: one byte a pixel holds all of it, a
+    // quarter of what colour would keep for every page of a long document.
+    QImage picture(size, QImage::Format_Grayscale8);
     if (picture.isNull())
         return picture;
     picture.fill(Qt::white);

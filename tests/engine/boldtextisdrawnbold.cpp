@@ -77,7 +77,7 @@ TEST(BoldTextIsDrawnBold, DrawingBoldKeepsTheBoldFacesAdvances)
     const QList<quint32> glyphs = face.glyphIndexesForString(QStringLiteral("l"));
     ASSERT_FALSE(glyphs.isEmpty());
     const double advance = face.advancesForGlyphIndexes(glyphs).first().x();
-    EXPECT_NEAR(layout.paragraphLine(layout.lines().at(0)).caretXTwips.back(), 8 * advance, 1);
+    EXPECT_NEAR(layout.caretXTwips(layout.lines().at(0)).back(), 8 * advance, 1);
 }
 
 TEST(BoldTextIsDrawnBold, OnlyAFaceMeasuredTooLightIsStroked)

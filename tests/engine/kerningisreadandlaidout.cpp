@@ -23,7 +23,7 @@ double lineWidthTwips(const QByteArray &rtf)
 {
     const DocumentModel model = RtfReader::read(rtf);
     const DocumentLayout layout = DocumentLayout::build(model);
-    return layout.paragraphLine(layout.lines().at(0)).caretXTwips.back();
+    return layout.caretXTwips(layout.lines().at(0)).back();
 }
 
 } // namespace

@@ -46,7 +46,7 @@ std::vector<FirstLine> firstLines(const DocumentModel &model, const DocumentLayo
             continue;
         const int leading = static_cast<int>(text.indexOf(word));
         result.push_back({word, line.page,
-                          (line.columnLeftTwips + first.caretXTwips[static_cast<size_t>(leading)]) / 20.0,
+                          (line.columnLeftTwips + layout.caretXTwips(line)[static_cast<size_t>(leading)]) / 20.0,
                           layout.baselineTwips(static_cast<int>(i)) / 20.0});
     }
     return result;

@@ -73,10 +73,10 @@ TEST_F(LinesBreakAndAlignLikeWord, TrailingSpacesDoNotMoveACentredOrRightAligned
     selection->typeText(QStringLiteral("Right   "));
     const DocumentLayout layout = DocumentLayout::build(StoryInspection::model(*document));
     ASSERT_EQ(layout.lines().size(), 2u);
-    const ParagraphLine &centred = layout.paragraphLine(layout.lines()[0]);
-    const ParagraphLine &right = layout.paragraphLine(layout.lines()[1]);
+    const std::vector<double> &centred = layout.caretXTwips(layout.lines()[0]);
+    const std::vector<double> &right = layout.caretXTwips(layout.lines()[1]);
     // caretXTwips[7] stands after "Centred", [5] after "Right".
-    const double centredMiddle = (centred.caretXTwips.at(0) + centred.caretXTwips.at(7)) / 2;
+    const double centredMiddle = (centred.at(0) + centred.at(7)) / 2;
     EXPECT_NEAR(centredMiddle, textWidthTwips / 2.0, 2);
-    EXPECT_NEAR(right.caretXTwips.at(5), textWidthTwips, 2);
+    EXPECT_NEAR(right.at(5), textWidthTwips, 2);
 }

@@ -67,7 +67,7 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, TableTextLinesUpWithTheMarginInsideCel
     EXPECT_EQ(lineStarting(layout, QStringLiteral("Jane")).cellRightTwips, left + 8800);
     // Right alignment ends the city at the padding of the last cell.
     const VisualLine &city = lineStarting(layout, QStringLiteral("Boston"));
-    EXPECT_NEAR(city.columnLeftTwips + layout.paragraphLine(city).caretXTwips.back(), left + 8800 - paddingTwips, 1);
+    EXPECT_NEAR(city.columnLeftTwips + layout.caretXTwips(city).back(), left + 8800 - paddingTwips, 1);
 }
 
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, RowsAreAtLeastTheirMinimumHeightWithTheirTextAtTheBottom)
@@ -187,12 +187,10 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, JustifiedLinesReachTheRightMarginAllBu
     model = &StoryInspection::model(*document);
     const DocumentLayout layout = DocumentLayout::build(*model);
     ASSERT_GE(layout.lines().size(), 2u);
-    const ParagraphLine &first = layout.paragraphLine(layout.lines()[0]);
-    const ParagraphLine &last = layout.paragraphLine(layout.lines()[1]);
     const int rightMargin = 12240 - marginTwips;
     // The caret before the space that ends the first line stands at the margin.
-    EXPECT_NEAR(marginTwips + first.caretXTwips.back(), rightMargin, 2);
-    EXPECT_LT(marginTwips + last.caretXTwips.back(), rightMargin - 400);
+    EXPECT_NEAR(marginTwips + layout.caretXTwips(layout.lines()[0]).back(), rightMargin, 2);
+    EXPECT_LT(marginTwips + layout.caretXTwips(layout.lines()[1]).back(), rightMargin - 400);
 }
 
 namespace {

@@ -125,15 +125,15 @@ TEST_F(PagePicturesShowTheLayout, TextIsDrawnOnItsLinesAndNowhereElse)
         const ParagraphLine &paragraphLine = layout->paragraphLine(line);
         if (paragraphLine.to == paragraphLine.from)
             continue;
-        const double left = line.columnLeftTwips + paragraphLine.caretXTwips.front();
-        const double right = line.columnLeftTwips + paragraphLine.caretXTwips.back();
+        const double left = line.columnLeftTwips + layout->caretXTwips(line).front();
+        const double right = line.columnLeftTwips + layout->caretXTwips(line).back();
         const double baseline = line.topTwips + paragraphLine.baselineTwips;
         EXPECT_LT(darkest(picture, QRectF(left, baseline - 160, right - left, 160), previewPixelsPerInch), 100)
             << "no ink on the line at " << line.topTwips / 20.0 << " pt";
     }
     // The centred name leaves the space before it blank.
     const VisualLine &name = layout->lines()[1];
-    const double nameLeft = name.columnLeftTwips + layout->paragraphLine(name).caretXTwips.front();
+    const double nameLeft = name.columnLeftTwips + layout->caretXTwips(name).front();
     EXPECT_EQ(darkest(picture, QRectF(1440, name.topTwips, nameLeft - 1440 - 60, 400), previewPixelsPerInch), 255);
 }
 

@@ -12,7 +12,7 @@ DocumentModel &StoryInspection::model(word::Document &document)
     auto *ours = dynamic_cast<BuiltInDocument *>(&document);
     if (!ours)
         throw std::logic_error("not a built-in document");
-    return ours->state()->model();
+    return ours->state()->changeModel();
 }
 
 std::vector<RowView> StoryInspection::rows(const Story &story)

@@ -64,7 +64,7 @@ std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayou
         if (word.isEmpty())
             continue;
         const auto leading = static_cast<size_t>(text.indexOf(word));
-        words.push_back({word, line.page, (line.columnLeftTwips + paragraphLine.caretXTwips.at(leading)) / 20.0,
+        words.push_back({word, line.page, (line.columnLeftTwips + layout.caretXTwips(line).at(leading)) / 20.0,
                          layout.baselineTwips(static_cast<int>(i)) / 20.0});
     }
     return words;
