@@ -1,0 +1,117 @@
+#include "officeapplication.h"
+
+#include "applicationstate.h"
+#include "documentstate.h"
+#include "officedocument.h"
+#include "officedocuments.h"
+#include "word/error.h"
+
+#include <com/sun/star/util/XCloseable.hpp>
+
+using namespace css;
+
+namespace engines::libreoffice {
+namespace {
+
+// A private office usually accepts within four seconds; a busy machine gets ample room.
+constexpr int connectTimeoutMs = 60000;
+// How long a terminated office may take to end before it is killed.
+constexpr int endTimeoutMs = 10000;
+
+} // namespace
+
+OfficeApplication::OfficeApplication()
+    : m_state(std::make_shared<ApplicationState>())
+{
+    m_state->process = std::make_unique<OfficeProcess>();
+    // A failed connection ends the process at once: the object is never made,
+    // so no destructor would.
+    try {
+        m_state->connection = std::make_unique<OfficeConnection>(*m_state->process, connectTimeoutMs);
+    } catch (...) {
+        m_state->process->end(0);
+        throw;
+    }
+}
+
+OfficeApplication::~OfficeApplication()
+{
+    if (!m_state->quit)
+        endOffice();
+}
+
+QString OfficeApplication::name() const
+{
+    return QString::fromLatin1(productName);
+}
+
+std::shared_ptr<word::Documents> OfficeApplication::documents()
+{
+    ensureRunning();
+    return std::make_shared<OfficeDocuments>(m_state);
+}
+
+std::shared_ptr<word::Document> OfficeApplication::activeDocument()
+{
+    ensureRunning();
+    for (auto document = m_state->documents.rbegin(); document != m_state->documents.rend(); ++document)
+        if (!(*document)->isClosed())
+            return std::make_shared<OfficeDocument>(*document);
+    throw word::Error(QStringLiteral("There is no active document; add or open one first."));
+}
+
+std::shared_ptr<word::Selection> OfficeApplication::selection()
+{
+    return activeDocument()->activeWindowSelection();
+}
+
+double OfficeApplication::inchesToPoints(double inches) const
+{
+    return inches * 72.0;
+}
+
+void OfficeApplication::setDisplayAlerts(bool display)
+{
+    ensureRunning();
+    // A headless office never shows an alert; the setting is kept for reading back.
+    m_state->displayAlerts = display;
+}
+
+void OfficeApplication::quit()
+{
+    ensureRunning();
+    endOffice();
+}
+
+void OfficeApplication::ensureRunning() const
+{
+    if (m_state->quit)
+        throw word::Error(QStringLiteral("The LibreOffice instance has already quit."));
+    if (!m_state->process->isRunning())
+        throw word::Error(QStringLiteral("The LibreOffice instance has ended unexpectedly."));
+}
+
+void OfficeApplication::endOffice()
+{
+    m_state->quit = true;
+    // Open documents are closed without saving, as Word does on Quit with alerts off.
+    for (const auto &document : m_state->documents) {
+        if (document->isClosed())
+            continue;
+        document->markClosed();
+        try {
+            uno::Reference<util::XCloseable>(document->document(), uno::UNO_QUERY_THROW)->close(true);
+        } catch (...) {
+        }
+    }
+    try {
+        if (m_state->connection && m_state->process->isRunning())
+            m_state->connection->desktop()->terminate();
+    } catch (...) {
+        // The office went while terminating, which is what was asked for.
+    }
+    m_state->connection.reset();
+    m_state->process->end(endTimeoutMs);
+}
+
+} // namespace engines::libreoffice

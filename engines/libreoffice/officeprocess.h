@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace engines::libreoffice {
+
+// One private, headless LibreOffice process: its own profile folder, made
+// exclusively in the temporary folder, and its own pipe. A small shell keeper
+// runs the office (again when a fresh profile asks for the restart LibreOffice
+// does on first start), ends it when this program is gone, and removes the
+// profile folder once it has ended, so neither outlives the program even when
+// the program is closed or killed mid-run.
+class OfficeProcess {
+public:
+    // Starts the process; throws word::Error when it cannot be started.
+    OfficeProcess();
+    ~OfficeProcess();
+    OfficeProcess(const OfficeProcess &) = delete;
+    OfficeProcess &operator=(const OfficeProcess &) = delete;
+
+    QString pipeName() const { return m_pipeName; }
+    // The private folder: the profile, and room for files the engine makes.
+    QString folder() const { return m_folder; }
+    bool isRunning() const;
+    // Waits up to `waitMs` for the office to end by itself (after it was asked
+    // to terminate), kills it otherwise, and removes the private folder.
+    void end(int waitMs);
+
+    // Whether `commandLine` (arguments separated by NUL) belongs to an office
+    // this program started, rather than to one the user runs.
+    static bool isPrivateOffice(const QByteArray &commandLine);
+
+private:
+    void killOffice();
+
+    QString m_folder;
+    QString m_pipeName;
+    QProcess m_keeper;
+};
+
+} // namespace engines::libreoffice
