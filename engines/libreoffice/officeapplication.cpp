@@ -6,6 +6,7 @@
 #include "officedocuments.h"
 #include "word/error.h"
 
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 using namespace css;
@@ -80,18 +81,20 @@ void OfficeApplication::setDisplayAlerts(bool display)
 void OfficeApplication::quit()
 {
     ensureRunning();
-    endOffice();
+    if (!endOffice())
+        throw word::Error(QStringLiteral("LibreOffice could not quit: the LibreOffice process had already ended "
+                                         "or stopped answering."));
 }
 
 void OfficeApplication::ensureRunning() const
 {
     if (m_state->quit)
         throw word::Error(QStringLiteral("The LibreOffice instance has already quit."));
-    if (!m_state->process->isRunning())
+    if (!m_state->process->isOfficeAlive())
         throw word::Error(QStringLiteral("The LibreOffice instance has ended unexpectedly."));
 }
 
-void OfficeApplication::endOffice()
+bool OfficeApplication::endOffice()
 {
     m_state->quit = true;
     // Open documents are closed without saving, as Word does on Quit with alerts off.
@@ -104,14 +107,18 @@ void OfficeApplication::endOffice()
         } catch (...) {
         }
     }
+    bool answered = false;
     try {
         if (m_state->connection && m_state->process->isRunning())
-            m_state->connection->desktop()->terminate();
+            answered = m_state->connection->desktop()->terminate();
+    } catch (const lang::DisposedException &) {
+        // The connection closes while the office ends, which is what was asked for.
+        answered = true;
     } catch (...) {
-        // The office went while terminating, which is what was asked for.
     }
     m_state->connection.reset();
     m_state->process->end(endTimeoutMs);
+    return answered;
 }
 
 } // namespace engines::libreoffice

@@ -28,7 +28,8 @@ public:
 
 private:
     void ensureRunning() const;
-    void endOffice();
+    // Ends the office whatever its state; whether it answered the request to terminate.
+    bool endOffice();
 
     std::shared_ptr<ApplicationState> m_state;
 };

@@ -115,6 +115,9 @@ OfficeProcess::~OfficeProcess()
 
 bool OfficeProcess::isRunning() const
 {
+    // Without an event loop Qt learns of the keeper's end only when asked to wait.
+    if (m_keeper.state() != QProcess::NotRunning)
+        m_keeper.waitForFinished(0);
     return m_keeper.state() != QProcess::NotRunning;
 }
 
@@ -137,15 +140,25 @@ bool OfficeProcess::isPrivateOffice(const QByteArray &commandLine)
     return commandLine.contains(folderPrefix);
 }
 
-void OfficeProcess::killOffice()
+qint64 OfficeProcess::officePid() const
 {
     QFile pidFile(m_folder + QStringLiteral("/office.pid"));
     if (!pidFile.open(QIODevice::ReadOnly))
-        return;
+        return 0;
     const qint64 pid = pidFile.readAll().trimmed().toLongLong();
-    // Only the office started with our own folder may be killed: a process id
-    // can have been reused by then.
-    if (pid > 0 && commandLineOf(pid).contains(QFile::encodeName(m_folder)))
+    // Only the office started with our own folder counts: a process id can
+    // have been reused by then.
+    return pid > 0 && commandLineOf(pid).contains(QFile::encodeName(m_folder)) ? pid : 0;
+}
+
+bool OfficeProcess::isOfficeAlive() const
+{
+    return isRunning() && officePid() > 0;
+}
+
+void OfficeProcess::killOffice()
+{
+    if (const qint64 pid = officePid())
         ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 

@@ -22,7 +22,10 @@ public:
     QString pipeName() const { return m_pipeName; }
     // The private folder: the profile, and room for files the engine makes.
     QString folder() const { return m_folder; }
+    // Whether the keeper still runs (it restarts the office once on a fresh profile).
     bool isRunning() const;
+    // Whether the office itself is alive now.
+    bool isOfficeAlive() const;
     // Waits up to `waitMs` for the office to end by itself (after it was asked
     // to terminate), kills it otherwise, and removes the private folder.
     void end(int waitMs);
@@ -33,10 +36,12 @@ public:
 
 private:
     void killOffice();
+    qint64 officePid() const;
 
     QString m_folder;
     QString m_pipeName;
-    QProcess m_keeper;
+    // Mutable: asking whether it still runs lets Qt notice that it ended.
+    mutable QProcess m_keeper;
 };
 
 } // namespace engines::libreoffice

@@ -1,0 +1,84 @@
+// A private office lives exactly as long as its application instance: quit,
+// destruction without quit, and the program ending abruptly mid-run each
+// leave no process and no profile folder behind.
+#include "engines/libreoffice/libreofficeengine.h"
+#include "officetrace.h"
+#include "word/application.h"
+#include "word/document.h"
+#include "word/engine.h"
+#include "word/error.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace officetrace;
+
+namespace {
+
+const char childVariable[] = "PARVOLIN_OFFICE_CHILD";
+
+bool nothingLeft()
+{
+    return profileFolders().isEmpty() && privateOffices().isEmpty();
+}
+
+} // namespace
+
+TEST(OfficeLifetime, QuitEndsTheProcessAndRemovesTheProfile)
+{
+    auto application = engines::libreoffice::engine()->create();
+    EXPECT_EQ(profileFolders().size(), 1);
+    EXPECT_EQ(privateOffices().size(), 1);
+    application->documents()->add();
+    application->quit();
+    EXPECT_TRUE(nothingLeft()) << profileFolders().join(' ').toStdString();
+    EXPECT_THROW(application->documents(), word::Error) << "an instance that quit cannot be used";
+}
+
+TEST(OfficeLifetime, DroppingAnInstanceWithoutQuitEndsItToo)
+{
+    engines::libreoffice::engine()->create()->documents()->add();
+    EXPECT_TRUE(nothingLeft()) << profileFolders().join(' ').toStdString();
+}
+
+// Run only as the child of the next test: starts an office, says where its
+// profile is, and ends the process at once, as closing the data-entry window does.
+TEST(OfficeLifetime, ChildEndingAbruptly)
+{
+    if (qEnvironmentVariableIsEmpty(childVariable))
+        GTEST_SKIP() << "only run by ProgramEndingMidRunLeavesNothing";
+    const auto application = engines::libreoffice::engine()->create();
+    application->documents()->add();
+    std::printf("profile=%s\n", qPrintable(profileFolders().join(QLatin1Char(' '))));
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+TEST(OfficeLifetime, ProgramEndingMidRunLeavesNothing)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(childVariable), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=OfficeLifetime.ChildEndingAbruptly")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    ASSERT_TRUE(output.contains(QLatin1String("profile=parvolin-libreoffice-"))) << output.toStdString();
+    EXPECT_TRUE(waitFor(nothingLeft, 10000)) << "left behind: " << profileFolders().join(' ').toStdString() << " "
+                                             << privateOffices().join(' ').toStdString();
+}
+
+TEST(OfficeLifetime, AnOfficeThatDiesMidRunGivesReportsNotAHang)
+{
+    auto application = engines::libreoffice::engine()->create();
+    auto document = application->documents()->add();
+    for (const QString &pid : privateOffices())
+        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-9"), pid});
+    ASSERT_TRUE(waitFor([] { return privateOffices().isEmpty(); }, 5000));
+    EXPECT_THROW(document->saveAs(temporaryFolder() + QStringLiteral("/lost.doc")), word::Error);
+    EXPECT_THROW(application->quit(), word::Error);
+    application.reset();
+    EXPECT_TRUE(waitFor(nothingLeft, 5000));
+}
