@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
+  libreoffice-dev libpoppler-qt6-dev antiword file
   xvfb xauth x11-utils imagemagick xdotool python3
 )
 missing=()
