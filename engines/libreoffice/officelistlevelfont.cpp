@@ -39,9 +39,9 @@ void OfficeListLevelFont::setName(const QString &name)
 
 QString OfficeListLevelFont::name() const
 {
-    rtl::OUString name;
-    m_numbering.value("BulletFontName") >>= name;
-    return toQString(name);
+    awt::FontDescriptor font;
+    m_numbering.value("BulletFont") >>= font;
+    return toQString(font.Name);
 }
 
 } // namespace engines::libreoffice

@@ -39,6 +39,22 @@ void setUpGeometry(const uno::Reference<text::XTextTable> &table)
     properties->setPropertyValue("TableBorderDistances", uno::Any(padding));
 }
 
+// Writer gives a new table's first row its "Table Heading" style (bold,
+// centred) and every other cell "Table Contents"; Word's cells hold plain
+// Normal paragraphs, as the document's default style here.
+void useDefaultParagraphStyle(const uno::Reference<text::XTextTable> &table)
+{
+    const uno::Reference<beans::XPropertySet> properties(table, uno::UNO_QUERY_THROW);
+    properties->setPropertyValue("RepeatHeadline", uno::Any(false));
+    for (const rtl::OUString &name : table->getCellNames()) {
+        const uno::Reference<text::XText> cell(table->getCellByName(name), uno::UNO_QUERY_THROW);
+        const auto cursor = cell->createTextCursor();
+        cursor->gotoEnd(true);
+        uno::Reference<beans::XPropertySet>(cursor, uno::UNO_QUERY_THROW)
+            ->setPropertyValue("ParaStyleName", uno::Any(rtl::OUString("Standard")));
+    }
+}
+
 void clearBorders(const uno::Reference<text::XTextTable> &table)
 {
     for (const rtl::OUString &name : table->getCellNames()) {
@@ -65,6 +81,7 @@ std::shared_ptr<OfficeTable> OfficeTable::insert(const std::shared_ptr<DocumentS
         const auto cursor = state->story().cursorAt(at);
         cursor->getText()->insertTextContent(as<text::XTextRange>(cursor), as<text::XTextContent>(table), false);
         setUpGeometry(table);
+        useDefaultParagraphStyle(table);
         // A Word 9 table has a grid, as Writer's new tables do; a Word 8 table has none.
         if (defaultTableBehavior == word::wdWord8TableBehavior)
             clearBorders(table);
