@@ -27,7 +27,11 @@ bool isUsersOffice(const QString &pid)
         return false;
     if (QFileInfo(QStringLiteral("/proc/") + pid).ownerId() != ::getuid())
         return false;
-    return !OfficeProcess::isPrivateOffice(readProcFile(pid, "cmdline"));
+    // A headless office is a background conversion (this program's own tests
+    // and tools run them), not an office the user works in; a private
+    // profile keeps either from disturbing the other.
+    const QByteArray commandLine = readProcFile(pid, "cmdline");
+    return !OfficeProcess::isPrivateOffice(commandLine) && !commandLine.split('\0').contains("--headless");
 }
 
 } // namespace

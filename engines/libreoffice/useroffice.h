@@ -9,8 +9,8 @@ namespace engines::libreoffice {
 // or ends the user's office, so every other member fails.
 class UserOffice : public word::Application {
 public:
-    // Whether the user runs a LibreOffice process of their own (one this
-    // program did not start).
+    // Whether the user runs a LibreOffice process of their own: one this
+    // program did not start, and not a headless background conversion.
     static bool isRunning();
 
     QString name() const override;

@@ -22,6 +22,8 @@ const Resume::FieldText records[] = {
 QStringList generate(const Resume::FieldText &record)
 {
     testsupport::ScriptedDialogs dialogs;
+    // Another LibreOffice running on the machine is warned about; the run goes on.
+    dialogs.answerNext(shell::MessageAnswer::Yes);
     const Resume::GeneratedDocument result = Resume::GenerateResume(record);
     EXPECT_TRUE(result.application && result.document);
     if (result.application)

@@ -38,16 +38,22 @@ protected:
     std::optional<int> m_endStatus;
 };
 
-// A LibreOffice started as a user would, with a profile of its own.
-class UsersOffice {
+// A LibreOffice started from outside the program, with a profile of its own:
+// as a user starts one (not headless, though drawing nowhere here), or as a
+// background conversion does (headless).
+class OutsideOffice {
 public:
-    UsersOffice()
-        : m_profile(testsupport::freshFolder(QStringLiteral("users-office")))
+    explicit OutsideOffice(bool headless)
+        : m_profile(testsupport::freshFolder(QStringLiteral("outside-office")))
     {
-        m_launcher.start(QStringLiteral("soffice"), {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SAL_USE_VCLPLUGIN"), QStringLiteral("svp"));
+        m_launcher.setProcessEnvironment(environment);
+        m_launcher.start(QStringLiteral("soffice"), {headless ? QStringLiteral("--headless") : QStringLiteral("--invisible"),
+                                                     QStringLiteral("--norestore"),
                                                      QStringLiteral("-env:UserInstallation=file://") + m_profile});
     }
-    ~UsersOffice()
+    ~OutsideOffice()
     {
         for (const QString &pid : officeProcesses(m_profile))
             QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-9"), pid});
@@ -97,7 +103,13 @@ TEST_F(OfficeSession, AnOfficeThatCannotStartGivesTheAdviceAndEndsTheProgram)
 
 TEST_F(OfficeSession, TheUsersOwnOfficeIsWarnedAboutAndNeverTouched)
 {
-    UsersOffice users;
+    {
+        const OutsideOffice background(true);
+        ASSERT_TRUE(waitFor([&] { return background.isAlive(); }, 30000));
+        EXPECT_FALSE(Resume::IsWordRunning()) << "a headless background conversion is not the user's office";
+    }
+
+    const OutsideOffice users(false);
     ASSERT_TRUE(waitFor([&] { return users.isAlive(); }, 30000));
     EXPECT_TRUE(Resume::IsWordRunning());
 
