@@ -1,6 +1,7 @@
 #include "officeapplication.h"
 
 #include "applicationstate.h"
+#include "callwatch.h"
 #include "documentstate.h"
 #include "officedocument.h"
 #include "officedocuments.h"
@@ -97,6 +98,7 @@ void OfficeApplication::ensureRunning() const
 bool OfficeApplication::endOffice()
 {
     m_state->quit = true;
+    const CallWatch watch;
     // Open documents are closed without saving, as Word does on Quit with alerts off.
     for (const auto &document : m_state->documents) {
         if (document->isClosed())

@@ -48,6 +48,7 @@ OfficeConnection::OfficeConnection(const OfficeProcess &process, int timeoutMs)
     // A fresh office takes a few seconds before it accepts connections.
     while (!m_context.is()) {
         try {
+            const CallWatch watch;
             m_context.set(resolver->resolve(url), uno::UNO_QUERY);
         } catch (const connection::NoConnectException &) {
             if (!process.isRunning())

@@ -1,5 +1,6 @@
 #include "officeprocess.h"
 
+#include "callwatch.h"
 #include "word/error.h"
 
 #include <QCoreApplication>
@@ -106,10 +107,12 @@ OfficeProcess::OfficeProcess()
         QDir(m_folder).removeRecursively();
         throw word::Error(QStringLiteral("LibreOffice could not be started: %1").arg(m_keeper.errorString()));
     }
+    CallWatch::watch(this);
 }
 
 OfficeProcess::~OfficeProcess()
 {
+    CallWatch::unwatch(this);
     end(0);
 }
 

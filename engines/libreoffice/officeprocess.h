@@ -34,8 +34,11 @@ public:
     // this program started, rather than to one the user runs.
     static bool isPrivateOffice(const QByteArray &commandLine);
 
-private:
+    // Kills the office at once (safe from any thread); the keeper then
+    // removes the profile folder.
     void killOffice();
+
+private:
     qint64 officePid() const;
 
     QString m_folder;

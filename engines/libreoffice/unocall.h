@@ -1,5 +1,6 @@
 #pragma once
 
+#include "callwatch.h"
 #include "word/error.h"
 
 #include <QString>
@@ -14,10 +15,12 @@ QString failureDescription(const QString &action, const rtl::OUString &message);
 QString goneDescription(const QString &action);
 
 // Runs one piece of work that calls into LibreOffice, turning a UNO failure
-// into the word::Error that the program reports at the step that asked for it.
+// into the word::Error that the program reports at the step that asked for
+// it; a call that hangs is ended by the call watch.
 template <typename Work>
 auto unoCall(const QString &action, Work &&work) -> decltype(work())
 {
+    const CallWatch watch;
     try {
         return work();
     } catch (const css::lang::DisposedException &) {

@@ -18,6 +18,21 @@ using namespace officetrace;
 namespace {
 
 const char childVariable[] = "PARVOLIN_OFFICE_CHILD";
+const char hungChildVariable[] = "PARVOLIN_OFFICE_HUNG_CHILD";
+
+// Runs one test of this program in a child process with `variable` set; its output.
+QString runChild(const char *test, const char *variable, const QStringList &extraEnvironment = {})
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(variable), QStringLiteral("1"));
+    for (const QString &setting : extraEnvironment)
+        environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=OfficeLifetime.") + QLatin1String(test)});
+    EXPECT_TRUE(child.waitForFinished(120000));
+    return QString::fromLocal8Bit(child.readAllStandardOutput());
+}
 
 bool nothingLeft()
 {
@@ -58,13 +73,7 @@ TEST(OfficeLifetime, ChildEndingAbruptly)
 
 TEST(OfficeLifetime, ProgramEndingMidRunLeavesNothing)
 {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(childVariable), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=OfficeLifetime.ChildEndingAbruptly")});
-    ASSERT_TRUE(child.waitForFinished(120000));
-    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    const QString output = runChild("ChildEndingAbruptly", childVariable);
     ASSERT_TRUE(output.contains(QLatin1String("profile=parvolin-libreoffice-"))) << output.toStdString();
     EXPECT_TRUE(waitFor(nothingLeft, 10000)) << "left behind: " << profileFolders().join(' ').toStdString() << " "
                                              << privateOffices().join(' ').toStdString();
@@ -81,4 +90,31 @@ TEST(OfficeLifetime, AnOfficeThatDiesMidRunGivesReportsNotAHang)
     EXPECT_THROW(application->quit(), word::Error);
     application.reset();
     EXPECT_TRUE(waitFor(nothingLeft, 5000));
+}
+
+// Run only as the child of the next test, with a call limit of two seconds:
+// the office stops answering (it is stopped, not ended) in the middle of a run.
+TEST(OfficeLifetime, ChildWithAStoppedOffice)
+{
+    if (qEnvironmentVariableIsEmpty(hungChildVariable))
+        GTEST_SKIP() << "only run by AnOfficeThatStopsAnsweringIsEndedAndReported";
+    auto application = engines::libreoffice::engine()->create();
+    auto document = application->documents()->add();
+    for (const QString &pid : privateOffices())
+        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-STOP"), pid});
+    try {
+        document->saveAs(temporaryFolder() + QStringLiteral("/never.doc"));
+        std::printf("saved\n");
+    } catch (const word::Error &failure) {
+        std::printf("reported: %s\n", qPrintable(failure.description()));
+    }
+    std::fflush(stdout);
+}
+
+TEST(OfficeLifetime, AnOfficeThatStopsAnsweringIsEndedAndReported)
+{
+    const QString output = runChild("ChildWithAStoppedOffice", hungChildVariable,
+                                    {QStringLiteral("PARVOLIN_OFFICE_CALL_LIMIT_MS=2000")});
+    EXPECT_TRUE(output.contains(QLatin1String("reported: LibreOffice could not save"))) << output.toStdString();
+    EXPECT_TRUE(waitFor(nothingLeft, 10000));
 }
