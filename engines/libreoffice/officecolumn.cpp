@@ -1,6 +1,7 @@
 #include "officecolumn.h"
 
 #include "documentstate.h"
+#include "tablegeometry.h"
 #include "unocall.h"
 #include "unostring.h"
 
@@ -37,7 +38,7 @@ void OfficeColumn::setWidth(double points)
         all[m_index - 1] = points;
         const double total = std::accumulate(all.begin(), all.end(), 0.0);
         const uno::Reference<beans::XPropertySet> properties(m_table, uno::UNO_QUERY_THROW);
-        properties->setPropertyValue("Width", uno::Any(pointsToHundredthMm(total)));
+        properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(rightMarginPoints(total))));
         const sal_Int16 relativeSum = properties->getPropertyValue("TableColumnRelativeSum").get<sal_Int16>();
         uno::Sequence<text::TableColumnSeparator> separators;
         properties->getPropertyValue("TableColumnSeparators") >>= separators;

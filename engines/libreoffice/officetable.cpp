@@ -4,6 +4,7 @@
 #include "officecolumn.h"
 #include "officerow.h"
 #include "storymap.h"
+#include "tablegeometry.h"
 #include "unocall.h"
 #include "unostring.h"
 #include "word/constants.h"
@@ -22,16 +23,12 @@ using namespace css;
 namespace engines::libreoffice {
 namespace {
 
-// Word pads table cells 5.4 pt left and right, nothing above and below.
-constexpr double cellPaddingPoints = 5.4;
-// The text width of a Letter page with 1-inch margins.
-constexpr double textWidthPoints = 6.5 * 72;
-
 void setUpGeometry(const uno::Reference<text::XTextTable> &table)
 {
     const uno::Reference<beans::XPropertySet> properties(table, uno::UNO_QUERY_THROW);
-    properties->setPropertyValue("HoriOrient", uno::Any(text::HoriOrientation::LEFT));
-    properties->setPropertyValue("Width", uno::Any(pointsToHundredthMm(textWidthPoints)));
+    properties->setPropertyValue("HoriOrient", uno::Any(text::HoriOrientation::NONE));
+    properties->setPropertyValue("LeftMargin", uno::Any(-pointsToHundredthMm(cellPaddingPoints)));
+    properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(rightMarginPoints(textWidthPoints))));
     table::TableBorderDistances padding;
     padding.LeftDistance = padding.RightDistance = static_cast<sal_Int16>(pointsToHundredthMm(cellPaddingPoints));
     padding.IsLeftDistanceValid = padding.IsRightDistanceValid = true;

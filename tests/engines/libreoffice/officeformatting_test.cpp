@@ -84,27 +84,31 @@ TEST_F(OfficeFormatting, TableWidthsMinimumHeightsMergesAndRules)
     selection->typeText(QString(40, QLatin1Char('W')).replace(QLatin1Char('W'), QStringLiteral("WWW ")));
 
     const QImage page = document->pagePicture(1, onePixelPerPoint);
-    // The rule spans the table's 440 points just below row 1's minimum height.
+    // The rule spans the table's 440 points just below row 1's minimum
+    // height; the table starts 5.4 points left of the margin, so that the
+    // text in its cells, padded 5.4 points, lines up with the margin.
     const int rule = firstInkRow(page, 300, 310, 100);
     EXPECT_GE(rule, 72 + 50 - 2);
     EXPECT_LE(rule, 72 + 56);
-    EXPECT_TRUE(hasInk(page, 74, 80, rule, rule + 2) && hasInk(page, 505, 511, rule, rule + 2));
-    EXPECT_FALSE(hasInk(page, 516, 600, rule, rule + 2)) << "the table is 440 points wide";
-    EXPECT_TRUE(hasInk(page, 77, 90, 72, 90)) << "the heading stands at the top left of its row, as a plain paragraph";
+    EXPECT_TRUE(hasInk(page, 67, 70, rule, rule + 2) && hasInk(page, 500, 505, rule, rule + 2));
+    EXPECT_FALSE(hasInk(page, 0, 65, rule, rule + 2));
+    EXPECT_FALSE(hasInk(page, 509, 612, rule, rule + 2)) << "the table is 440 points wide";
+    EXPECT_TRUE(hasInk(page, 72, 84, 72, 90)) << "the heading stands at the top left of its row, as a plain paragraph";
 
-    // Row 2's texts start where the columns of 100, 240 and 100 points put them, padded 5.4 points.
-    const int row2 = firstInkRow(page, 74, 170, rule + 3);
+    // Row 2's texts start where the columns of 100, 240 and 100 points put them.
+    const int row2 = firstInkRow(page, 70, 165, rule + 3);
     ASSERT_GT(row2, rule);
-    EXPECT_TRUE(hasInk(page, 77, 83, row2, row2 + 8)) << "column 1 at 72 + 5.4";
-    EXPECT_FALSE(hasInk(page, 172, 176, row2, row2 + 8));
-    EXPECT_TRUE(hasInk(page, 177, 183, row2, row2 + 8)) << "column 2 at 172 + 5.4";
-    EXPECT_FALSE(hasInk(page, 412, 416, row2, row2 + 8));
-    EXPECT_TRUE(hasInk(page, 417, 423, row2, row2 + 8)) << "column 3 at 412 + 5.4";
-    EXPECT_FALSE(hasInk(page, 168, 176, row2 + 20, row2 + 60)) << "no grid line: the style draws no borders";
+    EXPECT_FALSE(hasInk(page, 60, 71, row2, row2 + 8));
+    EXPECT_TRUE(hasInk(page, 72, 78, row2, row2 + 8)) << "column 1's text at the margin";
+    EXPECT_FALSE(hasInk(page, 166, 171, row2, row2 + 8));
+    EXPECT_TRUE(hasInk(page, 172, 178, row2, row2 + 8)) << "column 2's text 100 points on";
+    EXPECT_FALSE(hasInk(page, 406, 411, row2, row2 + 8));
+    EXPECT_TRUE(hasInk(page, 412, 418, row2, row2 + 8)) << "column 3's text 240 points further";
+    EXPECT_FALSE(hasInk(page, 163, 170, row2 + 20, row2 + 60)) << "no grid line: the style draws no borders";
 
     // Row 3 wraps within column 2 only, many lines deep.
-    EXPECT_TRUE(hasInk(page, 177, 407, row2 + 60, row2 + 70));
-    EXPECT_FALSE(hasInk(page, 410, 540, row2 + 30, row2 + 70));
+    EXPECT_TRUE(hasInk(page, 172, 402, row2 + 60, row2 + 70));
+    EXPECT_FALSE(hasInk(page, 405, 612, row2 + 30, row2 + 70));
     document->close(word::wdDoNotSaveChanges);
 }
 
