@@ -5,6 +5,7 @@
 #include "word/constants.h"
 #include "word/error.h"
 
+#include <algorithm>
 #include <com/sun/star/text/HoriOrientation.hpp>
 #include <com/sun/star/style/NumberingType.hpp>
 #include <com/sun/star/text/PositionAndSpaceMode.hpp>

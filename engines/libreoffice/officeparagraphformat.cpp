@@ -6,6 +6,7 @@
 #include "unocall.h"
 #include "word/constants.h"
 
+#include <algorithm>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
 

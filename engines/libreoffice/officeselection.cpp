@@ -11,6 +11,7 @@
 #include "unostring.h"
 #include "word/constants.h"
 
+#include <algorithm>
 #include <QRegularExpression>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>

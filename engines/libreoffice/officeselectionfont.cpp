@@ -8,6 +8,7 @@
 #include "unostring.h"
 #include "word/constants.h"
 
+#include <algorithm>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
