@@ -38,6 +38,34 @@ int firstInkRow(const QImage &picture, int left, int right, int from)
     return -1;
 }
 
+// The vertical extents of the text lines between `left` and `right`.
+std::vector<std::pair<int, int>> lineBands(const QImage &picture, int left, int right)
+{
+    std::vector<std::pair<int, int>> bands;
+    for (int y = 0; y < picture.height(); ++y) {
+        if (!hasInk(picture, left, right, y, y + 1))
+            continue;
+        if (!bands.empty() && bands.back().second >= y - 2)
+            bands.back().second = y;
+        else
+            bands.push_back({y, y});
+    }
+    return bands;
+}
+
+std::shared_ptr<word::ListTemplate> bulletTemplate(word::Application &application, word::Document &document)
+{
+    auto bullets = document.addListTemplate(QStringLiteral("my list"), true);
+    auto level = bullets->listLevels(1);
+    level->setNumberFormat(QString(QChar(0xF0A7)));
+    level->setNumberStyle(word::wdListNumberStyleBullet);
+    level->setNumberPosition(application.inchesToPoints(0.25));
+    level->setTextPosition(application.inchesToPoints(0.5));
+    level->setTabPosition(application.inchesToPoints(0.5));
+    level->font()->setName(QStringLiteral("Wingdings"));
+    return bullets;
+}
+
 class OfficeFormatting : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { s_application = engines::libreoffice::engine()->create(); }
@@ -145,5 +173,36 @@ TEST_F(OfficeFormatting, ListLevelPositionsTheBulletAndTheText)
     EXPECT_TRUE(hasInk(after, 89, 100, 72, 90)) << "the bullet at a quarter inch";
     EXPECT_FALSE(hasInk(after, 100, 107, 72, 90));
     EXPECT_TRUE(hasInk(after, 108, 114, 72, 90)) << "the text at half an inch";
+    document->close(word::wdDoNotSaveChanges);
+}
+
+// The responsibilities recipe: by lines up from the last duty, three lines
+// down into the next row, three characters back over its end-of-row and
+// end-of-cell marks: the three duties are bulleted, the title above is not.
+TEST_F(OfficeFormatting, TheBulletRecipeSelectsTheDutiesByLinesAndMarks)
+{
+    auto document = s_application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    document->addTable(selection->range(), 2, 3, word::wdWord9TableBehavior, word::wdAutoFitFixed)
+        ->setStyle(QStringLiteral("Table Normal"));
+    selection->moveRight(word::wdCharacter, 3, word::wdExtend);
+    selection->cells()->merge();
+    selection->typeText(QStringLiteral("Title\r\nDuty one\r\nDuty two\r\nDuty three"));
+    const auto bullets = bulletTemplate(*s_application, *document);
+    EXPECT_EQ(selection->homeKey(word::wdLine), 1);
+    EXPECT_EQ(selection->moveUp(word::wdLine, 2), 2);
+    EXPECT_EQ(selection->moveDown(word::wdLine, 3, word::wdExtend), 3);
+    EXPECT_EQ(selection->moveLeft(word::wdCharacter, 3, word::wdExtend), 3);
+    selection->range()->listFormat()->applyListTemplate(bullets, false, word::wdListApplyToThisPointForward,
+                                                        word::wdWord10ListBehavior);
+
+    const QImage page = document->pagePicture(1, onePixelPerPoint);
+    const auto lines = lineBands(page, 70, 300);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(hasInk(page, 72, 80, lines[0].first, lines[0].second + 1)) << "the title at the margin";
+    for (int line = 1; line <= 3; ++line) {
+        EXPECT_FALSE(hasInk(page, 70, 86, lines[line].first, lines[line].second + 1)) << line;
+        EXPECT_TRUE(hasInk(page, 88, 98, lines[line].first, lines[line].second + 1)) << "a bullet on duty " << line;
+    }
     document->close(word::wdDoNotSaveChanges);
 }
