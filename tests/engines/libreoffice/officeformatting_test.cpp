@@ -176,33 +176,45 @@ TEST_F(OfficeFormatting, ListLevelPositionsTheBulletAndTheText)
     document->close(word::wdDoNotSaveChanges);
 }
 
-// The responsibilities recipe: by lines up from the last duty, three lines
-// down into the next row, three characters back over its end-of-row and
-// end-of-cell marks: the three duties are bulleted, the title above is not.
-TEST_F(OfficeFormatting, TheBulletRecipeSelectsTheDutiesByLinesAndMarks)
+// The responsibilities recipe on a title and three duties in a merged row:
+// by lines up from the last duty, three lines down into the next row, three
+// characters back over its end-of-row and end-of-cell marks. For each line
+// of the cell, whether it carries a bullet.
+std::vector<bool> bulletedLines(word::Application &application, const QString &duties)
 {
-    auto document = s_application->documents()->add();
+    auto document = application.documents()->add();
     auto selection = document->activeWindowSelection();
     document->addTable(selection->range(), 2, 3, word::wdWord9TableBehavior, word::wdAutoFitFixed)
         ->setStyle(QStringLiteral("Table Normal"));
     selection->moveRight(word::wdCharacter, 3, word::wdExtend);
     selection->cells()->merge();
-    selection->typeText(QStringLiteral("Title\r\nDuty one\r\nDuty two\r\nDuty three"));
-    const auto bullets = bulletTemplate(*s_application, *document);
+    selection->typeText(QStringLiteral("Title\r\n") + duties);
+    const auto bullets = bulletTemplate(application, *document);
     EXPECT_EQ(selection->homeKey(word::wdLine), 1);
     EXPECT_EQ(selection->moveUp(word::wdLine, 2), 2);
     EXPECT_EQ(selection->moveDown(word::wdLine, 3, word::wdExtend), 3);
     EXPECT_EQ(selection->moveLeft(word::wdCharacter, 3, word::wdExtend), 3);
     selection->range()->listFormat()->applyListTemplate(bullets, false, word::wdListApplyToThisPointForward,
                                                         word::wdWord10ListBehavior);
-
     const QImage page = document->pagePicture(1, onePixelPerPoint);
-    const auto lines = lineBands(page, 70, 300);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_TRUE(hasInk(page, 72, 80, lines[0].first, lines[0].second + 1)) << "the title at the margin";
-    for (int line = 1; line <= 3; ++line) {
-        EXPECT_FALSE(hasInk(page, 70, 86, lines[line].first, lines[line].second + 1)) << line;
-        EXPECT_TRUE(hasInk(page, 88, 98, lines[line].first, lines[line].second + 1)) << "a bullet on duty " << line;
-    }
     document->close(word::wdDoNotSaveChanges);
+    std::vector<bool> bulleted;
+    for (const auto &[top, bottom] : lineBands(page, 70, 540))
+        bulleted.push_back(hasInk(page, 88, 98, top, bottom + 1) && !hasInk(page, 70, 86, top, bottom + 1));
+    return bulleted;
+}
+
+TEST_F(OfficeFormatting, TheBulletRecipeBulletsThreeOneLineDutiesAndNotTheTitle)
+{
+    EXPECT_EQ(bulletedLines(*s_application, QStringLiteral("Duty one\r\nDuty two\r\nDuty three")),
+              (std::vector<bool>{false, true, true, true}));
+}
+
+// A last duty over two lines shifts the stretch down by a line: the first duty
+// falls outside it, and the title stays unbulleted.
+TEST_F(OfficeFormatting, AWrappingLastDutyShiftsTheBulletedStretch)
+{
+    const QString longDuty = QString(30, QLatin1Char('x')).replace(QLatin1Char('x'), QStringLiteral("word "));
+    EXPECT_EQ(bulletedLines(*s_application, QStringLiteral("Duty one\r\nDuty two\r\n") + longDuty),
+              (std::vector<bool>{false, false, true, true, false}));
 }
