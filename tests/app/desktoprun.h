@@ -50,7 +50,7 @@ struct DesktopRun {
     QString out;
 };
 
-inline DesktopRun runInFreshFolders(const QString &script)
+inline DesktopRun runInFreshFolders(const QString &script, int timeoutMs = 120000)
 {
     DesktopRun run;
     testsupport::freshSettingsFolder();
@@ -58,7 +58,7 @@ inline DesktopRun runInFreshFolders(const QString &script)
     run.out = testsupport::freshFolder(QStringLiteral("program-out"));
     const QByteArray savedTemp = qgetenv("TEMP");
     qputenv("TEMP", QFile::encodeName(run.temp));
-    run.finished = runOnDesktop(script, {run.out});
+    run.finished = runOnDesktop(script, {run.out}, timeoutMs);
     qputenv("TEMP", savedTemp);
     return run;
 }

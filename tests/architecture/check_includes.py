@@ -5,7 +5,7 @@ import pathlib
 import re
 import sys
 
-INCLUDE = re.compile(r'^\s*#\s*include\s*"([a-z]+)/', re.MULTILINE)
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([a-z/]+)/', re.MULTILINE)
 
 
 def read_layers(root):
@@ -17,13 +17,24 @@ def read_layers(root):
     return layers
 
 
+def folder_of(path, layers):
+    """The folder of the table an include path leads into, the deepest first."""
+    parts = path.split('/')
+    for length in range(len(parts), 0, -1):
+        candidate = '/'.join(parts[:length])
+        if candidate in layers:
+            return candidate
+    return None
+
+
 def wrong_includes(root, layers):
     for folder, allowed in layers.items():
         for source in sorted((root / folder).rglob('*')):
             if source.suffix not in ('.h', '.cpp'):
                 continue
-            for included in INCLUDE.findall(source.read_text(errors='replace')):
-                if included in layers and included != folder and included not in allowed:
+            for path in INCLUDE.findall(source.read_text(errors='replace')):
+                included = folder_of(path, layers)
+                if included and included != folder and included not in allowed:
                     yield f'{source.relative_to(root)} includes {included}/, which {folder}/ may not use'
 
 

@@ -1,0 +1,94 @@
+// Times the create command for the sample resume, from the click to the
+// preview shown, once with the built-in engine and once with LibreOffice:
+// the generator's instance builds and saves the resume, the renderer's
+// instance lays it out and draws every page. With LibreOffice each of the two
+// instances is a private office started for the purpose. Also times the
+// generator alone (build, save as Word 97, quit) with each engine.
+#include "app/createcommand.h"
+#include "app/engines.h"
+#include "entry/form1.h"
+#include "entry/resumefields.h"
+#include "entry/sampledata.h"
+#include "generator/engineregistry.h"
+#include "generator/resume.h"
+#include "preview/form2.h"
+#include "timingsupport.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTreeWidget>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+QString sampleField(const QString &name)
+{
+    const entry::ResumeField *field = entry::findResumeField(name);
+    return field ? entry::sampleValue(static_cast<int>(field - entry::resumeFields().data())) : QString();
+}
+
+double generateAndSave(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const generator::GeneratedDocument result = generator::GenerateResume(sampleField);
+    result.document->saveAs(path);
+    result.document->close();
+    result.application->quit();
+    return elapsedMs(timer);
+}
+
+double createOnce(entry::Form1 &form)
+{
+    QElapsedTimer timer;
+    timer.start();
+    form.PushButton1_Click();
+    const double ms = elapsedMs(timer);
+    preview::Form2::instance().PushButton8_Click();
+    return ms;
+}
+
+void measure(entry::Form1 &form, const char *engine, int runs, const QString &folder)
+{
+    qputenv(generator::EngineRegistry::selectorVariable, engine);
+    std::vector<double> generator;
+    std::vector<double> create;
+    createOnce(form); // warm-up: fonts, first window, the office's first start
+    for (int run = 0; run < runs; ++run) {
+        generator.push_back(generateAndSave(folder + QStringLiteral("/timing.doc")));
+        create.push_back(createOnce(form));
+    }
+    form.PushButton1_Click();
+    std::printf("%s engine: the sample resume takes %d pages\n", engine,
+                preview::Form2::instance().listedPages());
+    preview::Form2::instance().PushButton8_Click();
+    printSummary("generator: build, save, quit", generator);
+    printSummary("create command, click to preview shown", create);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    app::registerEngines();
+    const QTemporaryDir settings = privateSettings();
+    const QTemporaryDir temp;
+    qputenv("TEMP", QFile::encodeName(temp.path()));
+
+    entry::Form1 form;
+    app::connectCreateCommand(form);
+    form.Form_Load();
+    form.PushButton3_Click();
+    measure(form, "builtin", 20, temp.path());
+    measure(form, "libreoffice", 5, temp.path());
+    return 0;
+}

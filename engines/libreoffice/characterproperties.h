@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/word/font.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <optional>
+
+namespace engines::libreoffice {
+
+// Writer's character property for Word's font property `property` set to
+// `value` (Word's numbers: -1 true, 0 false, points, colours); none when
+// Writer has no such property.
+std::optional<css::beans::PropertyValue> characterProperty(word::FontProperty property, double value);
+
+// Word's value of `property` read from Writer's character properties, or none.
+std::optional<double> wordFontValue(word::FontProperty property, const css::uno::Any &writerValue);
+
+// Writer's property name for `property`, or null.
+const char *writerPropertyName(word::FontProperty property);
+
+} // namespace engines::libreoffice
