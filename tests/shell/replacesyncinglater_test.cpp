@@ -4,6 +4,7 @@
 #include "shell/backgroundsync.h"
 #include "automation/failure.h"
 #include "shell/safewrite.h"
+#include "support/files.h"
 #include "support/fulldisk.h"
 #include "support/testenvironment.h"
 
@@ -12,7 +13,10 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+
+using testsupport::contents;
+using testsupport::mode;
+using testsupport::put;
 
 namespace {
 
@@ -22,24 +26,6 @@ protected:
 
     QString path(const char *name) const { return m_folder + QLatin1Char('/') + QLatin1String(name); }
     QStringList folderEntries() const { return QDir(m_folder).entryList(QDir::Files | QDir::System); }
-
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void put(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static mode_t mode(const QString &path)
-    {
-        struct stat info {};
-        ::stat(QFile::encodeName(path).constData(), &info);
-        return info.st_mode & 07777;
-    }
 
     QString m_folder;
 };

@@ -1,5 +1,6 @@
 #include "automation/failure.h"
 #include "shell/safewrite.h"
+#include "support/files.h"
 #include "support/fulldisk.h"
 #include "support/testenvironment.h"
 
@@ -7,7 +8,10 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+
+using testsupport::contents;
+using testsupport::mode;
+using testsupport::put;
 
 namespace {
 
@@ -16,26 +20,6 @@ protected:
     void SetUp() override { m_folder = testsupport::freshFolder(QStringLiteral("safewrite")); }
 
     QString path(const char *name) const { return m_folder + QLatin1Char('/') + QLatin1String(name); }
-
-    static void put(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    static mode_t mode(const QString &path)
-    {
-        struct stat info {};
-        ::stat(QFile::encodeName(path).constData(), &info);
-        return info.st_mode & 07777;
-    }
 
     QString m_folder;
 };
