@@ -118,7 +118,10 @@ void JobBlockDocument::applyBullets()
 
 QStringList JobBlockDocument::selectedParagraphs() const
 {
-    const auto *range = dynamic_cast<const engine::BuiltInRange *>(m_selection->range().get());
+    // Held, not borrowed: the range is made for this call and would be gone
+    // by the next line.
+    const std::shared_ptr<word::Range> held = m_selection->range();
+    const auto *range = dynamic_cast<const engine::BuiltInRange *>(held.get());
     const engine::Story &story = StoryInspection::model(*m_document).story;
     QStringList touched;
     for (const auto &[from, mark] : blockParagraphs(story)) {
