@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QSet>
 #include <QWidget>
 #include <vector>
 
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTreeWidget;
@@ -39,6 +41,10 @@ public:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    // Prints the document with the platform's print dialog.
+    void printDocument();
+    // Writes the document as a PDF where the user chooses.
+    void exportPdf();
     void ZoomStep(qint32 direction);
     void SetZoom(float factor);
     void RedrawImage();
@@ -88,6 +94,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -95,6 +103,18 @@ private:
     void setFocusOrder();
     void connectHandlers();
     void showChosenPage();
+    void buildShortcuts();
+    void buildPageMenu();
+    // Asks before replacing `target`; true when it may be written.
+    bool mayWrite(const QString &target) const;
+    // Chooses the page `offset` away from the selected one, or at `index`
+    // (from 0, limited to the list), as clicking it in the list would.
+    void choosePageBy(int offset);
+    void choosePageAt(int index);
+    // Moves the page through the scroll bar of `orientation` by about `twips`.
+    void scrollByTwips(Qt::Orientation orientation, double twips);
+    void zoomByWheel(int angleDelta);
+    bool isPageChoiceKeyRelease(QEvent *event);
     void setUpView();
     void takeOriginalSize();
     // The unscaled page size every redraw starts from: Zoom_Ori's interior
@@ -115,6 +135,7 @@ private:
     QPushButton *PushButton2 = nullptr;
     QPushButton *PushButton8 = nullptr;
     QPushButton *PushButton6 = nullptr;
+    QMenu *m_pageMenu = nullptr;
     std::vector<QImage> Image1{QImage()};
 
     QString mWordFile;
@@ -129,6 +150,10 @@ private:
     qint16 mVUnit = 0;
     float mDownX = 0;
     float mDownY = 0;
+    double m_horizontalRemainderTwips = 0;
+    double m_verticalRemainderTwips = 0;
+    int m_zoomWheelDelta = 0;
+    QSet<int> m_keysPressedInList;
 };
 
 } // namespace preview

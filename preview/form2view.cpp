@@ -2,6 +2,7 @@
 // is in twips.
 #include "form2.h"
 #include "picturebox.h"
+#include "scrollamounts.h"
 #include "viewmath.h"
 
 #include "shell/steps.h"
@@ -13,7 +14,7 @@
 namespace preview {
 namespace {
 
-void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit)
+void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit, qint32 viewportTwips, float zoom)
 {
     bar->setEnabled(setup.enabled);
     unit = setup.unit;
@@ -24,8 +25,11 @@ void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit)
         return;
     }
     bar->setMaximum(setup.maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(std::max(1, setup.maximum / 10));
+    // The bar's own arrows and trough move by a line of text and by a view
+    // less a line, whatever its unit.
+    const BarSteps steps = barSteps(setup.unit, viewportTwips, zoom);
+    bar->setSingleStep(steps.single);
+    bar->setPageStep(steps.page);
     bar->setValue(0);
 }
 
@@ -102,8 +106,10 @@ void Form2::SetupScrollbars()
 {
     Picture1->setTopTwips(0);
     Picture1->setLeftTwips(0);
-    applyScrollSetup(HScroll1, scrollSetup(Picture1->widthTwips(), Picture2->widthTwips()), mHUnit);
-    applyScrollSetup(VScroll1, scrollSetup(Picture1->heightTwips(), Picture2->heightTwips()), mVUnit);
+    applyScrollSetup(HScroll1, scrollSetup(Picture1->widthTwips(), Picture2->widthTwips()), mHUnit,
+                     Picture2->interiorWidthTwips(), mZoom);
+    applyScrollSetup(VScroll1, scrollSetup(Picture1->heightTwips(), Picture2->heightTwips()), mVUnit,
+                     Picture2->interiorHeightTwips(), mZoom);
 }
 
 void Form2::HScroll1_Change()

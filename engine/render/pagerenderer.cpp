@@ -41,13 +41,22 @@ QImage PageRenderer::render(int index, double pixelsPerInch) const
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(pixelsPerInch / twipsPerInch, pixelsPerInch / twipsPerInch);
+    paint(painter, index);
+    return picture;
+}
+
+void PageRenderer::paint(QPainter &painter, int index) const
+{
+    if (index < 0 || index >= m_layout.pageCount())
+        return;
+    painter.save();
     painter.setPen(Qt::black);
     const PageContent &page = m_layout.page(index);
     for (const RuleLine &rule : page.rules)
         painter.fillRect(QRectF(rule.leftTwips, rule.topTwips, rule.widthTwips, rule.heightTwips), Qt::black);
     for (int line : page.lines)
         drawLine(painter, line);
-    return picture;
+    painter.restore();
 }
 
 void PageRenderer::drawLine(QPainter &painter, int index) const

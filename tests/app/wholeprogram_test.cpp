@@ -42,6 +42,19 @@ int drawnTextWidth(const QString &windowPicture)
     return right - left;
 }
 
+// The first row of the viewport in a picture of the preview window where the
+// page shows anything dark.
+int firstDarkRow(const QString &windowPicture)
+{
+    const QImage picture(windowPicture);
+    const QRect viewport(10, 122, 616, 482);
+    for (int y = viewport.top(); y <= viewport.bottom() && y < picture.height(); ++y)
+        for (int x = viewport.left(); x <= viewport.right() && x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128)
+                return y;
+    return -1;
+}
+
 } // namespace
 
 TEST(RealProgram, CreateSaveGoBackChangeCreateAgainAndClose)
@@ -60,12 +73,23 @@ TEST(RealProgram, CreateSaveGoBackChangeCreateAgainAndClose)
 
     EXPECT_FALSE(storedName(out + QStringLiteral("/after-sample.conf")).isEmpty()) << "Load Sample stores the sample";
     EXPECT_TRUE(storedName(out + QStringLiteral("/after-clear.conf")).isEmpty()) << "Clear empties the store";
+    EXPECT_EQ(storedName(out + QStringLiteral("/after-undo.conf")), storedName(out + QStringLiteral("/after-sample.conf")))
+        << "Ctrl+Z after Clear brings the record back, in the store too";
     const int atOne = drawnTextWidth(out + QStringLiteral("/zoom-1.00.png"));
     const int atOneAndAHalf = drawnTextWidth(out + QStringLiteral("/zoom-1.50.png"));
     const int atOneAndAQuarter = drawnTextWidth(out + QStringLiteral("/zoom-1.25.png"));
     EXPECT_GT(atOne, 100) << "the page shows its text";
     EXPECT_GT(atOneAndAHalf, atOneAndAQuarter) << "Zoom Out draws the page smaller";
     EXPECT_GT(atOneAndAQuarter, atOne) << "Zoom In draws the page larger";
+    EXPECT_NEAR(drawnTextWidth(out + QStringLiteral("/ctrlwheel.png")), atOneAndAHalf, 2)
+        << "Ctrl+wheel zooms in one step, as Zoom In does";
+    const int topBeforeWheel = firstDarkRow(out + QStringLiteral("/ctrlwheel.png"));
+    const int topAfterWheel = firstDarkRow(out + QStringLiteral("/wheel.png"));
+    EXPECT_GT(topBeforeWheel, 0);
+    EXPECT_LT(topAfterWheel, topBeforeWheel) << "the wheel scrolls the page up";
+    const QByteArray pdf = readAll(out + QStringLiteral("/resume.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF")) << "Export as PDF from the page's menu";
+    EXPECT_TRUE(pdf.contains("/FontFile2") || pdf.contains("/FontFile")) << "with its fonts embedded";
 
     const QByteArray generated = readAll(out + QStringLiteral("/generated1.doc"));
     EXPECT_TRUE(generated.startsWith("{\\rtf1"));
