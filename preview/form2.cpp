@@ -135,6 +135,7 @@ void Form2::showChosenPage()
     // Without a chosen page, or a picture for it, the view stays as it is.
     if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
         const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
+        m_shownPage = k - 1;
         Picture1->setAutoSize(true);
         Picture1->setPicture(picture);
         Zoom_Ori->hide();
@@ -184,12 +185,25 @@ void Form2::loadImage(int index, const QImage &picture)
     if (static_cast<std::size_t>(index) >= Image1.size())
         Image1.resize(static_cast<std::size_t>(index) + 1);
     Image1[static_cast<std::size_t>(index)] = picture;
+    if (static_cast<std::size_t>(index) < m_sharpPictures.size())
+        m_sharpPictures[static_cast<std::size_t>(index)].clear();
+}
+
+void Form2::loadSharpPicture(int index, float zoom, const QImage &picture)
+{
+    if (index < 0)
+        return;
+    if (static_cast<std::size_t>(index) >= m_sharpPictures.size())
+        m_sharpPictures.resize(static_cast<std::size_t>(index) + 1);
+    m_sharpPictures[static_cast<std::size_t>(index)][qRound(zoom * 4)] = picture;
 }
 
 void Form2::removeImage(int index)
 {
     if (index < 1 || index >= imageCount())
         return;
+    if (static_cast<std::size_t>(index) < m_sharpPictures.size())
+        m_sharpPictures[static_cast<std::size_t>(index)].clear();
     // Like an element of a control array, a removed picture leaves a gap; the
     // array only shrinks from its end.
     Image1[static_cast<std::size_t>(index)] = QImage();
@@ -215,6 +229,7 @@ int Form2::listedPages() const
 void Form2::showFirstPage()
 {
     Picture1->setPicture(Image1.front());
+    m_shownPage = 0;
 }
 
 bool Form2::event(QEvent *event)

@@ -84,9 +84,7 @@ void Form2::RedrawImage()
         steps.run(106, [this] { Picture1->clearPicture(); });
         steps.run(108, [this] { Picture1->setWidthTwips(mNewW); });
         steps.run(110, [this] { Picture1->setHeightTwips(mNewH); });
-        steps.run(112, [this] {
-            Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), QRect(0, 0, mNewW, mNewH));
-        });
+        steps.run(112, [this] { drawShownPage(); });
         steps.run(114, [this] { m_pointer->setArrow(); });
         steps.run(116, [this] { HScroll1->setValue(0); });
         steps.run(118, [this] { VScroll1->setValue(0); });
@@ -100,6 +98,22 @@ void Form2::RedrawImage()
     steps.run(128, [this] { mOrigH = originalHeightTwips(); });
     steps.run(130, [this] { mNewW = mOrigW; });
     steps.run(132, [this] { mNewH = mOrigH; });
+}
+
+void Form2::drawShownPage()
+{
+    const QRect target(0, 0, mNewW, mNewH);
+    if (static_cast<std::size_t>(m_shownPage) < m_sharpPictures.size()) {
+        const auto &sharp = m_sharpPictures[static_cast<std::size_t>(m_shownPage)];
+        const auto found = sharp.find(qRound(mZoom * 4));
+        // A picture made for another screen's density would be stretched after
+        // all; the unscaled copy serves as well then.
+        if (found != sharp.end() && qFuzzyCompare(found->second.devicePixelRatio(), Picture1->devicePixelRatioF())) {
+            Picture1->drawUnscaled(found->second, target);
+            return;
+        }
+    }
+    Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), target);
 }
 
 void Form2::SetupScrollbars()

@@ -145,6 +145,24 @@ void PictureBox::setEdgeColour(const QColor &colour)
     update();
 }
 
+void PictureBox::drawUnscaled(const QImage &picture, const QRect &targetTwips)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize targetPixels = twipsToImagePixels(QRect(QPoint(), targetTwips.size()), ratio).size();
+    if (picture.isNull() || targetPixels.isEmpty())
+        return;
+    m_drawing = QImage(targetPixels, QImage::Format_RGB32);
+    m_drawing.fill(Qt::white);
+    QPainter painter(&m_drawing);
+    QImage samePixels = picture;
+    samePixels.setDevicePixelRatio(1.0);
+    painter.drawImage(QPoint(0, 0), samePixels);
+    painter.end();
+    m_drawing.setDevicePixelRatio(ratio);
+    m_drawingOffsetTwips = targetTwips.topLeft();
+    update();
+}
+
 QSize PictureBox::naturalSizeTwips(const QImage &picture)
 {
     const QSizeF logical = picture.deviceIndependentSize();
