@@ -16,6 +16,15 @@
 #include <QTreeWidget>
 
 namespace preview {
+namespace {
+
+shell::MessageRequest overwriteQuestion(const QString &target)
+{
+    return {shell::appTitle(), QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
+            shell::MessageIcon::None, shell::MessageButtons::YesNo};
+}
+
+} // namespace
 
 void Form2::PushButton6_Click()
 {
@@ -36,12 +45,7 @@ void Form2::PushButton6_Click()
         bool exists = false;
         steps.run(118, [&] { exists = shell::FileExists(target); });
         if (exists) {
-            steps.run(120, [&] {
-                answer = shell::dialogs().message({shell::appTitle(),
-                                                   QStringLiteral("Are you sure you wish to overwrite ") + target
-                                                       + QStringLiteral(" ?"),
-                                                   shell::MessageIcon::None, shell::MessageButtons::YesNo});
-            });
+            steps.run(120, [&] { answer = shell::dialogs().message(overwriteQuestion(target)); });
             // A Yes does not delete the old file: the copy below replaces it
             // only once the new one is complete, so a failed copy loses nothing.
         } else {
@@ -107,10 +111,7 @@ bool Form2::mayWrite(const QString &target) const
 {
     if (!shell::FileExists(target))
         return true;
-    return shell::dialogs().message({shell::appTitle(),
-                                     QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
-                                     shell::MessageIcon::None, shell::MessageButtons::YesNo})
-        == shell::MessageAnswer::Yes;
+    return shell::dialogs().message(overwriteQuestion(target)) == shell::MessageAnswer::Yes;
 }
 
 void Form2::PushButton8_Click()
