@@ -4,6 +4,7 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <cmath>
@@ -96,7 +97,12 @@ void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QG
         outlines.addPath(face.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
     painter.save();
     painter.setPen(QPen(painter.pen().color(), strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(painter.pen().color());
+    // A PDF keeps glyph runs as text a reader can search; there the run itself
+    // fills the letters and the outlines only add the stroke.
+    const bool keepsText = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    if (keepsText)
+        painter.drawGlyphRun(origin, run);
+    painter.setBrush(keepsText ? QBrush(Qt::NoBrush) : QBrush(painter.pen().color()));
     painter.drawPath(outlines);
     painter.restore();
 }

@@ -112,6 +112,7 @@ TEST_F(Form2PdfTest, ExportAsPdfWritesThePreviewsPagesAsSearchableTextWithEmbedd
     ASSERT_TRUE(QFile::exists(target));
     EXPECT_TRUE(m_dialogs.messages().empty());
     EXPECT_EQ(pdfPages(target), previewPages());
+    EXPECT_TRUE(pdfPageTexts(target).first().contains(QStringLiteral("Zelda Quill"))) << "bold text stays text too";
     const QStringList pages = pdfPageTexts(target);
     ASSERT_EQ(pages.size(), previewPages());
     // Every line of the objective once, in order, each on one line of its own.
