@@ -136,6 +136,7 @@ void Form2::showChosenPage()
     if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
         const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
         m_shownPage = k - 1;
+        m_sharpPictures.clear();
         Picture1->setAutoSize(true);
         Picture1->setPicture(picture);
         Zoom_Ori->hide();
@@ -185,25 +186,12 @@ void Form2::loadImage(int index, const QImage &picture)
     if (static_cast<std::size_t>(index) >= Image1.size())
         Image1.resize(static_cast<std::size_t>(index) + 1);
     Image1[static_cast<std::size_t>(index)] = picture;
-    if (static_cast<std::size_t>(index) < m_sharpPictures.size())
-        m_sharpPictures[static_cast<std::size_t>(index)].clear();
-}
-
-void Form2::loadSharpPicture(int index, float zoom, const QImage &picture)
-{
-    if (index < 0)
-        return;
-    if (static_cast<std::size_t>(index) >= m_sharpPictures.size())
-        m_sharpPictures.resize(static_cast<std::size_t>(index) + 1);
-    m_sharpPictures[static_cast<std::size_t>(index)][qRound(zoom * 4)] = picture;
 }
 
 void Form2::removeImage(int index)
 {
     if (index < 1 || index >= imageCount())
         return;
-    if (static_cast<std::size_t>(index) < m_sharpPictures.size())
-        m_sharpPictures[static_cast<std::size_t>(index)].clear();
     // Like an element of a control array, a removed picture leaves a gap; the
     // array only shrinks from its end.
     Image1[static_cast<std::size_t>(index)] = QImage();
@@ -214,6 +202,7 @@ void Form2::removeImage(int index)
 void Form2::setWordFile(const QString &path)
 {
     mWordFile = path;
+    m_sharpPictures.clear();
 }
 
 void Form2::setLastImageIndex(qint32 index)
@@ -230,6 +219,7 @@ void Form2::showFirstPage()
 {
     Picture1->setPicture(Image1.front());
     m_shownPage = 0;
+    m_sharpPictures.clear();
 }
 
 bool Form2::event(QEvent *event)

@@ -62,9 +62,6 @@ public:
     void addPageItem(int page);
     // Puts `picture` into Image1(index), creating the element when needed.
     void loadImage(int index, const QImage &picture);
-    // Puts the picture of Image1(index)'s page drawn for `zoom` beside it; a
-    // new picture in Image1(index) drops them.
-    void loadSharpPicture(int index, float zoom, const QImage &picture);
     // Removes Image1(index); element 0 always stays.
     void removeImage(int index);
     int imageCount() const { return static_cast<int>(Image1.size()); }
@@ -110,6 +107,9 @@ private:
     // Draws the shown page at mZoom: the sharp picture made for that size
     // when there is one, else a stretch of the unscaled copy.
     void drawShownPage();
+    // The shown page drawn by the engine for mZoom on this screen, made on
+    // first use; null when the document cannot give it.
+    QImage sharpPicture();
     void buildShortcuts();
     void buildPageMenu();
     // Asks before replacing `target`; true when it may be written.
@@ -144,9 +144,10 @@ private:
     QPushButton *PushButton6 = nullptr;
     QMenu *m_pageMenu = nullptr;
     std::vector<QImage> Image1{QImage()};
-    // Per page, its pictures drawn for each zoom, keyed by zoom × 4.
-    std::vector<std::map<int, QImage>> m_sharpPictures;
     int m_shownPage = 0;
+    // The shown page's pictures drawn for each zoom, keyed by zoom × 4; only
+    // one page's, so that long documents cost no more memory than short ones.
+    std::map<int, QImage> m_sharpPictures;
 
     QString mWordFile;
     qint32 mTotalImages = 0;

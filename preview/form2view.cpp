@@ -1,10 +1,13 @@
 // Zoom, scroll bars and drag-to-pan of the preview window. Every length here
 // is in twips.
 #include "form2.h"
+#include "pagepicture.h"
+#include "pageprinting.h"
 #include "picturebox.h"
 #include "scrollamounts.h"
 #include "viewmath.h"
 
+#include "automation/failure.h"
 #include "shell/steps.h"
 #include "shell/windowpointer.h"
 
@@ -103,17 +106,33 @@ void Form2::RedrawImage()
 void Form2::drawShownPage()
 {
     const QRect target(0, 0, mNewW, mNewH);
-    if (static_cast<std::size_t>(m_shownPage) < m_sharpPictures.size()) {
-        const auto &sharp = m_sharpPictures[static_cast<std::size_t>(m_shownPage)];
-        const auto found = sharp.find(qRound(mZoom * 4));
-        // A picture made for another screen's density would be stretched after
-        // all; the unscaled copy serves as well then.
-        if (found != sharp.end() && qFuzzyCompare(found->second.devicePixelRatio(), Picture1->devicePixelRatioF())) {
-            Picture1->drawUnscaled(found->second, target);
-            return;
-        }
+    const QImage sharp = sharpPicture();
+    if (!sharp.isNull())
+        Picture1->drawUnscaled(sharp, target);
+    else
+        Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), target);
+}
+
+QImage Form2::sharpPicture()
+{
+    const qreal ratio = Picture1->devicePixelRatioF();
+    const int key = qRound(mZoom * 4);
+    const auto found = m_sharpPictures.find(key);
+    if (found != m_sharpPictures.end() && qFuzzyCompare(found->second.devicePixelRatio(), ratio))
+        return found->second;
+    if (mWordFile.isEmpty())
+        return QImage();
+    QImage picture;
+    // The stretched copy still shows the page; a document that can no longer
+    // be drawn is not worth a report while zooming.
+    try {
+        picture = PagePrinting::picture(mWordFile, m_shownPage + 1, sharpPictureResolution(mZoom, ratio));
+    } catch (const automation::Failure &) {
+        return QImage();
     }
-    Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), target);
+    picture.setDevicePixelRatio(ratio);
+    m_sharpPictures[key] = picture;
+    return picture;
 }
 
 void Form2::SetupScrollbars()

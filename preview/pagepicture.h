@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <vector>
 
 namespace preview {
 
@@ -13,9 +12,6 @@ constexpr double largestDrawnZoom = 1.5;
 // The resolution at which page pictures are made, so that the largest drawn
 // zoom still has a pixel of picture for every pixel of screen.
 double pagePictureResolution(qreal devicePixelRatio);
-
-// The zooms the preview can draw, from the smallest to the largest drawn.
-const std::vector<float> &drawnZooms();
 
 // The resolution at which a page is drawn to be shown at `zoom` on a screen of
 // `devicePixelRatio`: one picture pixel per screen pixel.

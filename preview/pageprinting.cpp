@@ -80,6 +80,16 @@ QByteArray PagePrinting::pdf(const QString &documentPath)
     return bytes;
 }
 
+QImage PagePrinting::picture(const QString &documentPath, int page, double pixelsPerInch)
+{
+    RenderSession session(generator::createObject(QStringLiteral("Word.Application")));
+    const auto document = session.application().documents()->open(documentPath);
+    session.setDocument(document);
+    QImage picture = document->pagePicture(page, pixelsPerInch);
+    session.finish();
+    return picture;
+}
+
 void PagePrinting::print(const QString &documentPath, QPrinter &printer)
 {
     printer.setFullPage(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 class QPrinter;
@@ -16,6 +17,9 @@ public:
     // The document as a PDF: one PDF page per page, each the page's own size,
     // with the fonts embedded.
     static QByteArray pdf(const QString &documentPath);
+
+    // The picture of page `page` (from 1) at `pixelsPerInch`.
+    static QImage picture(const QString &documentPath, int page, double pixelsPerInch);
 
     // Prints the document on `printer`, each page scaled to fit the paper.
     static void print(const QString &documentPath, QPrinter &printer);

@@ -23,20 +23,6 @@ QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
     return preview::asPagePicture(picture, pixelsPerInch);
 }
 
-// The page drawn for each zoom the preview can show, at the screen's own
-// pixel density, so that no zoom has to stretch a picture.
-void loadSharpPictures(word::Document &document, int page, Form2 &form)
-{
-    const qreal ratio = form.devicePixelRatioF();
-    for (const float zoom : drawnZooms()) {
-        QImage sharp = document.pagePicture(page, sharpPictureResolution(zoom, ratio));
-        if (sharp.isNull())
-            throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
-        sharp.setDevicePixelRatio(ratio);
-        form.loadSharpPicture(page - 1, zoom, sharp);
-    }
-}
-
 } // namespace
 
 void RenderPages(const QString &path, Form2 &form, const std::function<void()> &setBusy)
@@ -55,7 +41,6 @@ void RenderPages(const QString &path, Form2 &form, const std::function<void()> &
         ++page;
         form.addPageItem(page);
         form.loadImage(page - 1, picture);
-        loadSharpPictures(*document, page, form);
         // One round of pending events per page, as the deletion of each page's
         // transfer file used to give.
         QCoreApplication::processEvents();

@@ -9,6 +9,7 @@
 #include "automation/word/application.h"
 #include "automation/word/document.h"
 
+#include <QFile>
 #include <QPushButton>
 
 namespace {
@@ -76,4 +77,14 @@ TEST_F(Form2SharpPagesTest, EveryZoomShowsTheEnginesDrawingForThatSizeWithoutStr
         zoomIn->click();
     }
     EXPECT_EQ(checked, 6);
+}
+
+TEST_F(Form2SharpPagesTest, ADocumentThatIsGoneStillZoomsByStretchingWithoutAReport)
+{
+    ASSERT_TRUE(QFile::remove(m_form->wordFile()));
+    testsupport::child<QPushButton>(*m_form, "PushButton2")->click();
+    EXPECT_EQ(m_form->zoom(), 0.75f);
+    const QImage shown = testsupport::child<preview::PictureBox>(*m_form, "Picture1")->drawing();
+    EXPECT_EQ(shown.width(), qRound(m_form->view().newW / 15.0 * m_form->devicePixelRatioF()));
+    EXPECT_TRUE(m_dialogs.messages().empty());
 }
