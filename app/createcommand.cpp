@@ -6,6 +6,7 @@
 #include "preview/form2.h"
 #include "preview/form2handover.h"
 #include "automation/failure.h"
+#include "shell/windowplacement.h"
 #include "shell/windowpointer.h"
 
 namespace {
@@ -17,7 +18,11 @@ preview::Form2 &previewWindow(entry::Form1 &form1)
     static bool joined = false;
     preview::Form2 &form2 = preview::Form2::instance();
     if (!joined) {
-        QObject::connect(&form2, &preview::Form2::dataEntryWanted, &form1, [&form1] { form1.show(); });
+        QObject::connect(&form2, &preview::Form2::dataEntryWanted, &form1, [&form1, &form2] {
+            // Back where the preview was, so the user's eye stays in place.
+            shell::placeWhere(form1, form2);
+            form1.show();
+        });
         joined = true;
     }
     return form2;
@@ -40,7 +45,7 @@ void connectCreateCommand(entry::Form1 &form1)
     form1.setResumeGenerator([&form1] {
         preview::Form2HandOver handOver(
             previewWindow(form1), [&form1] { form1.pointer().setBusy(); },
-            [&form1] { form1.pointer().setArrow(); }, [&form1] { form1.hide(); });
+            [&form1] { form1.pointer().setArrow(); }, [&form1] { form1.hide(); }, &form1);
         generator::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
     });
 }

@@ -4,6 +4,7 @@
 #include "fieldbox.h"
 #include "resumefields.h"
 #include "sampledata.h"
+#include "undobar.h"
 
 #include "generator/isinstalled.h"
 #include "shell/applicationicon.h"
@@ -36,6 +37,7 @@ Form1::Form1(QWidget *parent)
     buildButtons();
     buildPersonalFrame();
     buildTabs();
+    m_undoBar = new UndoBar(this);
     setDesignColours();
     setFocusOrder();
     SSTab1->setCurrentIndex(0);
@@ -54,6 +56,8 @@ Form1::Form1(QWidget *parent)
     new ClickGuard(PushButton1, [this] { return ignoresCreateClicks(); });
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(m_undoBar, &UndoBar::undoRequested, this, &Form1::undoReplacement);
+    connect(m_undoBar, &UndoBar::closed, this, [this] { keepRecord(std::nullopt); });
 }
 
 Form1::~Form1() = default;
@@ -70,6 +74,7 @@ void Form1::Form_Load()
     shell::loadHandCursor(steps, *m_pointer, 106, 108);
 
     restoreFields(steps);
+    offerKeptRecordFromLastRun();
     steps.run(196, [] { generator::CheckWordInstalled(); });
 }
 
@@ -96,12 +101,13 @@ void Form1::PushButton1_Click()
 
 void Form1::PushButton2_Click()
 {
-    setFields(QStringLiteral("Form1.PushButton2_Click"), [](int) { return QString(); });
+    replaceRecord(QStringLiteral("Form1.PushButton2_Click"), [](int) { return QString(); },
+                  QStringLiteral("All fields cleared."));
 }
 
 void Form1::PushButton3_Click()
 {
-    setFields(QStringLiteral("Form1.PushButton3_Click"), &sampleValue);
+    replaceRecord(QStringLiteral("Form1.PushButton3_Click"), &sampleValue, QStringLiteral("Sample resume loaded."));
 }
 
 FieldBox *Form1::field(const QString &name) const
@@ -195,6 +201,9 @@ void Form1::storeField(const FieldBox &box, const QString &text)
         }
         return;
     }
+    // The user's own edit: the record kept for undo is no longer what the
+    // user would get back, so the offer ends.
+    m_undoBar->dismiss();
     // The change rule has no step of its own; a failure to store is reported
     // with step 0 and the text stays in its box, so the user can try again.
     const shell::Steps steps(QStringLiteral("Form1.%1_Change").arg(box.name()));

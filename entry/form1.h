@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -19,6 +20,7 @@ class WindowPointer;
 namespace entry {
 
 class FieldBox;
+class UndoBar;
 
 // The data-entry window: the 34 resume fields on a personal-data frame and six
 // tab pages, and the three commands. Every change of a field is stored at once.
@@ -64,6 +66,14 @@ private:
     void setDesignColours();
     void restoreFields(const shell::Steps &steps);
     void setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow);
+    // Sets every field as setFields does and, when that changed any, offers
+    // to put the record back, saying `message`.
+    void replaceRecord(const QString &procedure, const std::function<QString(int)> &valueOfRow,
+                       const QString &message);
+    QStringList currentRecord() const;
+    void keepRecord(const std::optional<QStringList> &record);
+    void offerKeptRecordFromLastRun();
+    void undoReplacement();
     void setTextAndStore(FieldBox &box, const QString &text);
     void storeField(const FieldBox &box, const QString &text);
     bool ignoresCreateClicks() const;
@@ -87,6 +97,10 @@ private:
     // the procedure setting it, not to the field's change rule.
     bool m_collectStoreFailures = false;
     std::optional<QString> m_storeFailure;
+    UndoBar *m_undoBar = nullptr;
+    // The record as it was before the last Clear or Sample, while it can be
+    // put back; it is in the store too, so a crash does not lose it.
+    std::optional<QStringList> m_keptRecord;
 };
 
 } // namespace entry

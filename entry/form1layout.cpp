@@ -2,6 +2,7 @@
 // window was designed; shell::twipsRect converts them.
 #include "fieldbox.h"
 #include "form1.h"
+#include "undobar.h"
 #include "resumefields.h"
 #include "tabstrip.h"
 
@@ -191,6 +192,7 @@ void Form1::setFocusOrder()
     chain(PushButton1);
     chain(PushButton2);
     chain(PushButton3);
+    chain(m_undoBar->undoButton());
     // The chain is a loop back to the first field. The tab control itself
     // would otherwise sit after the last button and hand the focus to its
     // strip, which has its own place above.

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <memory>
 
 namespace preview {
@@ -36,6 +37,8 @@ Form2::Form2(QWidget *parent)
                                 static_cast<QWidget *>(ListView1->viewport()), static_cast<QWidget *>(Frame1)})
         m_pointer->watchBackground(background);
     connectHandlers();
+    buildShortcuts();
+    buildPageMenu();
 }
 
 Form2::~Form2() = default;
@@ -60,6 +63,10 @@ void Form2::connectHandlers()
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
     connect(ListView1, &QTreeWidget::itemClicked, this, &Form2::ListView1_Click);
     ListView1->installEventFilter(this);
+    // The wheel over the page turns it whether or not the event would reach
+    // the window on its own.
+    for (QWidget *view : {static_cast<QWidget *>(Picture2), Picture2->interior(), static_cast<QWidget *>(Picture1)})
+        view->installEventFilter(this);
     connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
     connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
     connect(Picture1, &PictureBox::mouseReleased, this, &Form2::Picture1_MouseUp);
@@ -128,6 +135,8 @@ void Form2::showChosenPage()
     // Without a chosen page, or a picture for it, the view stays as it is.
     if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
         const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
+        m_shownPage = k - 1;
+        m_sharpPictures.clear();
         Picture1->setAutoSize(true);
         Picture1->setPicture(picture);
         Zoom_Ori->hide();
@@ -193,6 +202,7 @@ void Form2::removeImage(int index)
 void Form2::setWordFile(const QString &path)
 {
     mWordFile = path;
+    m_sharpPictures.clear();
 }
 
 void Form2::setLastImageIndex(qint32 index)
@@ -208,6 +218,8 @@ int Form2::listedPages() const
 void Form2::showFirstPage()
 {
     Picture1->setPicture(Image1.front());
+    m_shownPage = 0;
+    m_sharpPictures.clear();
 }
 
 bool Form2::event(QEvent *event)
@@ -222,8 +234,12 @@ bool Form2::event(QEvent *event)
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ListView1 && event->type() == QEvent::KeyRelease)
+    if (watched == ListView1 && isPageChoiceKeyRelease(event))
         ListView1_KeyUp();
+    if (event->type() == QEvent::Wheel && watched != ListView1) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

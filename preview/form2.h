@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QSet>
 #include <QWidget>
+#include <map>
 #include <vector>
 
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTreeWidget;
@@ -39,6 +42,10 @@ public:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    // Prints the document with the platform's print dialog.
+    void printDocument();
+    // Writes the document as a PDF where the user chooses.
+    void exportPdf();
     void ZoomStep(qint32 direction);
     void SetZoom(float factor);
     void RedrawImage();
@@ -88,6 +95,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -95,6 +104,24 @@ private:
     void setFocusOrder();
     void connectHandlers();
     void showChosenPage();
+    // Draws the shown page at mZoom: the sharp picture made for that size
+    // when there is one, else a stretch of the unscaled copy.
+    void drawShownPage();
+    // The shown page drawn by the engine for mZoom on this screen, made on
+    // first use; null when the document cannot give it.
+    QImage sharpPicture();
+    void buildShortcuts();
+    void buildPageMenu();
+    // Asks before replacing `target`; true when it may be written.
+    bool mayWrite(const QString &target) const;
+    // Chooses the page `offset` away from the selected one, or at `index`
+    // (from 0, limited to the list), as clicking it in the list would.
+    void choosePageBy(int offset);
+    void choosePageAt(int index);
+    // Moves the page through the scroll bar of `orientation` by about `twips`.
+    void scrollByTwips(Qt::Orientation orientation, double twips);
+    void zoomByWheel(int angleDelta);
+    bool isPageChoiceKeyRelease(QEvent *event);
     void setUpView();
     void takeOriginalSize();
     // The unscaled page size every redraw starts from: Zoom_Ori's interior
@@ -115,7 +142,12 @@ private:
     QPushButton *PushButton2 = nullptr;
     QPushButton *PushButton8 = nullptr;
     QPushButton *PushButton6 = nullptr;
+    QMenu *m_pageMenu = nullptr;
     std::vector<QImage> Image1{QImage()};
+    int m_shownPage = 0;
+    // The shown page's pictures drawn for each zoom, keyed by zoom × 4; only
+    // one page's, so that long documents cost no more memory than short ones.
+    std::map<int, QImage> m_sharpPictures;
 
     QString mWordFile;
     qint32 mTotalImages = 0;
@@ -129,6 +161,10 @@ private:
     qint16 mVUnit = 0;
     float mDownX = 0;
     float mDownY = 0;
+    double m_horizontalRemainderTwips = 0;
+    double m_verticalRemainderTwips = 0;
+    int m_zoomWheelDelta = 0;
+    QSet<int> m_keysPressedInList;
 };
 
 } // namespace preview

@@ -1,6 +1,9 @@
 // Leaving the preview: saving a copy of the document where the user chooses,
 // and going back to the data entry.
 #include "form2.h"
+#include "pageprinting.h"
+#include "picturebox.h"
+#include "savefolder.h"
 
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
@@ -8,9 +11,20 @@
 #include "shell/safewrite.h"
 #include "shell/steps.h"
 
+#include <QMenu>
+#include <QPrinter>
 #include <QTreeWidget>
 
 namespace preview {
+namespace {
+
+shell::MessageRequest overwriteQuestion(const QString &target)
+{
+    return {shell::appTitle(), QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
+            shell::MessageIcon::None, shell::MessageButtons::YesNo};
+}
+
+} // namespace
 
 void Form2::PushButton6_Click()
 {
@@ -21,19 +35,17 @@ void Form2::PushButton6_Click()
     shell::MessageAnswer answer{};
     steps.run(108, [&] { title = QStringLiteral("Save File"); });
     steps.run(110, [&] { filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
-    steps.run(112, [&] { target = shell::dialogs().saveFileName(title, filter); });
+    steps.run(112, [&] { target = shell::dialogs().saveFileName(title, filter, SaveFolder::startFolder()); });
     bool chosen = false;
     steps.run(116, [&] { chosen = !target.isEmpty(); });
     if (chosen) {
+        // The next dialog opens where the user went this time, whatever they
+        // answer below.
+        SaveFolder::remember(target);
         bool exists = false;
         steps.run(118, [&] { exists = shell::FileExists(target); });
         if (exists) {
-            steps.run(120, [&] {
-                answer = shell::dialogs().message({shell::appTitle(),
-                                                   QStringLiteral("Are you sure you wish to overwrite ") + target
-                                                       + QStringLiteral(" ?"),
-                                                   shell::MessageIcon::None, shell::MessageButtons::YesNo});
-            });
+            steps.run(120, [&] { answer = shell::dialogs().message(overwriteQuestion(target)); });
             // A Yes does not delete the old file: the copy below replaces it
             // only once the new one is complete, so a failed copy loses nothing.
         } else {
@@ -46,6 +58,60 @@ void Form2::PushButton6_Click()
         shell::dialogs().message({shell::appTitle(), QStringLiteral("Done."), shell::MessageIcon::None,
                                   shell::MessageButtons::Ok});
     });
+}
+
+void Form2::buildPageMenu()
+{
+    m_pageMenu = new QMenu(this);
+    m_pageMenu->setObjectName(QStringLiteral("PageMenu"));
+    QAction *print = m_pageMenu->addAction(QStringLiteral("Print\u2026"), this, &Form2::printDocument);
+    print->setObjectName(QStringLiteral("PrintAction"));
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    // The menu lives outside the window's widgets; the window carries the
+    // action so that Ctrl+P works wherever its focus is.
+    addAction(print);
+    m_pageMenu->addAction(QStringLiteral("Export as PDF\u2026"), this, &Form2::exportPdf)
+        ->setObjectName(QStringLiteral("ExportPdfAction"));
+    Picture2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Picture2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_pageMenu->popup(Picture2->mapToGlobal(at)); });
+}
+
+void Form2::printDocument()
+{
+    const shell::Steps steps(QStringLiteral("Form2.PrintDocument"));
+    QPrinter printer(QPrinter::HighResolution);
+    bool chosen = false;
+    steps.run(100, [&] { chosen = shell::dialogs().setUpPrinter(printer); });
+    if (chosen)
+        steps.run(102, [&] { PagePrinting::print(mWordFile, printer); });
+}
+
+void Form2::exportPdf()
+{
+    const shell::Steps steps(QStringLiteral("Form2.ExportPdf"));
+    QString target;
+    steps.run(100, [&] {
+        target = shell::dialogs().saveFileName(QStringLiteral("Export as PDF"), QStringLiteral("PDF Files (*.pdf)|*.pdf"),
+                                               SaveFolder::startFolder());
+    });
+    if (target.isEmpty())
+        return;
+    SaveFolder::remember(target);
+    bool writable = false;
+    steps.run(102, [&] { writable = mayWrite(target); });
+    // The whole PDF is made before the target is touched, and then put there
+    // by replacement: a failure leaves no part of a file behind.
+    if (writable)
+        steps.run(104, [&] { shell::writeFileSafely(target, PagePrinting::pdf(mWordFile)); });
+}
+
+bool Form2::mayWrite(const QString &target) const
+{
+    if (!shell::FileExists(target))
+        return true;
+    return shell::dialogs().message(overwriteQuestion(target)) == shell::MessageAnswer::Yes;
 }
 
 void Form2::PushButton8_Click()

@@ -3,13 +3,16 @@
 #include "form2.h"
 #include "renderpages.h"
 
+#include "shell/windowplacement.h"
 
 namespace preview {
 
 Form2HandOver::Form2HandOver(Form2 &form, std::function<void()> setDataEntryBusy,
-                             std::function<void()> setDataEntryArrow, std::function<void()> hideDataEntry)
+                             std::function<void()> setDataEntryArrow, std::function<void()> hideDataEntry,
+                             const QWidget *dataEntry)
     : m_form(form), m_setDataEntryBusy(std::move(setDataEntryBusy)),
-      m_setDataEntryArrow(std::move(setDataEntryArrow)), m_hideDataEntry(std::move(hideDataEntry))
+      m_setDataEntryArrow(std::move(setDataEntryArrow)), m_hideDataEntry(std::move(hideDataEntry)),
+      m_dataEntry(dataEntry)
 {
 }
 
@@ -40,6 +43,8 @@ void Form2HandOver::setWordFile(const QString &path)
 
 void Form2HandOver::showPreview()
 {
+    if (m_dataEntry)
+        shell::placeWhere(m_form, *m_dataEntry);
     m_form.show();
     m_form.raise();
     m_form.activateWindow();

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace preview {
 
 class Form2;
@@ -12,8 +14,9 @@ class Form2;
 // the data-entry window it does through the two actions it is given.
 class Form2HandOver : public generator::PreviewHandOver {
 public:
+    // `dataEntry`, when given, is the window the preview opens centred on.
     Form2HandOver(Form2 &form, std::function<void()> setDataEntryBusy, std::function<void()> setDataEntryArrow,
-                  std::function<void()> hideDataEntry);
+                  std::function<void()> hideDataEntry, const QWidget *dataEntry = nullptr);
 
     void renderPages(const QString &path) override;
     void restoreDataEntryPointer() override;
@@ -28,6 +31,7 @@ private:
     std::function<void()> m_setDataEntryBusy;
     std::function<void()> m_setDataEntryArrow;
     std::function<void()> m_hideDataEntry;
+    const QWidget *m_dataEntry = nullptr;
 };
 
 } // namespace preview

@@ -41,6 +41,9 @@ void Form2::buildLayout()
 
     Picture2 = makePictureBox(this, "Picture2", 120, 1800, 9330, 7305);
     Picture2->setBorderTwips(pictureBorderTwips);
+    // A click on the page gives the keyboard to the view, so the arrow keys
+    // scroll it; Tab still passes it by.
+    Picture2->setFocusPolicy(Qt::ClickFocus);
     QPalette white = Picture2->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture2->setPalette(white);
@@ -48,6 +51,8 @@ void Form2::buildLayout()
 
     Picture1 = makePictureBox(Picture2->interior(), "Picture1", 0, 0, 0, 0);
     Picture1->setPalette(white);
+    // White page on a white viewport: a grey edge shows where the paper ends.
+    Picture1->setEdgeColour(QColor(160, 160, 160));
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));

@@ -1,9 +1,13 @@
 // Zoom, scroll bars and drag-to-pan of the preview window. Every length here
 // is in twips.
 #include "form2.h"
+#include "pagepicture.h"
+#include "pageprinting.h"
 #include "picturebox.h"
+#include "scrollamounts.h"
 #include "viewmath.h"
 
+#include "automation/failure.h"
 #include "shell/steps.h"
 #include "shell/windowpointer.h"
 
@@ -13,7 +17,7 @@
 namespace preview {
 namespace {
 
-void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit)
+void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit, qint32 viewportTwips, float zoom)
 {
     bar->setEnabled(setup.enabled);
     unit = setup.unit;
@@ -24,8 +28,11 @@ void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit)
         return;
     }
     bar->setMaximum(setup.maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(std::max(1, setup.maximum / 10));
+    // The bar's own arrows and trough move by a line of text and by a view
+    // less a line, whatever its unit.
+    const BarSteps steps = barSteps(setup.unit, viewportTwips, zoom);
+    bar->setSingleStep(steps.single);
+    bar->setPageStep(steps.page);
     bar->setValue(0);
 }
 
@@ -80,9 +87,7 @@ void Form2::RedrawImage()
         steps.run(106, [this] { Picture1->clearPicture(); });
         steps.run(108, [this] { Picture1->setWidthTwips(mNewW); });
         steps.run(110, [this] { Picture1->setHeightTwips(mNewH); });
-        steps.run(112, [this] {
-            Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), QRect(0, 0, mNewW, mNewH));
-        });
+        steps.run(112, [this] { drawShownPage(); });
         steps.run(114, [this] { m_pointer->setArrow(); });
         steps.run(116, [this] { HScroll1->setValue(0); });
         steps.run(118, [this] { VScroll1->setValue(0); });
@@ -98,12 +103,46 @@ void Form2::RedrawImage()
     steps.run(132, [this] { mNewH = mOrigH; });
 }
 
+void Form2::drawShownPage()
+{
+    const QRect target(0, 0, mNewW, mNewH);
+    const QImage sharp = sharpPicture();
+    if (!sharp.isNull())
+        Picture1->drawUnscaled(sharp, target);
+    else
+        Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), target);
+}
+
+QImage Form2::sharpPicture()
+{
+    const qreal ratio = Picture1->devicePixelRatioF();
+    const int key = qRound(mZoom * 4);
+    const auto found = m_sharpPictures.find(key);
+    if (found != m_sharpPictures.end() && qFuzzyCompare(found->second.devicePixelRatio(), ratio))
+        return found->second;
+    if (mWordFile.isEmpty())
+        return QImage();
+    QImage picture;
+    // The stretched copy still shows the page; a document that can no longer
+    // be drawn is not worth a report while zooming.
+    try {
+        picture = PagePrinting::picture(mWordFile, m_shownPage + 1, sharpPictureResolution(mZoom, ratio));
+    } catch (const automation::Failure &) {
+        return QImage();
+    }
+    picture.setDevicePixelRatio(ratio);
+    m_sharpPictures[key] = picture;
+    return picture;
+}
+
 void Form2::SetupScrollbars()
 {
     Picture1->setTopTwips(0);
     Picture1->setLeftTwips(0);
-    applyScrollSetup(HScroll1, scrollSetup(Picture1->widthTwips(), Picture2->widthTwips()), mHUnit);
-    applyScrollSetup(VScroll1, scrollSetup(Picture1->heightTwips(), Picture2->heightTwips()), mVUnit);
+    applyScrollSetup(HScroll1, scrollSetup(Picture1->widthTwips(), Picture2->widthTwips()), mHUnit,
+                     Picture2->interiorWidthTwips(), mZoom);
+    applyScrollSetup(VScroll1, scrollSetup(Picture1->heightTwips(), Picture2->heightTwips()), mVUnit,
+                     Picture2->interiorHeightTwips(), mZoom);
 }
 
 void Form2::HScroll1_Change()

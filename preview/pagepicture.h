@@ -13,6 +13,10 @@ constexpr double largestDrawnZoom = 1.5;
 // zoom still has a pixel of picture for every pixel of screen.
 double pagePictureResolution(qreal devicePixelRatio);
 
+// The resolution at which a page is drawn to be shown at `zoom` on a screen of
+// `devicePixelRatio`: one picture pixel per screen pixel.
+double sharpPictureResolution(float zoom, qreal devicePixelRatio);
+
 // Marks a picture rendered at `pixelsPerInch` so that its natural size is the
 // page at the preview's zoom 1.0.
 QImage asPagePicture(QImage rendered, double pixelsPerInch);

@@ -139,6 +139,30 @@ void PictureBox::drawStretched(const QImage &source, const QRect &sourceTwips, c
     update();
 }
 
+void PictureBox::setEdgeColour(const QColor &colour)
+{
+    m_edgeColour = colour;
+    update();
+}
+
+void PictureBox::drawUnscaled(const QImage &picture, const QRect &targetTwips)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize targetPixels = twipsToImagePixels(QRect(QPoint(), targetTwips.size()), ratio).size();
+    if (picture.isNull() || targetPixels.isEmpty())
+        return;
+    m_drawing = QImage(targetPixels, QImage::Format_RGB32);
+    m_drawing.fill(Qt::white);
+    QPainter painter(&m_drawing);
+    QImage samePixels = picture;
+    samePixels.setDevicePixelRatio(1.0);
+    painter.drawImage(QPoint(0, 0), samePixels);
+    painter.end();
+    m_drawing.setDevicePixelRatio(ratio);
+    m_drawingOffsetTwips = targetTwips.topLeft();
+    update();
+}
+
 QSize PictureBox::naturalSizeTwips(const QImage &picture)
 {
     const QSizeF logical = picture.deviceIndependentSize();
@@ -159,6 +183,13 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (border > 0) {
         painter.setPen(QPen(palette().color(QPalette::Dark), border));
         painter.drawRect(QRectF(rect()).adjusted(border / 2.0, border / 2.0, -border / 2.0, -border / 2.0));
+    }
+    if (m_edgeColour.isValid() && (!m_picture.isNull() || !m_drawing.isNull())) {
+        // One device-independent pixel wide, inside the box, so the page keeps
+        // its place at the viewport's corner and still shows its edge there.
+        painter.setPen(QPen(m_edgeColour, 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 }
 

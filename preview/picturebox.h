@@ -45,6 +45,15 @@ public:
     // this box's drawing, with smooth scaling; the drawing stays until cleared.
     void drawStretched(const QImage &source, const QRect &sourceTwips, const QRect &targetTwips);
 
+    // Puts `picture` pixel for pixel into a white drawing of `targetTwips`:
+    // a picture made for the size shown needs no scaling, and a pixel more
+    // or less from rounding is paper margin.
+    void drawUnscaled(const QImage &picture, const QRect &targetTwips);
+
+    // A thin line of `colour` drawn over the box's outermost pixels, on top of
+    // its picture: it marks a page's edge without moving or resizing anything.
+    void setEdgeColour(const QColor &colour);
+
     // A picture's natural size in twips.
     static QSize naturalSizeTwips(const QImage &picture);
 
@@ -76,6 +85,7 @@ private:
     QImage m_drawing;
     QPoint m_drawingOffsetTwips;
     QWidget *m_interior = nullptr;
+    QColor m_edgeColour;
 };
 
 } // namespace preview

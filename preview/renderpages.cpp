@@ -2,6 +2,7 @@
 
 #include "form2.h"
 #include "pagepicture.h"
+#include "rendersession.h"
 
 #include "generator/engineregistry.h"
 #include "automation/word/application.h"
@@ -13,47 +14,6 @@
 
 namespace preview {
 namespace {
-
-// Closes the opened copy without saving and quits the instance, also when a
-// step in between failed, so no instance outlives the call.
-class RenderSession {
-public:
-    explicit RenderSession(std::shared_ptr<word::Application> application)
-        : m_application(std::move(application))
-    {
-    }
-
-    ~RenderSession()
-    {
-        if (!m_application)
-            return;
-        try {
-            if (m_document)
-                m_document->close(word::wdDoNotSaveChanges);
-        } catch (...) {
-        }
-        try {
-            m_application->quit();
-        } catch (...) {
-        }
-    }
-
-    word::Application &application() { return *m_application; }
-    void setDocument(std::shared_ptr<word::Document> document) { m_document = std::move(document); }
-
-    // The normal end: the same close and quit, with their failures reported.
-    void finish()
-    {
-        auto application = std::move(m_application);
-        m_application.reset();
-        application->activeDocument()->close(word::wdDoNotSaveChanges);
-        application->quit();
-    }
-
-private:
-    std::shared_ptr<word::Application> m_application;
-    std::shared_ptr<word::Document> m_document;
-};
 
 QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
 {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace shell {
 
 enum class MessageIcon { None, Warning, Information, Question, Critical };
@@ -26,8 +28,11 @@ public:
 
     virtual MessageAnswer message(const MessageRequest &request) = 0;
     // The file name typed or chosen, or empty when cancelled. `filter` is in the
-    // "Label|pattern" form ("Word Files (*.doc)|*.doc").
-    virtual QString saveFileName(const QString &title, const QString &filter) = 0;
+    // "Label|pattern" form ("Word Files (*.doc)|*.doc"); the dialog opens in
+    // `folder` with an empty name field.
+    virtual QString saveFileName(const QString &title, const QString &filter, const QString &folder) = 0;
+    // The platform's print dialog: sets up `printer` and says whether to print.
+    virtual bool setUpPrinter(QPrinter &printer) = 0;
 };
 
 // The service in use: Qt's dialogs unless a test installed its own.

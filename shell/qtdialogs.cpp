@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace shell {
 namespace {
@@ -43,13 +44,20 @@ MessageAnswer QtDialogs::message(const MessageRequest &request)
     return MessageAnswer::Ok;
 }
 
-QString QtDialogs::saveFileName(const QString &title, const QString &filter)
+QString QtDialogs::saveFileName(const QString &title, const QString &filter, const QString &folder)
 {
     // The program asks its own overwrite question, and a name typed without an
-    // extension is used exactly as typed.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
+    // extension is used exactly as typed. Given a folder only, the dialog
+    // leaves the name field empty.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder,
                                         qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtDialogs::setUpPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtDialogs::displayText(const QString &text)

@@ -8,7 +8,8 @@ namespace shell {
 class QtDialogs : public Dialogs {
 public:
     MessageAnswer message(const MessageRequest &request) override;
-    QString saveFileName(const QString &title, const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &filter, const QString &folder) override;
+    bool setUpPrinter(QPrinter &printer) override;
 
     // The box's text with CR LF and lone CR shown as line breaks.
     static QString displayText(const QString &text);

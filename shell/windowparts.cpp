@@ -34,6 +34,9 @@ QPushButton *makePushButton(QWidget *parent, const char *name, const QString &ca
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(arialBold(11.25));
     button->setGeometry(geometry);
+    // Outside a dialog a push button ignores Return; people expect Return to
+    // press the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QSizeF>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -37,6 +39,20 @@ public:
     // The picture of page `page` (from 1), white, at `pixelsPerInch`, keeping
     // the page's proportions.
     virtual QImage pagePicture(int page, double pixelsPerInch) = 0;
+
+    // Draws page `page` (from 1) with `painter`, whose units are twips from the
+    // page's top-left corner, leaving the paper unpainted; returns the page's
+    // size in twips. Engines that lay out text themselves draw vectors (text
+    // stays text); this fallback draws the page picture.
+    virtual QSizeF drawPage(int page, QPainter &painter)
+    {
+        constexpr double pixelsPerInch = 300;
+        constexpr double twipsPerInch = 1440;
+        const QImage picture = pagePicture(page, pixelsPerInch);
+        const QSizeF size(picture.width() * twipsPerInch / pixelsPerInch, picture.height() * twipsPerInch / pixelsPerInch);
+        painter.drawImage(QRectF(QPointF(), size), picture);
+        return size;
+    }
 };
 
 class Documents {

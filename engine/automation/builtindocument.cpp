@@ -159,4 +159,14 @@ QImage BuiltInDocument::pagePicture(int page, double pixelsPerInch)
     return picture;
 }
 
+QSizeF BuiltInDocument::drawPage(int page, QPainter &painter)
+{
+    m_state->ensureOpen();
+    const DocumentLayout &layout = m_state->layout();
+    if (page < 1 || page > layout.pageCount())
+        throw automation::Failure(QStringLiteral("The document has no page %1; it has %2.").arg(page).arg(layout.pageCount()));
+    PageRenderer(layout, FontResolver::instance()).paint(painter, page - 1);
+    return QSizeF(layout.geometry().widthTwips, layout.geometry().heightTwips);
+}
+
 } // namespace engine

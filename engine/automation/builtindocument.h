@@ -28,6 +28,7 @@ public:
     QVariant builtInDocumentProperties(long index) override;
     std::shared_ptr<word::Range> range() override;
     QImage pagePicture(int page, double pixelsPerInch) override;
+    QSizeF drawPage(int page, QPainter &painter) override;
 
     // The state shared by this document's objects, for tests that inspect the model.
     const std::shared_ptr<DocumentState> &state() const { return m_state; }

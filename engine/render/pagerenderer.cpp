@@ -4,6 +4,7 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <cmath>
@@ -43,13 +44,22 @@ QImage PageRenderer::render(int index, double pixelsPerInch) const
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(pixelsPerInch / twipsPerInch, pixelsPerInch / twipsPerInch);
+    paint(painter, index);
+    return picture;
+}
+
+void PageRenderer::paint(QPainter &painter, int index) const
+{
+    if (index < 0 || index >= m_layout.pageCount())
+        return;
+    painter.save();
     painter.setPen(Qt::black);
     const PageContent &page = m_layout.page(index);
     for (const RuleLine &rule : page.rules)
         painter.fillRect(QRectF(rule.leftTwips, rule.topTwips, rule.widthTwips, rule.heightTwips), Qt::black);
     for (int line : page.lines)
         drawLine(painter, line);
-    return picture;
+    painter.restore();
 }
 
 void PageRenderer::drawLine(QPainter &painter, int index) const
@@ -89,7 +99,12 @@ void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QG
         outlines.addPath(face.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
     painter.save();
     painter.setPen(QPen(painter.pen().color(), strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(painter.pen().color());
+    // A PDF keeps glyph runs as text a reader can search; there the run itself
+    // fills the letters and the outlines only add the stroke.
+    const bool keepsText = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    if (keepsText)
+        painter.drawGlyphRun(origin, run);
+    painter.setBrush(keepsText ? QBrush(Qt::NoBrush) : QBrush(painter.pen().color()));
     painter.drawPath(outlines);
     painter.restore();
 }

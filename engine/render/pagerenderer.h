@@ -23,6 +23,8 @@ public:
     // The picture of page `index` (from 0) at `pixelsPerInch`; a null image
     // when there is no such page or the resolution gives no pixels.
     QImage render(int index, double pixelsPerInch) const;
+    // Draws page `index` (from 0) with `painter` in twips, the paper left as it is.
+    void paint(QPainter &painter, int index) const;
     // The size in pixels of a page picture at `pixelsPerInch`.
     static QSize pictureSize(const PageGeometry &page, double pixelsPerInch);
 

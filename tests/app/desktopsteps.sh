@@ -24,6 +24,10 @@ wait_for_width() {
   return 1
 }
 
+# Waits for a slow engine to finish drawing what the last step asked for:
+# PARVOLIN_SETTLE_SECONDS, none by default.
+settle() { sleep "${PARVOLIN_SETTLE_SECONDS:-0}"; }
+
 # Clicks at (x, y) inside window $1.
 click_in() {
   eval "$(xdotool getwindowgeometry --shell "$1")"

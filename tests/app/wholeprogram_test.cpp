@@ -44,6 +44,19 @@ int drawnTextWidth(const QString &windowPicture)
     return right - left;
 }
 
+// The first row of the viewport in a picture of the preview window where the
+// page shows anything dark.
+int firstDarkRow(const QString &windowPicture)
+{
+    const QImage picture(windowPicture);
+    const QRect viewport(10, 122, 616, 482);
+    for (int y = viewport.top(); y <= viewport.bottom() && y < picture.height(); ++y)
+        for (int x = viewport.left(); x <= viewport.right() && x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128)
+                return y;
+    return -1;
+}
+
 
 bool isLibreOffice(const std::string &engine)
 {
@@ -74,9 +87,13 @@ TEST_P(RealProgramWithEngine, CreateSaveGoBackChangeCreateAgainAndClose)
     testsupport::selectEngine(engine);
     // A window may take a while when the engine is a word processor of its own.
     qputenv("PARVOLIN_WAIT_TENTHS", isLibreOffice(engine) ? "600" : "150");
+    // Each zoom step draws the page afresh through the engine, which takes
+    // LibreOffice seconds.
+    qputenv("PARVOLIN_SETTLE_SECONDS", isLibreOffice(engine) ? "8" : "0");
     const DesktopRun run = runInFreshFolders(QStringLiteral("create_save_back.sh"), isLibreOffice(engine) ? 300000 : 120000);
     qunsetenv("PARVOLIN_ENGINE");
     qunsetenv("PARVOLIN_WAIT_TENTHS");
+    qunsetenv("PARVOLIN_SETTLE_SECONDS");
     ASSERT_TRUE(run.finished);
     const QString &temp = run.temp;
     const QString &out = run.out;
@@ -88,12 +105,25 @@ TEST_P(RealProgramWithEngine, CreateSaveGoBackChangeCreateAgainAndClose)
 
     EXPECT_FALSE(storedName(out + QStringLiteral("/after-sample.conf")).isEmpty()) << "Load Sample stores the sample";
     EXPECT_TRUE(storedName(out + QStringLiteral("/after-clear.conf")).isEmpty()) << "Clear empties the store";
+    EXPECT_EQ(storedName(out + QStringLiteral("/after-undo.conf")), storedName(out + QStringLiteral("/after-sample.conf")))
+        << "Ctrl+Z after Clear brings the record back, in the store too";
     const int atOne = drawnTextWidth(out + QStringLiteral("/zoom-1.00.png"));
     const int atOneAndAHalf = drawnTextWidth(out + QStringLiteral("/zoom-1.50.png"));
     const int atOneAndAQuarter = drawnTextWidth(out + QStringLiteral("/zoom-1.25.png"));
     EXPECT_GT(atOne, 100) << "the page shows its text";
     EXPECT_GT(atOneAndAHalf, atOneAndAQuarter) << "Zoom Out draws the page smaller";
     EXPECT_GT(atOneAndAQuarter, atOne) << "Zoom In draws the page larger";
+    EXPECT_NEAR(drawnTextWidth(out + QStringLiteral("/ctrlwheel.png")), atOneAndAHalf, 2)
+        << "Ctrl+wheel zooms in one step, as Zoom In does";
+    const int topBeforeWheel = firstDarkRow(out + QStringLiteral("/ctrlwheel.png"));
+    const int topAfterWheel = firstDarkRow(out + QStringLiteral("/wheel.png"));
+    EXPECT_GT(topBeforeWheel, 0);
+    EXPECT_LT(topAfterWheel, topBeforeWheel) << "the wheel scrolls the page up";
+    const QByteArray pdf = readAll(out + QStringLiteral("/resume.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF")) << "Export as PDF from the page's menu";
+    // LibreOffice's pages come as pictures; the built-in engine draws text.
+    if (!isLibreOffice(engine))
+        EXPECT_TRUE(pdf.contains("/FontFile2") || pdf.contains("/FontFile")) << "with its fonts embedded";
 
     const QByteArray generated = readAll(out + QStringLiteral("/generated1.doc"));
     // Rich Text Format from the built-in engine; the binary Word 97 format (a

@@ -13,6 +13,7 @@
 #include "automation/word/selection.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -79,4 +80,26 @@ TEST_F(DocumentCountsAndDrawsItsPages, GoToPagePutsTheInsertionPointAtThePagesSt
     const auto last = std::dynamic_pointer_cast<engine::BuiltInRange>(selection->range());
     EXPECT_EQ(StoryInspection::text(StoryInspection::model(*document).story, last->from(), last->to()),
               QStringLiteral("Line 87"));
+}
+
+TEST_F(DocumentCountsAndDrawsItsPages, DrawsAPageInTwipsAsItsPictureShowsIt)
+{
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    for (int i = 0; i < 40; ++i)
+        selection->typeText(QStringLiteral("Line %1\r\n").arg(i));
+    constexpr double pixelsPerInch = 96;
+    const QImage picture = document->pagePicture(2, pixelsPerInch);
+    QImage drawn(picture.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(pixelsPerInch / 1440, pixelsPerInch / 1440);
+    EXPECT_EQ(document->drawPage(2, painter), QSizeF(12240, 15840)) << "US Letter";
+    painter.end();
+    EXPECT_EQ(drawn, picture.convertToFormat(drawn.format()));
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter elsewhere(&scratch);
+    EXPECT_THROW(document->drawPage(3, elsewhere), automation::Failure);
+    EXPECT_THROW(document->drawPage(0, elsewhere), automation::Failure);
 }

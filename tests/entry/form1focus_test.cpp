@@ -63,3 +63,16 @@ TEST_F(Form1FocusTest, TabFromTheLastButtonComesBackToTheFirstField)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), testsupport::child<QPushButton>(*form, "PushButton3"));
 }
+
+TEST_F(Form1FocusTest, ReturnPressesTheFocusedButton)
+{
+    auto form = shownAndActive();
+    form->field(QStringLiteral("txtYourName"))->setText(QStringLiteral("Ann Lee"));
+    testsupport::child<QPushButton>(*form, "PushButton3")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_NE(text(*form, "txtYourName"), QStringLiteral("Ann Lee")) << "the sample replaced the name";
+    testsupport::child<QPushButton>(*form, "PushButton2")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(text(*form, "txtYourName"), QString());
+    EXPECT_EQ(stored("Your Name"), QString());
+}

@@ -1,5 +1,7 @@
 #include "scripteddialogs.h"
 
+#include <QPrinter>
+
 namespace testsupport {
 
 ScriptedDialogs::ScriptedDialogs()
@@ -24,8 +26,9 @@ shell::MessageAnswer ScriptedDialogs::message(const shell::MessageRequest &reque
                                                            : shell::MessageAnswer::Ok;
 }
 
-QString ScriptedDialogs::saveFileName(const QString &, const QString &)
+QString ScriptedDialogs::saveFileName(const QString &, const QString &, const QString &folder)
 {
+    m_saveFolders << folder;
     if (m_fileNames.empty())
         return QString();
     const QString name = m_fileNames.front();
@@ -41,6 +44,20 @@ QStringList ScriptedDialogs::errorReports() const
             reports << request.text;
     }
     return reports;
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+bool ScriptedDialogs::setUpPrinter(QPrinter &printer)
+{
+    if (m_printFiles.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_printFiles.front());
+    m_printFiles.pop_front();
+    return true;
 }
 
 } // namespace testsupport

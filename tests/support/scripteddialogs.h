@@ -17,7 +17,10 @@ public:
     ~ScriptedDialogs() override;
 
     shell::MessageAnswer message(const shell::MessageRequest &request) override;
-    QString saveFileName(const QString &title, const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &filter, const QString &folder) override;
+    // Prints into the PDF file queued by printToFileNext, or cancels.
+    bool setUpPrinter(QPrinter &printer) override;
+    void printToFileNext(const QString &path) { m_printFiles.push_back(path); }
 
     void answerNext(shell::MessageAnswer answer) { m_answers.push_back(answer); }
     void chooseFileNext(const QString &name) { m_fileNames.push_back(name); }
@@ -26,11 +29,15 @@ public:
     // The texts of every error report shown so far.
     QStringList errorReports() const;
     void clear() { m_messages.clear(); }
+    // The folders the save dialogs opened in, in order.
+    const QStringList &saveFolders() const { return m_saveFolders; }
 
 private:
     std::vector<shell::MessageRequest> m_messages;
     std::deque<shell::MessageAnswer> m_answers;
     std::deque<QString> m_fileNames;
+    QStringList m_saveFolders;
+    std::deque<QString> m_printFiles;
 };
 
 } // namespace testsupport

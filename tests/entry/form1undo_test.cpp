@@ -1,0 +1,138 @@
+// Undoing a one-click replacement of the whole record, through the notice's
+// button and Ctrl+Z, and after a crash.
+#include "form1fixture.h"
+#include "support/widgets.h"
+#include "entry/sampledata.h"
+#include "entry/undobar.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class Form1UndoTest : public Form1Test {
+protected:
+    // A value for every field that differs from the sample and from empty;
+    // the multi-line fields get two lines.
+    static QString ownValue(int row)
+    {
+        const entry::ResumeField &field = entry::resumeFields()[static_cast<std::size_t>(row)];
+        return field.multiLine ? QStringLiteral("Line one of %1\r\nline two").arg(row)
+                               : QStringLiteral("Own %1").arg(row);
+    }
+
+    void storeOwnRecord()
+    {
+        for (int row = 0; row < entry::resumeFieldCount; ++row)
+            store(entry::resumeFields()[static_cast<std::size_t>(row)].key, ownValue(row));
+    }
+
+    void expectOwnRecord(const entry::Form1 &form)
+    {
+        for (int row = 0; row < entry::resumeFieldCount; ++row) {
+            const entry::ResumeField &field = entry::resumeFields()[static_cast<std::size_t>(row)];
+            EXPECT_EQ(text(form, field.name), ownValue(row)) << field.name;
+            EXPECT_EQ(stored(field.key), ownValue(row)) << field.key;
+        }
+    }
+
+    static entry::UndoBar *bar(const entry::Form1 &form) { return testsupport::child<entry::UndoBar>(form, "UndoBar"); }
+    static QString notice(const entry::Form1 &form)
+    {
+        return testsupport::child<QLabel>(form, "UndoMessage")->text();
+    }
+
+    std::unique_ptr<entry::Form1> shownAndActive()
+    {
+        auto form = start();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        return form;
+    }
+};
+
+} // namespace
+
+TEST_F(Form1UndoTest, UndoAfterClearPutsEveryFieldBackInTheWindowAndTheStore)
+{
+    storeOwnRecord();
+    auto form = shownAndActive();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    ASSERT_TRUE(bar(*form)->isVisible());
+    EXPECT_EQ(notice(*form), QStringLiteral("All fields cleared."));
+    EXPECT_EQ(stored("Your Name"), QString());
+    EXPECT_LE(bar(*form)->geometry().bottom(), form->height()) << "at the foot of the window";
+    EXPECT_GE(bar(*form)->geometry().top(), testsupport::child<QPushButton>(*form, "PushButton3")->geometry().bottom());
+    testsupport::child<QPushButton>(*form, "UndoButton")->click();
+    expectOwnRecord(*form);
+    EXPECT_FALSE(bar(*form)->isVisible());
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
+TEST_F(Form1UndoTest, CtrlZInATextBoxUndoesTheSample)
+{
+    storeOwnRecord();
+    auto form = shownAndActive();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
+    EXPECT_EQ(notice(*form), QStringLiteral("Sample resume loaded."));
+    EXPECT_EQ(text(*form, "txtYourName"), entry::sampleValue(0));
+    form->field(QStringLiteral("txtCity"))->widget()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    expectOwnRecord(*form);
+    EXPECT_FALSE(bar(*form)->isVisible());
+}
+
+TEST_F(Form1UndoTest, TheNextEditEndsTheOffer)
+{
+    storeOwnRecord();
+    auto form = shownAndActive();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    form->field(QStringLiteral("txtYourName"))->widget()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bo"));
+    EXPECT_FALSE(bar(*form)->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(*form, "txtStreetAddress"), QString()) << "nothing comes back once the user has moved on";
+    form.reset();
+    auto again = start();
+    EXPECT_FALSE(bar(*again)->isVisible()) << "nothing is kept for a later run either";
+}
+
+TEST_F(Form1UndoTest, TheRecordSurvivesACrashWhileTheOfferShows)
+{
+    storeOwnRecord();
+    auto form = start();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
+    form.release()->deleteLater(); // the process dies: no closing code runs
+    auto again = start();
+    ASSERT_TRUE(bar(*again)->isVisible() || bar(*again)->isOffering());
+    EXPECT_EQ(text(*again, "txtYourName"), entry::sampleValue(0));
+    testsupport::child<QPushButton>(*again, "UndoButton")->click();
+    expectOwnRecord(*again);
+}
+
+TEST_F(Form1UndoTest, ACommandThatChangesNothingOffersNothing)
+{
+    auto form = start();
+    const quint64 before = writes();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    EXPECT_FALSE(bar(*form)->isOffering());
+    EXPECT_EQ(writes(), before);
+}
+
+TEST_F(Form1UndoTest, TheUndoButtonIsReachedWithTabAndPressedWithReturn)
+{
+    storeOwnRecord();
+    auto form = shownAndActive();
+    testsupport::child<QPushButton>(*form, "PushButton2")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(bar(*form)->isOffering());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), testsupport::child<QPushButton>(*form, "UndoButton"));
+    EXPECT_FALSE(bar(*form)->accessibleName().isEmpty()) << "screen readers hear what happened";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    expectOwnRecord(*form);
+}
