@@ -152,10 +152,10 @@ void Form1::restoreFields(const shell::Steps &steps)
     const auto &order = restoreOrder();
     for (std::size_t position = 0; position < order.size(); ++position) {
         FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(order[position])];
-        const ResumeField &spec = resumeFields()[static_cast<std::size_t>(order[position])];
+        const ResumeField &field = resumeFields()[static_cast<std::size_t>(order[position])];
         const int step = restoreStep(static_cast<int>(position));
         steps.run(step, [&] {
-            const QString stored = store.read(QString::fromLatin1(spec.key));
+            const QString stored = store.read(QString::fromLatin1(field.key));
             try {
                 setTextAndStore(*box, stored);
             } catch (const automation::Failure &failure) {
@@ -192,10 +192,10 @@ void Form1::setTextAndStore(FieldBox &box, const QString &text)
 
 void Form1::storeField(const FieldBox &box, const QString &text)
 {
-    const ResumeField *spec = findResumeField(box.name());
+    const ResumeField *field = findResumeField(box.name());
     if (m_collectStoreFailures) {
         try {
-            shell::SettingsStore().write(QString::fromLatin1(spec->key), text);
+            shell::SettingsStore().write(QString::fromLatin1(field->key), text);
         } catch (const automation::Failure &failure) {
             m_storeFailure = failure.description();
         }
@@ -207,7 +207,7 @@ void Form1::storeField(const FieldBox &box, const QString &text)
     // The change rule has no step of its own; a failure to store is reported
     // with step 0 and the text stays in its box, so the user can try again.
     const shell::Steps steps(QStringLiteral("Form1.%1_Change").arg(box.name()));
-    steps.run(0, [&] { shell::SettingsStore().write(QString::fromLatin1(spec->key), text); });
+    steps.run(0, [&] { shell::SettingsStore().write(QString::fromLatin1(field->key), text); });
 }
 
 bool Form1::ignoresCreateClicks() const

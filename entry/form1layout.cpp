@@ -50,8 +50,8 @@ QLabel *Form1::addLabel(QWidget *parent, int row, int left, int top, int width, 
 
 FieldBox *Form1::addField(QWidget *parent, int row, int left, int top, int width, int height)
 {
-    const ResumeField &spec = resumeFields()[row];
-    auto *box = new FieldBox(QString::fromLatin1(spec.name), spec.multiLine, parent);
+    const ResumeField &field = resumeFields()[row];
+    auto *box = new FieldBox(QString::fromLatin1(field.name), field.multiLine, parent);
     box->widget()->setGeometry(shell::twipsRect(left, top, width, height));
     m_fields[box->name()] = box;
     m_fieldsByRow[static_cast<std::size_t>(row)] = box;
