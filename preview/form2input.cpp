@@ -154,13 +154,13 @@ void Form2::keyPressEvent(QKeyEvent *event)
 
 bool Form2::isPageChoiceKeyRelease(QEvent *event)
 {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::KeyPress) {
         m_keysPressedInList.insert(key->key());
         return false;
     }
-    if (event->type() != QEvent::KeyRelease)
-        return false;
     // A modifier let go on its own (after Ctrl+wheel, say) chooses nothing, and
     // neither does the release of a key whose press a shortcut took: the list
     // never saw that press.
