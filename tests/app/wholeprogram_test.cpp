@@ -122,8 +122,9 @@ TEST_P(RealProgramWithEngine, CreateSaveGoBackChangeCreateAgainAndClose)
     const QByteArray pdf = readAll(out + QStringLiteral("/resume.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF")) << "Export as PDF from the page's menu";
     // LibreOffice's pages come as pictures; the built-in engine draws text.
-    if (!isLibreOffice(engine))
+    if (!isLibreOffice(engine)) {
         EXPECT_TRUE(pdf.contains("/FontFile2") || pdf.contains("/FontFile")) << "with its fonts embedded";
+    }
 
     const QByteArray generated = readAll(out + QStringLiteral("/generated1.doc"));
     // Rich Text Format from the built-in engine; the binary Word 97 format (a
