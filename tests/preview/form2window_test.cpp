@@ -55,8 +55,9 @@ TEST_F(Form2Test, ChoosingAPageShowsItWholeAtZoomOneTopLeft)
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(20);
-    testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(testsupport::child<QTreeWidget>(*form, "ListView1")->topLevelItem(2));
-    form->ListView1_Click();
+    form->show();
+    auto *list = testsupport::child<QTreeWidget>(*form, "ListView1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(2)).center());
     EXPECT_EQ(form->zoom(), 1.0f);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->leftTwips(), 0);
