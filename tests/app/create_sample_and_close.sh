@@ -6,23 +6,13 @@
 # Writes: generated.doc (the document as created), exit-status, events.log
 # (one line per step, and every error report seen).
 set -u
-binary=$1
-out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-log="$out/events.log"
-: > "$log"
-. "$here/desktopsteps.sh"
-
-"$binary" &
-pid=$!
+. "$(cd "$(dirname "$0")" && pwd)/desktopsteps.sh"
+start_program "$1" "$2"
 
 form1=$(wait_for_width 536) || exit 0
 click_in "$form1" 400 55            # Load Sample/Example Data
 note "sample loaded"
-click_in "$form1" 260 21            # Start Creating Template
-form2=$(wait_for_width 656) || { check_reports "create"; kill "$pid"; exit 0; }
-check_reports "create"
-cp "$TEMP"/vandrel*.doc "$out/generated.doc"
+create_document "$form1" "create" generated.doc
 note "preview shown"
 close_and_record_exit "$form2"
 exit 0

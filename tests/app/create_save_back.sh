@@ -14,16 +14,8 @@
 # generated2.doc, "My Resume" (the saved copy), exit-status, events.log (one
 # line per step, and every error report seen).
 set -u
-binary=$1
-out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-log="$out/events.log"
-: > "$log"
-
-. "$here/desktopsteps.sh"
-
-"$binary" &
-pid=$!
+. "$(cd "$(dirname "$0")" && pwd)/desktopsteps.sh"
+start_program "$1" "$2"
 
 form1=$(wait_for_width 536) || exit 0
 settings="${XDG_CONFIG_HOME:-$HOME/.config}/Tarnwick.conf"
@@ -37,10 +29,7 @@ cp "$settings" "$out/after-undo.conf" 2>/dev/null
 note "clear undone"
 click_in "$form1" 400 55            # Load Sample/Example Data
 note "sample loaded"
-click_in "$form1" 260 21            # Start Creating Template
-form2=$(wait_for_width 656) || { check_reports "create"; kill "$pid"; exit 0; }
-check_reports "first create"
-cp "$TEMP"/vandrel*.doc "$out/generated1.doc"
+create_document "$form1" "first create" generated1.doc
 note "preview shown"
 
 click_in "$form2" 40 33             # Page 1 in the list
@@ -98,10 +87,7 @@ click_in "$form1" 313 105           # Your Name
 xdotool key ctrl+a
 xdotool type --delay 20 "Changed Name"
 sleep 0.5
-click_in "$form1" 260 21            # Start Creating Template
-form2=$(wait_for_width 656) || { check_reports "second create"; kill "$pid"; exit 0; }
-check_reports "second create"
-cp "$TEMP"/vandrel*.doc "$out/generated2.doc"
+create_document "$form1" "second create" generated2.doc
 note "created again"
 
 close_and_record_exit "$form2"

@@ -1,8 +1,27 @@
 # Steps shared by the scripts that drive the real program in an X server of its
-# own; sourced, not run. The sourcing script sets $log (the events file) and,
-# before close_and_record_exit, $pid (the program) and $out (its output folder).
+# own; sourced, not run. start_program sets $out (the output folder), $log
+# (the events file in it) and $pid (the program).
 
 note() { echo "$*" >> "$log"; }
+
+# Starts the program $1 with an empty events file in the output folder $2.
+start_program() {
+  out=$2
+  log="$out/events.log"
+  : > "$log"
+  "$1" &
+  pid=$!
+}
+
+# Presses "Start Creating Template" in window $1 and waits for the preview
+# ($form2); then copies the generated document to $out/$3. A preview that
+# never comes ends the run, with step $2's reports noted.
+create_document() {
+  click_in "$1" 260 21
+  form2=$(wait_for_width 656) || { check_reports "$2"; kill "$pid"; exit 0; }
+  check_reports "$2"
+  cp "$TEMP"/vandrel*.doc "$out/$3"
+}
 
 # The visible top-level window whose width is $1, or nothing.
 window_of_width() {
