@@ -34,7 +34,7 @@ window_of_width() {
 # A window may take a while when the engine is a word processor of its own:
 # PARVOLIN_WAIT_TENTHS sets how long to wait, in tenths of a second.
 wait_for_width() {
-  for _ in $(seq 1 "${PARVOLIN_WAIT_TENTHS:-150}"); do
+  for _ in $(seq 1 "${PARVOLIN_WAIT_TENTHS:-600}"); do
     w=$(window_of_width "$1")
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1

@@ -85,8 +85,9 @@ TEST_P(RealProgramWithEngine, CreateSaveGoBackChangeCreateAgainAndClose)
     if (!haveDesktopTools())
         GTEST_SKIP() << "no X server tools";
     testsupport::selectEngine(engine);
-    // A window may take a while when the engine is a word processor of its own.
-    qputenv("PARVOLIN_WAIT_TENTHS", isLibreOffice(engine) ? "600" : "150");
+    // A window may take a while when the machine is busy or the engine is a
+    // word processor of its own.
+    qputenv("PARVOLIN_WAIT_TENTHS", "600");
     // Each zoom step draws the page afresh through the engine, which takes
     // LibreOffice seconds.
     qputenv("PARVOLIN_SETTLE_SECONDS", isLibreOffice(engine) ? "8" : "0");
