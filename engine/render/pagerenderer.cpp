@@ -1,6 +1,7 @@
 #include "pagerenderer.h"
 
 #include "fonts/fontresolver.h"
+#include "letterglyphs.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -15,6 +16,12 @@ namespace {
 constexpr double twipsPerInch = 1440;
 // Wingdings' small square bullet; without the font a drawn square stands in.
 constexpr char16_t squareBullet = 0xF0A7;
+
+// A PDF keeps glyph runs as text a reader can search and copy.
+bool keepsText(QPainter &painter)
+{
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+}
 
 } // namespace
 
@@ -76,7 +83,9 @@ void PageRenderer::drawLine(QPainter &painter, int index) const
     // Qt puts the baseline at the line's own ascent; ours comes from the layout.
     const QPointF origin(line.columnLeftTwips + paragraphLine.textLeftTwips - textLine.x(),
                          baseline - textLine.ascent() - textLine.y());
-    for (const QGlyphRun &run : textLine.glyphRuns())
+    const QList<QGlyphRun> runs =
+        keepsText(painter) ? glyphRunsWithLettersApart(*paragraph.text, textLine) : textLine.glyphRuns();
+    for (const QGlyphRun &run : runs)
         drawGlyphs(painter, origin, run);
 }
 
@@ -99,12 +108,12 @@ void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QG
         outlines.addPath(face.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
     painter.save();
     painter.setPen(QPen(painter.pen().color(), strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    // A PDF keeps glyph runs as text a reader can search; there the run itself
-    // fills the letters and the outlines only add the stroke.
-    const bool keepsText = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
-    if (keepsText)
+    // Where text stays text the run itself fills the letters and the outlines
+    // only add the stroke.
+    const bool text = keepsText(painter);
+    if (text)
         painter.drawGlyphRun(origin, run);
-    painter.setBrush(keepsText ? QBrush(Qt::NoBrush) : QBrush(painter.pen().color()));
+    painter.setBrush(text ? QBrush(Qt::NoBrush) : QBrush(painter.pen().color()));
     painter.drawPath(outlines);
     painter.restore();
 }
