@@ -201,6 +201,8 @@ void Form2::removeImage(int index)
 
 void Form2::setWordFile(const QString &path)
 {
+    if (path != mWordFile)
+        m_keptDocument.release();
     mWordFile = path;
     m_sharpPictures.clear();
 }
@@ -252,6 +254,7 @@ void Form2::closeEvent(QCloseEvent *event)
 void Form2::Form_QueryUnload()
 {
     const shell::Steps steps(QStringLiteral("Form2.Form_QueryUnload"));
+    m_keptDocument.release();
     steps.run(100, [this] { shell::DeleteFileQuietly(mWordFile); });
     steps.run(102, [] { QCoreApplication::processEvents(); });
     steps.run(104, [] { QCoreApplication::processEvents(); });

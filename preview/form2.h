@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keptdocument.h"
+
 #include <QImage>
 #include <QSet>
 #include <QWidget>
@@ -150,6 +152,8 @@ private:
     std::map<int, QImage> m_sharpPictures;
 
     QString mWordFile;
+    // mWordFile open in an instance of the preview's own while it is shown.
+    KeptDocument m_keptDocument;
     qint32 mTotalImages = 0;
     bool mFirstActivate = true;
     float mZoom = 1.0f;

@@ -5,6 +5,7 @@
 #include "picturebox.h"
 #include "savefolder.h"
 
+#include "automation/word/document.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/fileservices.h"
@@ -85,7 +86,9 @@ void Form2::printDocument()
     bool chosen = false;
     steps.run(100, [&] { chosen = shell::dialogs().setUpPrinter(printer); });
     if (chosen)
-        steps.run(102, [&] { PagePrinting::print(mWordFile, printer); });
+        steps.run(102, [&] {
+            m_keptDocument.use(mWordFile, [&](word::Document &document) { PagePrinting::print(document, printer); });
+        });
 }
 
 void Form2::exportPdf()
@@ -104,7 +107,11 @@ void Form2::exportPdf()
     // The whole PDF is made before the target is touched, and then put there
     // by replacement: a failure leaves no part of a file behind.
     if (writable)
-        steps.run(104, [&] { shell::writeFileSafely(target, PagePrinting::pdf(mWordFile)); });
+        steps.run(104, [&] {
+            QByteArray pdf;
+            m_keptDocument.use(mWordFile, [&](word::Document &document) { pdf = PagePrinting::pdf(document); });
+            shell::writeFileSafely(target, pdf);
+        });
 }
 
 bool Form2::mayWrite(const QString &target) const
@@ -117,6 +124,8 @@ bool Form2::mayWrite(const QString &target) const
 void Form2::PushButton8_Click()
 {
     const shell::Steps steps(QStringLiteral("Form2.PushButton8_Click"));
+    // The copy the preview kept open goes before the file it was opened from.
+    m_keptDocument.release();
     steps.run(102, [this] { shell::DeleteFileQuietly(mWordFile); });
     for (qint32 i = 1; i <= mTotalImages; ++i)
         steps.run(106, [&] { removeImage(i); });

@@ -2,12 +2,12 @@
 // is in twips.
 #include "form2.h"
 #include "pagepicture.h"
-#include "pageprinting.h"
 #include "picturebox.h"
 #include "scrollamounts.h"
 #include "viewmath.h"
 
 #include "automation/failure.h"
+#include "automation/word/document.h"
 #include "shell/steps.h"
 #include "shell/windowpointer.h"
 
@@ -126,7 +126,9 @@ QImage Form2::sharpPicture()
     // The stretched copy still shows the page; a document that can no longer
     // be drawn is not worth a report while zooming.
     try {
-        picture = PagePrinting::picture(mWordFile, m_shownPage + 1, sharpPictureResolution(mZoom, ratio));
+        m_keptDocument.use(mWordFile, [&](word::Document &document) {
+            picture = document.pagePicture(m_shownPage + 1, sharpPictureResolution(mZoom, ratio));
+        });
     } catch (const automation::Failure &) {
         return QImage();
     }

@@ -1,12 +1,8 @@
 #include "pageprinting.h"
 
-#include "rendersession.h"
-
 #include "automation/failure.h"
-#include "automation/word/application.h"
 #include "automation/word/constants.h"
 #include "automation/word/document.h"
-#include "generator/engineregistry.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -21,18 +17,12 @@ namespace {
 constexpr double twipsPerPoint = 20;
 constexpr int twipsPerInch = 1440;
 
-// Opens the document, repaginated, and hands each page number to `drawPage`
-// with the page count.
-void forEachPage(const QString &documentPath, const std::function<void(word::Document &, int, int)> &drawPage)
+// Hands each page number of `document` to `drawPage`.
+void forEachPage(word::Document &document, const std::function<void(int)> &drawPage)
 {
-    RenderSession session(generator::createObject(QStringLiteral("Word.Application")));
-    const auto document = session.application().documents()->open(documentPath);
-    session.setDocument(document);
-    document->repaginate();
-    const int pageCount = std::max(1, document->builtInDocumentProperties(word::wdPropertyPages).toInt());
+    const int pageCount = std::max(1, document.builtInDocumentProperties(word::wdPropertyPages).toInt());
     for (int page = 1; page <= pageCount; ++page)
-        drawPage(*document, page, pageCount);
-    session.finish();
+        drawPage(page);
 }
 
 // The size of `page` in twips, learnt by drawing it where nothing is kept.
@@ -56,7 +46,7 @@ void begin(QPainter &painter, QPaintDevice &device, const QString &what)
 
 } // namespace
 
-QByteArray PagePrinting::pdf(const QString &documentPath)
+QByteArray PagePrinting::pdf(word::Document &document)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -67,7 +57,7 @@ QByteArray PagePrinting::pdf(const QString &documentPath)
     writer.setCreator(QStringLiteral("Parvolin"));
     writer.setPageMargins(QMarginsF());
     QPainter painter;
-    forEachPage(documentPath, [&](word::Document &document, int page, int) {
+    forEachPage(document, [&](int page) {
         writer.setPageSize(pdfPageSize(pageSizeTwips(document, page)));
         if (page == 1)
             begin(painter, writer, QStringLiteral("The PDF"));
@@ -80,21 +70,11 @@ QByteArray PagePrinting::pdf(const QString &documentPath)
     return bytes;
 }
 
-QImage PagePrinting::picture(const QString &documentPath, int page, double pixelsPerInch)
-{
-    RenderSession session(generator::createObject(QStringLiteral("Word.Application")));
-    const auto document = session.application().documents()->open(documentPath);
-    session.setDocument(document);
-    QImage picture = document->pagePicture(page, pixelsPerInch);
-    session.finish();
-    return picture;
-}
-
-void PagePrinting::print(const QString &documentPath, QPrinter &printer)
+void PagePrinting::print(word::Document &document, QPrinter &printer)
 {
     printer.setFullPage(true);
     QPainter painter;
-    forEachPage(documentPath, [&](word::Document &document, int page, int) {
+    forEachPage(document, [&](int page) {
         if (page == 1)
             begin(painter, printer, QStringLiteral("The printer"));
         else if (!printer.newPage())
