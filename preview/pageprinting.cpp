@@ -48,6 +48,10 @@ void begin(QPainter &painter, QPaintDevice &device, const QString &what)
 
 QByteArray PagePrinting::pdf(word::Document &document)
 {
+    // An engine's own PDF is its own layout exactly, with text kept as text.
+    QByteArray own = document.pdf();
+    if (!own.isEmpty())
+        return own;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

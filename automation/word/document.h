@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QSizeF>
@@ -53,6 +54,11 @@ public:
         painter.drawImage(QRectF(QPointF(), size), picture);
         return size;
     }
+
+    // The document as a PDF of the engine's own making, with text that stays
+    // text, when it makes one; empty when it does not, and the pages are then
+    // drawn into a PDF through drawPage.
+    virtual QByteArray pdf() { return {}; }
 };
 
 class Documents {

@@ -111,4 +111,12 @@ QImage OfficeDocument::pagePicture(int page, double pixelsPerInch)
     return pages.render(page, pixelsPerInch);
 }
 
+QByteArray OfficeDocument::pdf()
+{
+    m_state->ensureOpen();
+    return unoCall(QStringLiteral("lay out the document's pages"),
+                   [&]() -> const PdfPages & { return m_state->pages(); })
+        .bytes();
+}
+
 } // namespace engines::libreoffice

@@ -24,6 +24,8 @@ public:
     QVariant builtInDocumentProperties(long index) override;
     std::shared_ptr<word::Range> range() override;
     QImage pagePicture(int page, double pixelsPerInch) override;
+    // LibreOffice's own PDF of the document, the one its page pictures come from.
+    QByteArray pdf() override;
 
 private:
     std::shared_ptr<DocumentState> m_state;

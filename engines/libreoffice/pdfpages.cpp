@@ -22,9 +22,9 @@ PdfPages::PdfPages(const uno::Reference<frame::XStorable> &document, const QStri
         document->storeToURL(toOUString(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)), arguments);
     });
     QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.remove();
-    m_pdf = Poppler::Document::loadFromData(bytes);
+    m_pdf = Poppler::Document::loadFromData(m_bytes);
     if (!m_pdf || m_pdf->isLocked())
         throw automation::Failure(QStringLiteral("The pages LibreOffice laid out could not be read back."));
     m_pdf->setRenderHint(Poppler::Document::Antialiasing);

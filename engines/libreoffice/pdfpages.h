@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <com/sun/star/frame/XStorable.hpp>
@@ -21,10 +22,13 @@ public:
     ~PdfPages();
 
     int count() const;
+    // The PDF as LibreOffice wrote it.
+    const QByteArray &bytes() const { return m_bytes; }
     // Page `page` (from 1) on white at `pixelsPerInch`; null when there is no such page.
     QImage render(int page, double pixelsPerInch) const;
 
 private:
+    QByteArray m_bytes;
     std::unique_ptr<Poppler::Document> m_pdf;
 };
 

@@ -1,6 +1,7 @@
 // While the preview is shown it keeps the document open in one instance of
 // its own: zooming, choosing pages and exporting draw from that copy instead of
-// starting the word processor again, and leaving lets the instance go.
+// starting the word processor again, and leaving lets the instance go. An
+// engine that makes its own PDF has it exported as it stands.
 #include "form2fixture.h"
 #include "generator/engineregistry.h"
 #include "pageengine.h"
@@ -106,4 +107,14 @@ TEST_F(Form2KeepsDocumentOpenTest, ClosingTheWindowLetsTheInstanceGo)
     m_form->close();
     EXPECT_EQ(quits(), 1);
     EXPECT_EQ(m_endStatus, 0);
+}
+
+TEST_F(Form2KeepsDocumentOpenTest, ExportWritesTheEnginesOwnPdfWhenItMakesOne)
+{
+    m_engine->state.ownPdf = QByteArrayLiteral("%PDF-1.7 as the engine wrote it");
+    const QString target = m_folder + QStringLiteral("/resume.pdf");
+    m_dialogs.chooseFileNext(target);
+    m_form->exportPdf();
+    EXPECT_EQ(testsupport::contents(target), m_engine->state.ownPdf);
+    EXPECT_EQ(opens(), 1);
 }

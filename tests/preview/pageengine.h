@@ -15,6 +15,7 @@ struct PageEngineState {
     int pages = 3;
     int reportedPages = 3;       // what the page-count property says
     int failAtPicture = 0;       // the page whose picture fails; 0 for none
+    QByteArray ownPdf;           // the engine's own PDF; empty for none
     QStringList log;
 };
 
@@ -48,6 +49,11 @@ public:
         QImage picture(qRound(8.5 * pixelsPerInch), qRound(11 * pixelsPerInch), QImage::Format_RGB32);
         picture.fill(QColor(page * 20, page * 20, page * 20));
         return picture;
+    }
+    QByteArray pdf() override
+    {
+        m_state.log << QStringLiteral("pdf");
+        return m_state.ownPdf;
     }
 
 private:

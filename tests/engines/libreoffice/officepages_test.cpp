@@ -7,7 +7,10 @@
 #include "automation/failure.h"
 #include "automation/word/selection.h"
 
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,4 +59,24 @@ TEST(OfficePages, CountedGoneToAndDrawnAsLaidOut)
 
     document->close(word::wdDoNotSaveChanges);
     application->quit();
+}
+
+TEST(OfficePages, ItsOwnPdfHoldsThePagesAsText)
+{
+    auto application = engines::libreoffice::engine()->create();
+    auto document = application->documents()->add();
+    document->activeWindowSelection()->typeText(QStringLiteral("Objective: efficient staffing\r\nLast line"));
+    const QByteArray pdf = document->pdf();
+    document->close(word::wdDoNotSaveChanges);
+    application->quit();
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("own.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {file.fileName(), QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Objective: efficient staffing\nLast line"))) << text.toStdString();
 }
