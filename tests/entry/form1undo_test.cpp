@@ -136,3 +136,22 @@ TEST_F(Form1UndoTest, TheUndoButtonIsReachedWithTabAndPressedWithReturn)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     expectOwnRecord(*form);
 }
+
+TEST_F(Form1UndoTest, TheOfferEndsByItselfAfterItsTimeAndTakesTheKeptRecordWithIt)
+{
+    storeOwnRecord();
+    auto form = shownAndActive();
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    QTest::qWait(entry::UndoBar::shownMilliseconds - 2000);
+    EXPECT_TRUE(bar(*form)->isVisible()) << "still offered shortly before its time is up";
+    for (int waited = 0; bar(*form)->isOffering() && waited < 6000; waited += 50)
+        QTest::qWait(50);
+    EXPECT_FALSE(bar(*form)->isVisible());
+    form->field(QStringLiteral("txtCity"))->widget()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(*form, "txtYourName"), QString()) << "Ctrl+Z brings nothing back once the offer has ended";
+    form.reset();
+    auto again = start();
+    EXPECT_FALSE(bar(*again)->isOffering()) << "the record kept for undo is gone from the store";
+    EXPECT_EQ(text(*again, "txtYourName"), QString());
+}
