@@ -28,7 +28,7 @@ void OfficeListFormat::applyListTemplate(const std::shared_ptr<word::ListTemplat
         throw automation::Failure(QStringLiteral("The list template must belong to the same document."));
     unoCall(QStringLiteral("apply the list template \"%1\"").arg(officeTemplate->name()), [&] {
         bool first = true;
-        for (const auto &cursor : storyRanges(m_state->story(), m_start, m_end)) {
+        for (const auto &cursor : paragraphRanges(m_state->story(), m_start, m_end)) {
             const uno::Reference<beans::XPropertySet> paragraphs(cursor, uno::UNO_QUERY_THROW);
             paragraphs->setPropertyValue("NumberingStyleName", uno::Any(toOUString(officeTemplate->styleName())));
             // A list that does not continue the one before starts afresh.

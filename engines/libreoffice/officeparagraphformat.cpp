@@ -40,7 +40,7 @@ void OfficeParagraphFormat::setAlignment(long alignment)
                               .arg(alignment));
     unoCall(QStringLiteral("align the paragraph"), [&] {
         const SelectionState &selection = m_state->selection();
-        for (const auto &cursor : storyRanges(m_state->story(), selection.start(), selection.end()))
+        for (const auto &cursor : paragraphRanges(m_state->story(), selection.start(), selection.end()))
             uno::Reference<beans::XPropertySet>(cursor, uno::UNO_QUERY_THROW)
                 ->setPropertyValue("ParaAdjust", uno::Any(static_cast<sal_Int16>(match->second)));
     });

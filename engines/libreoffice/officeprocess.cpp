@@ -93,6 +93,10 @@ OfficeProcess::OfficeProcess()
     : m_folder(makePrivateFolder())
     , m_pipeName(QStringLiteral("parvolin-") + QFileInfo(m_folder).fileName())
 {
+    // The connection to the office is a local socket: a write after the office
+    // has ended must come back as an error the call reports, not as a signal
+    // that ends this program (it did, now and then, as an office quit).
+    std::signal(SIGPIPE, SIG_IGN);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), writeFontConfig(m_folder));
     m_keeper.setProcessEnvironment(environment);

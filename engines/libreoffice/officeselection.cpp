@@ -70,6 +70,29 @@ int neighbourCell(const StoryMap &story, int area, bool forward)
     return -1;
 }
 
+// How far right of the caret (in 1/100 mm) a cell may start and still count
+// as under it.
+constexpr sal_Int32 caretSlack = 50;
+
+// Where a move by lines into another cell should land: Word goes into the cell
+// of the row reached that lies under the caret, the rightmost one starting
+// at or left of it. Writer's view cursor can come into a cell further right
+// (below a merged row it chose the middle of three cells).
+StoryPosition cellUnderCaret(const StoryMap &story, text::XTextViewCursor &view, StoryPosition landed, sal_Int32 caretX)
+{
+    const auto startX = [&](int area) {
+        view.gotoRange(as<text::XTextRange>(story.cursorAt({area, 0})), false);
+        return view.getPosition().X;
+    };
+    // Cells next to each other in the area list share a row; a row's end stands between rows.
+    int area = landed.area;
+    while (area > 0 && story.isCell(area - 1) && startX(area) > caretX + caretSlack)
+        --area;
+    while (area + 1 < story.areaCount() && story.isCell(area + 1) && startX(area + 1) <= caretX + caretSlack)
+        ++area;
+    return area == landed.area ? landed : StoryPosition{area, 0};
+}
+
 void requireCharacterUnit(long unit, const char *move)
 {
     if (unit != word::wdCharacter && unit != word::wdCell)
@@ -154,13 +177,18 @@ long OfficeSelection::moveByLines(long unit, long count, long extend, bool down)
         throw automation::Failure(QStringLiteral("Moving up or down by unit %1 is not supported; only lines (5) are.").arg(unit));
     return unoCall(QStringLiteral("move the selection by lines"), [&]() -> long {
         const StoryMap &story = m_state->story();
+        const StoryPosition from = m_state->selection().active;
         const auto view = m_state->viewCursor();
-        view->gotoRange(as<text::XTextRange>(story.cursorAt(m_state->selection().active)), false);
+        view->gotoRange(as<text::XTextRange>(story.cursorAt(from)), false);
+        const sal_Int32 caretX = view->getPosition().X;
         const uno::Reference<view::XViewCursor> lines(view, uno::UNO_QUERY_THROW);
         long moved = 0;
         while (moved < count && (down ? lines->goDown(1, false) : lines->goUp(1, false)))
             ++moved;
-        moveActive(story.positionOf(as<text::XTextRange>(view)), extend);
+        StoryPosition to = story.positionOf(as<text::XTextRange>(view));
+        if (to.area != from.area && story.isCell(to.area))
+            to = cellUnderCaret(story, *view, to, caretX);
+        moveActive(to, extend);
         return moved;
     });
 }

