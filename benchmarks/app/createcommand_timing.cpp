@@ -15,6 +15,7 @@
 #include "entry/fieldbox.h"
 #include "entry/form1.h"
 #include "preview/form2.h"
+#include "sampleprogram.h"
 #include "timingsupport.h"
 
 #include <QApplication>
@@ -137,19 +138,12 @@ void measure(entry::Form1 &form, const char *what, int runs, const QString &copy
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     quick = application.arguments().contains(QStringLiteral("--quick"));
-    const QTemporaryDir settings = privateSettings();
-    const QTemporaryDir temp;
-    qputenv("TEMP", QFile::encodeName(temp.path()));
-
-    entry::Form1 form;
-    app::registerEngines();
-    app::connectCreateCommand(form);
-    form.Form_Load();
-    form.PushButton3_Click();
+    SampleProgram program;
+    entry::Form1 &form = program.form;
+    const QTemporaryDir &temp = program.temp;
     const QString objective = form.field(QStringLiteral("txtObjective"))->text();
     if (application.arguments().contains(QStringLiteral("--long-paragraphs-only"))) {
         makeLongParagraphs(form, objective);

@@ -10,6 +10,7 @@
 #include "entry/form1.h"
 #include "app/idlewarmup.h"
 #include "preview/form2.h"
+#include "sampleprogram.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,20 +20,11 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     const bool warmUp = !application.arguments().contains(QStringLiteral("--no-warm-up"));
-    const QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-    const QTemporaryDir temp;
-    qputenv("TEMP", QFile::encodeName(temp.path()));
-
-    entry::Form1 form;
-    app::registerEngines();
-    app::connectCreateCommand(form);
-    form.Form_Load();
-    form.PushButton3_Click();
+    SampleProgram program;
+    entry::Form1 &form = program.form;
     if (warmUp)
         new app::IdleWarmUp(form);
     form.show();

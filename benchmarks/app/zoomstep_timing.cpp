@@ -3,11 +3,8 @@
 // resume. With PARVOLIN_ENGINE=libreoffice it shows what keeping the document
 // open saves over starting the word processor for every step:
 //   build/benchmarks/app/zoomstep_timing [rounds]
-#include "app/createcommand.h"
-#include "app/engines.h"
-#include "entry/form1.h"
 #include "preview/form2.h"
-#include "timingsupport.h"
+#include "sampleprogram.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,19 +26,11 @@ double clickMs(QPushButton &button)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    const QTemporaryDir settings = privateSettings();
-    const QTemporaryDir temp;
-    qputenv("TEMP", QFile::encodeName(temp.path()));
-
-    entry::Form1 form;
-    app::registerEngines();
-    app::connectCreateCommand(form);
-    form.Form_Load();
-    form.PushButton3_Click();
+    SampleProgram program;
+    entry::Form1 &form = program.form;
     form.show();
     form.PushButton1_Click();
     preview::Form2 &preview = preview::Form2::instance();
