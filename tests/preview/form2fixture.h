@@ -10,7 +10,12 @@
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -26,6 +31,20 @@ inline QImage letterPage(QColor shade)
     painter.fillRect(QRect(400, 560, 100, 100), shade);
     painter.end();
     return preview::asPagePicture(page, 63.0);
+}
+
+// Right-clicks the page of `form` and picks `actionName` from its menu with the mouse.
+inline void chooseFromPageMenu(preview::Form2 &form, const char *actionName)
+{
+    auto *page = testsupport::child<preview::PictureBox>(form, "Picture1");
+    const QPoint at(40, 40);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->mapToGlobal(at));
+    QApplication::sendEvent(page, &request);
+    auto *menu = testsupport::child<QMenu>(form, "PageMenu");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QAction *action = menu->findChild<QAction *>(QString::fromLatin1(actionName));
+    ASSERT_TRUE(action);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
 
 // A preview window loaded with `pages` page pictures, the first in the viewport,

@@ -62,7 +62,7 @@ TEST_F(Form2KeepsDocumentOpenTest, ZoomingChoosingPagesAndExportingOpenTheDocume
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     click("PushButton1");
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/resume.pdf"));
-    m_form->exportPdf();
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     EXPECT_TRUE(m_dialogs.errorReports().isEmpty()) << m_dialogs.errorReports().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(QFile::exists(m_folder + QStringLiteral("/resume.pdf")));
     EXPECT_GE(logged(QStringLiteral("picture(3)")), 2) << "the last page was drawn for two zooms";
@@ -114,7 +114,7 @@ TEST_F(Form2KeepsDocumentOpenTest, ExportWritesTheEnginesOwnPdfWhenItMakesOne)
     m_engine->state.ownPdf = QByteArrayLiteral("%PDF-1.7 as the engine wrote it");
     const QString target = m_folder + QStringLiteral("/resume.pdf");
     m_dialogs.chooseFileNext(target);
-    m_form->exportPdf();
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     EXPECT_EQ(testsupport::contents(target), m_engine->state.ownPdf);
     EXPECT_EQ(opens(), 1);
 }

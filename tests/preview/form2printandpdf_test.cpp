@@ -65,20 +65,6 @@ protected:
         Form2Test::TearDown();
     }
 
-    // Right-clicks the page and picks `actionName` from the menu with the mouse.
-    void chooseFromPageMenu(const char *actionName)
-    {
-        auto *page = testsupport::child<preview::PictureBox>(*m_form, "Picture1");
-        const QPoint at(40, 40);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->mapToGlobal(at));
-        QApplication::sendEvent(page, &request);
-        auto *menu = testsupport::child<QMenu>(*m_form, "PageMenu");
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-        QAction *action = menu->findChild<QAction *>(QString::fromLatin1(actionName));
-        ASSERT_TRUE(action);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-    }
-
     int previewPages() const { return m_form->listedPages(); }
 
     static int pdfPages(const QString &path)
@@ -108,7 +94,7 @@ TEST_F(Form2PdfTest, ExportAsPdfWritesThePreviewsPagesAsSearchableTextWithEmbedd
     ASSERT_GE(previewPages(), 2);
     const QString target = m_folder + QStringLiteral("/resume.pdf");
     m_dialogs.chooseFileNext(target);
-    chooseFromPageMenu("ExportPdfAction");
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     ASSERT_TRUE(QFile::exists(target));
     EXPECT_TRUE(m_dialogs.messages().empty());
     EXPECT_EQ(pdfPages(target), previewPages());
@@ -150,14 +136,14 @@ TEST_F(Form2PdfTest, BadTargetsAreReportedAndLeaveNoFileBehind)
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/plain/resume.pdf"));
-    chooseFromPageMenu("ExportPdfAction");
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     ASSERT_EQ(m_dialogs.errorReports().size(), 1);
     EXPECT_TRUE(m_dialogs.errorReports().first().contains(QStringLiteral("Form2.ExportPdf")));
 
     ASSERT_TRUE(QDir(m_folder).mkdir(QStringLiteral("adir")));
     m_dialogs.chooseFileNext(m_folder + QStringLiteral("/adir"));
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    chooseFromPageMenu("ExportPdfAction");
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     EXPECT_EQ(m_dialogs.errorReports().size(), 2);
     EXPECT_TRUE(QFileInfo(m_folder + QStringLiteral("/adir")).isDir());
 
@@ -169,7 +155,7 @@ TEST_F(Form2PdfTest, BadTargetsAreReportedAndLeaveNoFileBehind)
     m_form->setWordFile(m_folder + QStringLiteral("/gone.doc"));
     m_dialogs.chooseFileNext(kept.fileName());
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
-    chooseFromPageMenu("ExportPdfAction");
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
     EXPECT_EQ(m_dialogs.errorReports().size(), 3);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("old"));
