@@ -1,15 +1,28 @@
 #include "form2fixture.h"
 #include "support/widgets.h"
 
-#include <QPushButton>
+#include "shell/twips.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace {
 
+// Sends the page a mouse event at `twips` on the page.
+void mouseOnPage(preview::Form2 &form, QEvent::Type type, QPointF twips, Qt::MouseButton button,
+                 Qt::MouseButtons buttons)
+{
+    auto *page = testsupport::child<preview::PictureBox>(form, "Picture1");
+    const QPointF at = twips / shell::twipsPerPixel;
+    QMouseEvent event(type, at, page->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(page, &event);
+}
+
 // Drags the page as a person does: the pointer goes down at `from` and moves
-// along `path`, in twips on the viewport's interior; the window hears the
-// positions relative to the page, which moves under the pointer. With
+// along `path`, in twips on the viewport's interior; the page hears the
+// positions relative to itself, as it moves under the pointer. With
 // `release` the button comes up at the end.
 void drag(preview::Form2 &form, QPoint from, const std::vector<QPoint> &path, bool release = true)
 {
@@ -17,13 +30,13 @@ void drag(preview::Form2 &form, QPoint from, const std::vector<QPoint> &path, bo
         return QPointF(viewport.x() - testsupport::child<preview::PictureBox>(form, "Picture1")->leftTwips(), viewport.y() - testsupport::child<preview::PictureBox>(form, "Picture1")->topTwips());
     };
     QPointF at = onPage(from);
-    form.picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+    mouseOnPage(form, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     for (const QPoint &point : path) {
         at = onPage(point);
-        form.picture1_MouseMove(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+        mouseOnPage(form, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
     }
     if (release)
-        form.Picture1_MouseUp(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+        mouseOnPage(form, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
 } // namespace
@@ -82,7 +95,7 @@ TEST_F(Form2Test, ReleasingWithAPageAsHighAsTheViewportLeavesThatBarAlone)
     auto form = loaded(1);
     // A page exactly as high as the viewport's outer height: no share to take.
     testsupport::child<preview::PictureBox>(*form, "Picture1")->setHeightTwips(testsupport::child<preview::PictureBox>(*form, "Picture2")->heightTwips());
-    form->Picture1_MouseUp(Qt::LeftButton, Qt::NoModifier, 10, 10);
+    mouseOnPage(*form, QEvent::MouseButtonRelease, QPointF(10, 10), Qt::LeftButton, Qt::NoButton);
     EXPECT_TRUE(m_dialogs.messages().empty());
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 0);
 }
@@ -92,7 +105,8 @@ TEST_F(Form2Test, MovingWithoutAButtonDoesNothing)
     auto form = loaded(1);
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
-    form->picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
-    form->picture1_MouseMove(Qt::NoButton, Qt::NoModifier, 100, -900);
+    mouseOnPage(*form, QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton, Qt::LeftButton);
+    mouseOnPage(*form, QEvent::MouseButtonRelease, QPointF(100, 100), Qt::LeftButton, Qt::NoButton);
+    mouseOnPage(*form, QEvent::MouseMove, QPointF(100, -900), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), 0);
 }

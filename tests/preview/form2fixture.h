@@ -47,6 +47,13 @@ inline void chooseFromPageMenu(preview::Form2 &form, const char *actionName)
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
 
+// Activates `form` as a window manager does.
+inline void activate(preview::Form2 &form)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activation);
+}
+
 // A preview window loaded with `pages` page pictures, the first in the viewport,
 // as the generator leaves it before showing it.
 class Form2Test : public ::testing::Test {
@@ -78,7 +85,7 @@ protected:
         auto form = std::make_unique<preview::Form2>();
         form->Form_Load();
         fill(*form, pages);
-        form->Form_Activate();
+        activate(*form);
         return form;
     }
 

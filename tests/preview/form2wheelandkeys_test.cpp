@@ -99,7 +99,7 @@ TEST_F(Form2InputTest, ShiftWheelScrollsSideways)
     form->addPageItem(1);
     form->loadImage(0, preview::asPagePicture(wide, 63.0));
     form->showFirstPage();
-    form->Form_Activate();
+    activate(*form);
     auto *bar = testsupport::child<QScrollBar>(*form, "HScroll1");
     ASSERT_TRUE(bar->isEnabled());
     turnWheel(*form, QPoint(0, -120), Qt::ShiftModifier);

@@ -84,8 +84,11 @@ TEST_F(Form2Test, ChoosingWithNothingSelectedKeepsTheView)
 {
     auto form = loaded(2);
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
-    testsupport::child<QTreeWidget>(*form, "ListView1")->setCurrentItem(nullptr);
-    form->ListView1_Click();
+    auto *list = testsupport::child<QTreeWidget>(*form, "ListView1");
+    list->setCurrentItem(nullptr);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_EQ(list->currentItem(), nullptr);
     EXPECT_EQ(form->zoom(), 1.25f);
     EXPECT_TRUE(m_dialogs.messages().empty());
 }

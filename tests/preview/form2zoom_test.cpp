@@ -94,7 +94,7 @@ TEST_F(Form2Test, ReactivationChangesNothing)
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QPushButton>(*form, "PushButton1")->click();
     testsupport::child<QScrollBar>(*form, "VScroll1")->setValue(30);
-    form->Form_Activate();
+    activate(*form);
     EXPECT_EQ(form->zoom(), 1.5f);
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->value(), 30);
     EXPECT_EQ(testsupport::child<preview::PictureBox>(*form, "Picture1")->topTwips(), -300);
