@@ -8,14 +8,6 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-// Draws off screen unless a platform is chosen (QT_QPA_PLATFORM=xcb under
-// xvfb-run times the real program's drawing). Call before QApplication.
-inline void offscreenUnlessChosen()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
 // The data-entry window wired to the create command as the program wires it,
 // holding the sample resume, with throw-away settings and temporary folders.
 struct SampleProgram {

@@ -34,8 +34,7 @@ std::vector<double> typeIntoField(entry::FieldBox &field, int keystrokes)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     app::registerEngines();
     const QTemporaryDir settings = privateSettings();

@@ -67,8 +67,7 @@ int main(int argc, char **argv)
 {
     QElapsedTimer processTimer;
     processTimer.start();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     app::registerEngines();
     const double applicationMs = static_cast<double>(processTimer.nsecsElapsed()) / 1e6;

@@ -17,6 +17,14 @@ inline void printSummary(const char *what, std::vector<double> samples)
                 at(0.9), samples.back());
 }
 
+// Draws off screen unless a platform is chosen (QT_QPA_PLATFORM=xcb under
+// xvfb-run times the real program's drawing). Call before QApplication.
+inline void offscreenUnlessChosen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // Points the settings store at a throw-away folder for the run.
 inline QTemporaryDir privateSettings()
 {

@@ -10,6 +10,8 @@
 #include "support/storewrites.h"
 #include "support/testenvironment.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -40,6 +42,16 @@ protected:
     {
         auto form = std::make_unique<entry::Form1>();
         form->Form_Load();
+        return form;
+    }
+
+    // Started, shown and made the active window, as a user finds it.
+    std::unique_ptr<entry::Form1> shownAndActive()
+    {
+        auto form = start();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
         return form;
     }
 

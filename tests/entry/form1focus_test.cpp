@@ -10,17 +10,7 @@
 
 namespace {
 
-class Form1FocusTest : public Form1Test {
-protected:
-    std::unique_ptr<entry::Form1> shownAndActive()
-    {
-        auto form = start();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        return form;
-    }
-};
+class Form1FocusTest : public Form1Test {};
 
 } // namespace
 

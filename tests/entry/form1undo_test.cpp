@@ -43,15 +43,6 @@ protected:
     {
         return testsupport::child<QLabel>(form, "UndoMessage")->text();
     }
-
-    std::unique_ptr<entry::Form1> shownAndActive()
-    {
-        auto form = start();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        return form;
-    }
 };
 
 } // namespace

@@ -76,8 +76,7 @@ void measure(entry::Form1 &form, const char *engine, int runs, const QString &fo
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessChosen();
     QApplication application(argc, argv);
     app::registerEngines();
     const QTemporaryDir settings = privateSettings();
