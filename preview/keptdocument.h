@@ -33,8 +33,6 @@ public:
     // fails on the way is of no consequence, the copy holding no changes.
     void release();
 
-    bool isOpen() const { return m_session != nullptr; }
-
 private:
     void open(const QString &path);
 

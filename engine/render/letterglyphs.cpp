@@ -71,14 +71,18 @@ std::vector<JoinedGlyph> joinedGlyphs(const QTextLayout &layout, const QTextLine
     std::vector<JoinedGlyph> found;
     const int end = line.textStart() + line.textLength();
     int letter = line.textStart();
+    QList<QGlyphRun> runs = line.glyphRuns(letter, 1);
     while (letter < end) {
-        const QList<QGlyphRun> runs = line.glyphRuns(letter, 1);
+        // Each letter's glyphs are asked for once: the first that differs
+        // starts the next stretch.
         int next = letter + 1;
-        while (next < end && sameGlyphs(line.glyphRuns(next, 1), runs))
+        QList<QGlyphRun> nextRuns;
+        while (next < end && sameGlyphs(nextRuns = line.glyphRuns(next, 1), runs))
             ++next;
         if (auto joined = joinedGlyph(layout, line, runs, letter, next))
             found.push_back(std::move(*joined));
         letter = next;
+        runs = std::move(nextRuns);
     }
     return found;
 }
