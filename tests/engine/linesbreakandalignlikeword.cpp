@@ -1,6 +1,6 @@
 // Lines break and align as Word and LibreOffice do: after a hyphen between
 // digits, and centred or right-aligned on their text without trailing spaces.
-#include "builtinengine.h"
+#include "newdocumenttest.h"
 #include "storyinspection.h"
 
 #include "layout/documentlayout.h"
@@ -17,16 +17,8 @@ namespace {
 
 constexpr int textWidthTwips = 12240 - 2 * 1440;
 
-class LinesBreakAndAlignLikeWord : public ::testing::Test {
+class LinesBreakAndAlignLikeWord : public NewDocumentTest {
 protected:
-    void SetUp() override
-    {
-        application = engine::builtInEngine()->create();
-        document = application->documents()->add();
-        selection = document->activeWindowSelection();
-    }
-    void TearDown() override { application->quit(); }
-
     // The text of each line of the document, marks left out.
     QStringList lineTexts(const DocumentLayout &layout)
     {
@@ -39,9 +31,6 @@ protected:
         return texts;
     }
 
-    std::shared_ptr<word::Application> application;
-    std::shared_ptr<word::Document> document;
-    std::shared_ptr<word::Selection> selection;
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 // The selection moves, types and formats as Word's does on the story of
 // positions: marks count as characters, Extend moves one end, a selection
 // across cells selects those cells.
-#include "builtinengine.h"
+#include "newdocumenttest.h"
 #include "failuredescription.h"
 #include "storyinspection.h"
 
@@ -26,16 +26,8 @@ using namespace word;
 
 namespace {
 
-class EngineSelectionEditing : public ::testing::Test {
+class EngineSelectionEditing : public NewDocumentTest {
 protected:
-    void SetUp() override
-    {
-        application = engine::builtInEngine()->create();
-        document = application->documents()->add();
-        selection = document->activeWindowSelection();
-    }
-    void TearDown() override { application->quit(); }
-
     std::shared_ptr<Table> addTable(int rows, int columns)
     {
         return document->addTable(selection->range(), rows, columns, wdWord9TableBehavior, wdAutoFitFixed);
@@ -43,9 +35,6 @@ protected:
     const Story &story() { return StoryInspection::model(*document).story; }
     std::vector<RowView> rows() { return StoryInspection::rows(story()); }
 
-    std::shared_ptr<Application> application;
-    std::shared_ptr<Document> document;
-    std::shared_ptr<Selection> selection;
 };
 
 } // namespace
