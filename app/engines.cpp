@@ -1,6 +1,6 @@
 #include "engines.h"
 
-#include "engine/builtinengine.h"
+#include "engines/builtin/builtinengine.h"
 #include "generator/engineregistry.h"
 #ifdef PARVOLIN_HAVE_LIBREOFFICE
 #include "engines/libreoffice/libreofficeengine.h"

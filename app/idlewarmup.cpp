@@ -6,7 +6,7 @@
 #include "automation/word/engine.h"
 #include "automation/word/font.h"
 #include "automation/word/selection.h"
-#include "engine/builtinengine.h"
+#include "engines/builtin/builtinengine.h"
 #include "preview/pagepicture.h"
 
 #include <QEvent>

@@ -12,7 +12,7 @@
 #include "automation/word/document.h"
 
 #include "layout/documentlayout.h"
-#include "rtf/rtfreader.h"
+#include "formats/rtf/rtfreader.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

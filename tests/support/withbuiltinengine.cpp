@@ -1,6 +1,6 @@
 // Linked into the suites that drive the program's windows or its generator:
 // the built-in engine registered under its name, as the program does at start.
-#include "engine/builtinengine.h"
+#include "engines/builtin/builtinengine.h"
 #include "generator/engineregistry.h"
 
 #include <gtest/gtest.h>

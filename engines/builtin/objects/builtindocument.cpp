@@ -10,7 +10,7 @@
 #include "builtintable.h"
 #include "documentfile.h"
 #include "documentstate.h"
-#include "rtf/rtfwriter.h"
+#include "formats/rtf/rtfwriter.h"
 #include "automation/word/constants.h"
 #include "automation/failure.h"
 

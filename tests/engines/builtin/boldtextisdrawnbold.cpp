@@ -3,7 +3,7 @@
 #include "fonts/fontresolver.h"
 #include "layout/documentlayout.h"
 #include "render/pagerenderer.h"
-#include "rtf/rtfreader.h"
+#include "formats/rtf/rtfreader.h"
 
 #include <QImage>
 #include <QRawFont>

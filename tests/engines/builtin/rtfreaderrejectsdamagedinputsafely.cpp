@@ -6,8 +6,8 @@
 #include "sampledocument.h"
 #include "storyinspection.h"
 
-#include "rtf/rtfreader.h"
-#include "rtf/rtfwriter.h"
+#include "formats/rtf/rtfreader.h"
+#include "formats/rtf/rtfwriter.h"
 #include "automation/word/engine.h"
 #include "automation/failure.h"
 

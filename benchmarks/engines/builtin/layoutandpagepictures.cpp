@@ -5,7 +5,7 @@
 // laid out by the previous run are taken from the engine's memo, as the
 // preview finds those the generator laid out. Run:
 //   build/benchmarks/engine/layoutandpagepictures --benchmark_repetitions=10
-#include "engine/builtinengine.h"
+#include "engines/builtin/builtinengine.h"
 #include "objectivefiller.h"
 #include "sampledocument.h"
 

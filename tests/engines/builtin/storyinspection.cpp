@@ -1,7 +1,7 @@
 #include "storyinspection.h"
 
-#include "automation/builtindocument.h"
-#include "automation/documentstate.h"
+#include "objects/builtindocument.h"
+#include "objects/documentstate.h"
 
 #include <stdexcept>
 

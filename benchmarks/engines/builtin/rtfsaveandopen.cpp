@@ -1,5 +1,5 @@
 // Time to save and to open a resume-sized document and one holding 1 MB of text.
-#include "engine/builtinengine.h"
+#include "engines/builtin/builtinengine.h"
 #include "sampledocument.h"
 
 #include "automation/word/constants.h"

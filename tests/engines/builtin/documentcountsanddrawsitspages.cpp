@@ -5,7 +5,7 @@
 #include "sampledocument.h"
 #include "storyinspection.h"
 
-#include "automation/builtinrange.h"
+#include "objects/builtinrange.h"
 #include "automation/word/constants.h"
 #include "automation/word/engine.h"
 #include "automation/failure.h"

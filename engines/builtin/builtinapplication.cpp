@@ -1,9 +1,9 @@
 #include "builtinapplication.h"
 
-#include "automation/applicationstate.h"
-#include "automation/builtindocument.h"
-#include "automation/builtindocuments.h"
-#include "automation/documentstate.h"
+#include "objects/applicationstate.h"
+#include "objects/builtindocument.h"
+#include "objects/builtindocuments.h"
+#include "objects/documentstate.h"
 #include "instanceregistry.h"
 #include "automation/word/document.h"
 #include "automation/failure.h"

@@ -1,7 +1,7 @@
 // libFuzzer entry point for the RTF reader: any input is read or refused with
 // a automation::Failure, and whatever is accepted writes and reads back unchanged.
-#include "rtf/rtfreader.h"
-#include "rtf/rtfwriter.h"
+#include "formats/rtf/rtfreader.h"
+#include "formats/rtf/rtfwriter.h"
 #include "automation/failure.h"
 
 #include <cstdlib>

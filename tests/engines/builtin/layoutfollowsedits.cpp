@@ -5,8 +5,8 @@
 #include "jobblockdocument.h"
 #include "storyinspection.h"
 
-#include "automation/builtindocument.h"
-#include "automation/documentstate.h"
+#include "objects/builtindocument.h"
+#include "objects/documentstate.h"
 #include "layout/documentlayout.h"
 #include "layout/layoutcache.h"
 #include "layout/paragraphlayouter.h"

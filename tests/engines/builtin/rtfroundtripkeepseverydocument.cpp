@@ -6,8 +6,8 @@
 #include "storyinspection.h"
 #include "support/testenvironment.h"
 
-#include "rtf/rtfreader.h"
-#include "rtf/rtfwriter.h"
+#include "formats/rtf/rtfreader.h"
+#include "formats/rtf/rtfwriter.h"
 #include "automation/word/engine.h"
 #include "automation/word/selection.h"
 

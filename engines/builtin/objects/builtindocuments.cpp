@@ -4,7 +4,7 @@
 #include "builtindocument.h"
 #include "documentfile.h"
 #include "documentstate.h"
-#include "rtf/rtfreader.h"
+#include "formats/rtf/rtfreader.h"
 #include "automation/failure.h"
 
 namespace engine {

@@ -2,7 +2,7 @@
 
 #include "storyinspection.h"
 
-#include "automation/builtinrange.h"
+#include "objects/builtinrange.h"
 #include "automation/word/constants.h"
 #include "automation/word/font.h"
 #include "automation/word/range.h"

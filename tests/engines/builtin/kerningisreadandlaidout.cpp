@@ -1,8 +1,8 @@
 // A file that asks for kerning gets it at the sizes it names and keeps asking
 // when saved again; text that does not ask is laid out unkerned.
 #include "layout/documentlayout.h"
-#include "rtf/rtfreader.h"
-#include "rtf/rtfwriter.h"
+#include "formats/rtf/rtfreader.h"
+#include "formats/rtf/rtfwriter.h"
 
 #include <gtest/gtest.h>
 
