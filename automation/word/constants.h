@@ -73,4 +73,6 @@ enum WdSaveOptions : long { wdDoNotSaveChanges = 0, wdSaveChanges = -1, wdPrompt
 
 enum WdBuiltInProperty : long { wdPropertyPages = 14 };
 
+enum WdSaveFormat : long { wdFormatDocument = 0, wdFormatRTF = 6, wdFormatXMLDocument = 12, wdFormatPDF = 17 };
+
 } // namespace word

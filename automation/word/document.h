@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <memory>
 
+#include "automation/failure.h"
+
 namespace word {
 
 class ListTemplate;
@@ -28,7 +30,15 @@ public:
     virtual std::shared_ptr<ListTemplate> addListTemplate(const QString &name,
                                                           bool outlineNumbered) = 0;
 
+    // Saves in the format the name's extension says (saveFormatForName).
     virtual void saveAs(const QString &path) = 0;
+    // Saves in the format `fileFormat` names, a WdSaveFormat, whatever the
+    // name's extension; an engine that cannot write that format fails.
+    virtual void saveAs(const QString &path, long fileFormat)
+    {
+        (void)path;
+        throw automation::Failure(QStringLiteral("This engine cannot save in the file format %1.").arg(fileFormat));
+    }
     virtual void close() = 0;
     virtual void close(long saveChanges) = 0;
 

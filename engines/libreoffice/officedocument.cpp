@@ -9,7 +9,9 @@
 #include "storymap.h"
 #include "unocall.h"
 #include "unostring.h"
+#include "automation/failure.h"
 #include "automation/word/constants.h"
+#include "automation/word/saveformat.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -47,15 +49,48 @@ std::shared_ptr<word::ListTemplate> OfficeDocument::addListTemplate(const QStrin
     return OfficeListTemplate::add(m_state, name, outlineNumbered);
 }
 
+namespace {
+
+// LibreOffice's export filter for a Word save format.
+const char *filterFor(long fileFormat)
+{
+    switch (fileFormat) {
+    case word::wdFormatDocument:
+        return "MS Word 97";
+    case word::wdFormatRTF:
+        return "Rich Text Format";
+    case word::wdFormatXMLDocument:
+        return "MS Word 2007 XML";
+    case word::wdFormatPDF:
+        return "writer_pdf_Export";
+    default:
+        throw automation::Failure(
+            QStringLiteral("The LibreOffice engine cannot save in the file format %1.").arg(fileFormat));
+    }
+}
+
+} // namespace
+
 void OfficeDocument::saveAs(const QString &path)
+{
+    saveAs(path, word::saveFormatForName(path));
+}
+
+void OfficeDocument::saveAs(const QString &path, long fileFormat)
 {
     m_state->ensureOpen();
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const rtl::OUString filter = rtl::OUString::createFromAscii(filterFor(fileFormat));
     unoCall(QStringLiteral("save the document as \"%1\"").arg(path), [&] {
         const uno::Reference<frame::XStorable> storable(m_state->document(), uno::UNO_QUERY_THROW);
-        const auto arguments = propertyList({namedValue("FilterName", uno::Any(rtl::OUString("MS Word 97"))),
+        const auto arguments = propertyList({namedValue("FilterName", uno::Any(filter)),
                                                             namedValue("Overwrite", uno::Any(true))});
-        storable->storeAsURL(toOUString(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)), arguments);
+        const rtl::OUString url = toOUString(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded));
+        // A PDF is an export: the document stays what it was, under its old name.
+        if (fileFormat == word::wdFormatPDF)
+            storable->storeToURL(url, arguments);
+        else
+            storable->storeAsURL(url, arguments);
     });
 }
 

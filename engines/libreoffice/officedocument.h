@@ -18,6 +18,7 @@ public:
     std::shared_ptr<word::ListTemplate> addListTemplate(const QString &name, bool outlineNumbered) override;
     // Saves in the binary Word 97 format, whatever the name's extension.
     void saveAs(const QString &path) override;
+    void saveAs(const QString &path, long fileFormat) override;
     void close() override;
     void close(long saveChanges) override;
     void repaginate() override;

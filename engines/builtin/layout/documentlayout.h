@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pagecontent.h"
-#include "pagegeometry.h"
+#include "model/pagegeometry.h"
 #include "paragraphbox.h"
 #include "visualline.h"
 

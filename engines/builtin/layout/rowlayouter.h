@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagegeometry.h"
+#include "model/pagegeometry.h"
 #include "rowbox.h"
 
 #include <map>

@@ -10,7 +10,8 @@
 #include "builtintable.h"
 #include "documentfile.h"
 #include "documentstate.h"
-#include "formats/rtf/rtfwriter.h"
+#include "formats/documentformats.h"
+#include "automation/word/saveformat.h"
 #include "automation/word/constants.h"
 #include "automation/failure.h"
 
@@ -83,8 +84,13 @@ std::shared_ptr<word::ListTemplate> BuiltInDocument::addListTemplate(const QStri
 
 void BuiltInDocument::saveAs(const QString &path)
 {
+    saveAs(path, word::saveFormatForName(path));
+}
+
+void BuiltInDocument::saveAs(const QString &path, long fileFormat)
+{
     m_state->ensureOpen();
-    DocumentFile::write(path, RtfWriter::write(m_state->model()));
+    DocumentFile::write(path, DocumentFormats::write(m_state->model(), fileFormat));
     m_state->savedAs(path);
 }
 

@@ -19,8 +19,8 @@ public:
                                           long autoFitBehavior) override;
     std::shared_ptr<word::ListTemplate> addListTemplate(const QString &name, bool outlineNumbered) override;
 
-    // Saves as Rich Text Format, whatever the file name's extension.
     void saveAs(const QString &path) override;
+    void saveAs(const QString &path, long fileFormat) override;
     void close() override;
     void close(long saveChanges) override;
 
