@@ -53,8 +53,10 @@ void Form2::PushButton6_Click()
             steps.run(126, [&] { answer = shell::MessageAnswer::Yes; });
         }
     }
-    if (answer == shell::MessageAnswer::Yes)
-        steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); });
+    // After a copy that failed its report has the last word: "Done." would
+    // tell the user the opposite.
+    if (answer == shell::MessageAnswer::Yes && !steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); }))
+        return;
     steps.run(132, [] {
         shell::dialogs().message({shell::appTitle(), QStringLiteral("Done."), shell::MessageIcon::None,
                                   shell::MessageButtons::Ok});
@@ -77,6 +79,12 @@ void Form2::buildPageMenu()
     Picture2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_pageMenu->popup(Picture2->mapToGlobal(at)); });
+}
+
+void Form2::openPageMenuFromKeyboard()
+{
+    // Where the mouse has nothing to say, the menu opens over the page's view.
+    m_pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
 }
 
 void Form2::printDocument()
