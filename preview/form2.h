@@ -114,6 +114,9 @@ private:
     QImage sharpPicture();
     void buildShortcuts();
     void buildPageMenu();
+    void openPageMenuFromKeyboard();
+    // Names the shown page for screen readers: "Page k of n".
+    void nameShownPage();
     // Asks before replacing `target`; true when it may be written.
     bool mayWrite(const QString &target) const;
     // Chooses the page `offset` away from the selected one, or at `index`
