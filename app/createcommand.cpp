@@ -40,8 +40,10 @@ void joinToDataEntry(entry::Form1 &form1, preview::Form2 &preview)
 void runGeneratorInto(entry::Form1 &form1, const std::function<preview::Form2 &()> &previewWindow)
 {
     form1.setResumeGenerator([&form1, previewWindow] {
+        preview::Form2 &form2 = previewWindow();
+        form2.setAuthorName(fieldText(form1, QStringLiteral("txtYourName")));
         preview::Form2HandOver handOver(
-            previewWindow(), [&form1] { form1.pointer().setBusy(); }, [&form1] { form1.pointer().setArrow(); },
+            form2, [&form1] { form1.pointer().setBusy(); }, [&form1] { form1.pointer().setArrow(); },
             [&form1] { form1.hide(); }, &form1);
         generator::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
     });

@@ -9,9 +9,11 @@
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/fileservices.h"
+#include "shell/pdfdocumentinfo.h"
 #include "shell/safewrite.h"
 #include "shell/steps.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPrinter>
 #include <QTreeWidget>
@@ -118,8 +120,19 @@ void Form2::exportPdf()
         steps.run(104, [&] {
             QByteArray pdf;
             m_keptDocument.use(mWordFile, [&](word::Document &document) { pdf = PagePrinting::pdf(document); });
-            shell::writeFileSafely(target, pdf);
+            shell::writeFileSafely(target, shell::withPdfDocumentInfo(pdf, documentInfo()));
         });
+}
+
+shell::PdfDocumentInfo Form2::documentInfo() const
+{
+    // Readers and applicant-tracking systems show the title and the author
+    // first; a resume without a name is still a resume.
+    const QString name = m_authorName.simplified();
+    const QString resume = QStringLiteral("Resume");
+    const QString version = QCoreApplication::applicationVersion();
+    return {name.isEmpty() ? resume : name + QStringLiteral(" \u2013 ") + resume, name,
+            version.isEmpty() ? QStringLiteral("Parvolin") : QStringLiteral("Parvolin ") + version};
 }
 
 bool Form2::mayWrite(const QString &target) const
