@@ -10,10 +10,12 @@
 #include "shell/twips.h"
 #include "shell/windowparts.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -221,6 +223,11 @@ void Form1::nameFieldsByTheirLabels()
         if (page >= 1 && page <= 3)
             name += QStringLiteral(", ") + SSTab1->tabText(page);
         box->setAccessibleName(name);
+        // A multi-line box's scroll bars are spoken as the field's.
+        if (auto *lines = qobject_cast<QAbstractScrollArea *>(box)) {
+            lines->verticalScrollBar()->setAccessibleName(name);
+            lines->horizontalScrollBar()->setAccessibleName(name);
+        }
         if (label)
             label->setBuddy(box);
     }

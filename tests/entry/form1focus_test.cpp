@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -152,6 +153,8 @@ TEST_F(Form1FocusTest, ScreenReadersHearEveryFieldByItsLabelAndTheTabsTakeTheFoc
     EXPECT_EQ(nameOf("txtExp3JobRes2"), QStringLiteral("Job reponsibilities /achievements 2, Experience 3"));
     EXPECT_EQ(nameOf("txtSchoolCity"), QStringLiteral("City, State"));
     EXPECT_EQ(nameOf("txtObjective"), QStringLiteral("Describe your career goal or ideal job"));
+    for (QScrollBar *bar : form->findChildren<QScrollBar *>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Name).isEmpty()) << "scroll bars too";
     EXPECT_TRUE(tabs(*form)->tabBar()->focusPolicy() & Qt::TabFocus);
     QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(tabs(*form)->tabBar());
     ASSERT_TRUE(strip && strip->childCount() >= 6);
