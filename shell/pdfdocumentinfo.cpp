@@ -1,7 +1,5 @@
 #include "pdfdocumentinfo.h"
 
-#include "automation/failure.h"
-
 #include <QRegularExpression>
 
 namespace shell {
@@ -18,11 +16,6 @@ QByteArray textString(const QString &text)
     return '<' + utf16.toHex().toUpper() + '>';
 }
 
-automation::Failure notAPdf(const QString &why)
-{
-    return automation::Failure(QStringLiteral("The PDF could not be given its title: %1.").arg(why));
-}
-
 QByteArray captured(const QByteArray &text, const char *pattern)
 {
     const QRegularExpressionMatch match = QRegularExpression(QString::fromLatin1(pattern)).match(QString::fromLatin1(text));
@@ -35,11 +28,11 @@ QByteArray withPdfDocumentInfo(const QByteArray &pdf, const PdfDocumentInfo &inf
 {
     const qsizetype startxref = pdf.lastIndexOf("startxref");
     if (!pdf.startsWith("%PDF") || startxref < 0)
-        throw notAPdf(QStringLiteral("it has no cross-reference table"));
+        return pdf;
     bool isNumber = false;
     const qint64 previous = pdf.mid(startxref + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&isNumber);
     if (!isNumber || previous <= 0 || previous >= startxref)
-        throw notAPdf(QStringLiteral("its cross-reference table is not where it says"));
+        return pdf;
     // The last section's trailer: after a classic table, or the dictionary of
     // a cross-reference stream, before its data.
     QByteArray trailer = pdf.mid(previous, startxref - previous);
@@ -49,7 +42,7 @@ QByteArray withPdfDocumentInfo(const QByteArray &pdf, const PdfDocumentInfo &inf
     const QByteArray size = captured(trailer, R"(/Size\s+(\d+))");
     const QByteArray root = captured(trailer, R"(/Root\s+(\d+\s+\d+\s+R))");
     if (size.isEmpty() || root.isEmpty())
-        throw notAPdf(QStringLiteral("its trailer names no catalogue"));
+        return pdf;
     const QByteArray id = captured(trailer, R"((/ID\s*\[[^\]]*\]))");
 
     const qint64 infoObject = size.toLongLong();

@@ -14,8 +14,8 @@ struct PdfDocumentInfo {
 
 // `pdf` with `info` as its document information. It is added at the end as an
 // update of the file, as PDF allows, so every byte before stays as it was
-// whoever wrote the PDF. Throws automation::Failure when `pdf` does not end
-// the way a PDF does.
+// whoever wrote the PDF. A PDF whose end cannot be read that way is given
+// back as it is: a title is not worth losing the document for.
 QByteArray withPdfDocumentInfo(const QByteArray &pdf, const PdfDocumentInfo &info);
 
 } // namespace shell
