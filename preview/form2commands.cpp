@@ -9,9 +9,11 @@
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/fileservices.h"
+#include "shell/pdfdocumentinfo.h"
 #include "shell/safewrite.h"
 #include "shell/steps.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPrinter>
 #include <QTreeWidget>
@@ -53,8 +55,10 @@ void Form2::PushButton6_Click()
             steps.run(126, [&] { answer = shell::MessageAnswer::Yes; });
         }
     }
-    if (answer == shell::MessageAnswer::Yes)
-        steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); });
+    // After a copy that failed its report has the last word: "Done." would
+    // tell the user the opposite.
+    if (answer == shell::MessageAnswer::Yes && !steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); }))
+        return;
     steps.run(132, [] {
         shell::dialogs().message({shell::appTitle(), QStringLiteral("Done."), shell::MessageIcon::None,
                                   shell::MessageButtons::Ok});
@@ -77,6 +81,12 @@ void Form2::buildPageMenu()
     Picture2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_pageMenu->popup(Picture2->mapToGlobal(at)); });
+}
+
+void Form2::openPageMenuFromKeyboard()
+{
+    // Where the mouse has nothing to say, the menu opens over the page's view.
+    m_pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
 }
 
 void Form2::printDocument()
@@ -110,8 +120,19 @@ void Form2::exportPdf()
         steps.run(104, [&] {
             QByteArray pdf;
             m_keptDocument.use(mWordFile, [&](word::Document &document) { pdf = PagePrinting::pdf(document); });
-            shell::writeFileSafely(target, pdf);
+            shell::writeFileSafely(target, shell::withPdfDocumentInfo(pdf, documentInfo()));
         });
+}
+
+shell::PdfDocumentInfo Form2::documentInfo() const
+{
+    // Readers and applicant-tracking systems show the title and the author
+    // first; a resume without a name is still a resume.
+    const QString name = m_authorName.simplified();
+    const QString resume = QStringLiteral("Resume");
+    const QString version = QCoreApplication::applicationVersion();
+    return {name.isEmpty() ? resume : name + QStringLiteral(" \u2013 ") + resume, name,
+            version.isEmpty() ? QStringLiteral("Parvolin") : QStringLiteral("Parvolin ") + version};
 }
 
 bool Form2::mayWrite(const QString &target) const

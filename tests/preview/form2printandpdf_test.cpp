@@ -6,6 +6,7 @@
 #include "preview/form2handover.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,8 @@ protected:
                     return objective.join(QStringLiteral("\r\n"));
                 if (name == QLatin1String("txtCompany1"))
                     return QStringLiteral("Harbour Lights Ltd");
+                if (name == QLatin1String("txtExp1JobRes1"))
+                    return QStringLiteral("Ran the night crossings");
                 return QString();
             },
             handOver);
@@ -116,6 +119,32 @@ TEST_F(Form2PdfTest, ExportAsPdfWritesThePreviewsPagesAsSearchableTextWithEmbedd
     for (const QString &font : fonts)
         EXPECT_TRUE(font.contains(QRegularExpression(QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$"))))
             << font.toStdString();
+}
+
+TEST_F(Form2PdfTest, ThePdfIsTitledAfterThePersonAndItsBulletsReadAsBullets)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
+    m_form->setAuthorName(QStringLiteral("Zelda Quill"));
+    const QString target = m_folder + QStringLiteral("/titled.pdf");
+    m_dialogs.chooseFileNext(target);
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
+    QCoreApplication::setApplicationVersion(QString());
+    const QString info = run(QStringLiteral("pdfinfo"), {target});
+    const auto field = [&](const char *name) {
+        const QRegularExpressionMatch line =
+            QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(QLatin1String(name)), QRegularExpression::MultilineOption)
+                .match(info);
+        return line.hasMatch() ? line.captured(1) : QString();
+    };
+    EXPECT_EQ(field("Title"), QStringLiteral("Zelda Quill \u2013 Resume"));
+    EXPECT_EQ(field("Author"), QStringLiteral("Zelda Quill"));
+    EXPECT_EQ(field("Creator"), QStringLiteral("Parvolin 4.5.6"));
+    EXPECT_EQ(pdfPages(target), previewPages()) << "the update keeps every page";
+    const QString text = pdfPageTexts(target).join(QString());
+    const qsizetype duty = text.indexOf(QStringLiteral("Ran the night crossings"));
+    ASSERT_GE(duty, 0);
+    EXPECT_TRUE(text.left(duty).trimmed().endsWith(QChar(0x2022))) << text.mid(duty - 20, 40).toStdString();
+    EXPECT_FALSE(text.contains(QChar(0xA7))) << "no bullet reads as the symbol font's code";
 }
 
 TEST_F(Form2PdfTest, CtrlPPrintsEveryPageOnThePrinterChosen)
