@@ -84,7 +84,7 @@ QString pandocText(const QString &path)
     return run(QStringLiteral("pandoc"), {QStringLiteral("-t"), QStringLiteral("plain"), QStringLiteral("--columns=100000"), path});
 }
 
-class DocxReadersTest : public ::testing::Test {
+class DocxAndPdfSaves : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -99,7 +99,7 @@ protected:
 
 } // namespace
 
-TEST_F(DocxReadersTest, TextNoXmlCanHoldStillGivesAWellFormedFile)
+TEST_F(DocxAndPdfSaves, TextNoXmlCanHoldStillGivesAWellFormedFile)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pandoc")).isEmpty())
         GTEST_SKIP() << "pandoc is not installed";
@@ -122,7 +122,7 @@ TEST_F(DocxReadersTest, TextNoXmlCanHoldStillGivesAWellFormedFile)
     EXPECT_TRUE(text.contains(QStringLiteral("end"))) << text.toStdString();
 }
 
-TEST_F(DocxReadersTest, PdfSaveIsTheLayoutAndLeavesTheDocumentsOwnFileAlone)
+TEST_F(DocxAndPdfSaves, PdfSaveIsTheLayoutAndLeavesTheDocumentsOwnFileAlone)
 {
     auto document = SampleDocument(*m_application).buildResume();
     const QString own = m_folder + QStringLiteral("/resume.doc");
