@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSet>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -49,6 +50,8 @@ public:
     void printDocument();
     // Writes the document as a PDF where the user chooses.
     void exportPdf();
+    // Writes the document as a Word 2007 and later (.docx) file where the user chooses.
+    void exportDocx();
     void ZoomStep(qint32 direction);
     void SetZoom(float factor);
     void RedrawImage();
@@ -120,6 +123,10 @@ private:
     void openPageMenuFromKeyboard();
     // Names the shown page for screen readers: "Page k of n".
     void nameShownPage();
+    // Asks for a file with `title` and `filter`, asks before replacing it,
+    // and hands it to `write`; failures are reported under `location`.
+    void exportDocument(const QString &location, const QString &title, const QString &filter,
+                        const std::function<void(const QString &)> &write);
     // Asks before replacing `target`; true when it may be written.
     bool mayWrite(const QString &target) const;
     shell::PdfDocumentInfo documentInfo() const;

@@ -14,6 +14,7 @@ packages=(
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
   libreoffice-dev libpoppler-qt6-dev antiword file
+  libzip-dev pandoc
   xvfb xauth x11-utils imagemagick xdotool python3
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )

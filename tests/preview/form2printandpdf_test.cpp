@@ -4,6 +4,8 @@
 #include "support/widgets.h"
 #include "generator/resume.h"
 #include "preview/form2handover.h"
+#include "shell/tempfolder.h"
+#include "support/files.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -191,4 +193,56 @@ TEST_F(Form2PdfTest, BadTargetsAreReportedAndLeaveNoFileBehind)
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{QStringLiteral("kept.pdf"), QStringLiteral("plain")}))
         << "no half-written file anywhere";
+}
+
+TEST_F(Form2PdfTest, ExportAsWordDocumentWritesADocxThatPandocReadsAndAsksBeforeReplacing)
+{
+    auto *menu = testsupport::child<QMenu>(*m_form, "PageMenu");
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().last()->text(), QStringLiteral("Export as Word Document (.docx)\u2026"));
+    const QString target = m_folder + QStringLiteral("/resume.docx");
+    m_dialogs.chooseFileNext(target);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_TRUE(m_dialogs.errorReports().isEmpty()) << m_dialogs.errorReports().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(m_dialogs.saveDialogs().last(),
+              QStringLiteral("Export as Word Document\nWord Documents (*.docx)|*.docx"));
+    const QString text = run(QStringLiteral("pandoc"), {QStringLiteral("-t"), QStringLiteral("plain"), target});
+    EXPECT_TRUE(text.contains(QStringLiteral("Zelda Quill"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Harbour Lights Ltd"))) << text.toStdString();
+
+    ASSERT_TRUE(testsupport::put(target, "old"));
+    m_dialogs.chooseFileNext(target);
+    m_dialogs.answerNext(shell::MessageAnswer::No);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_EQ(m_dialogs.saveFolders().last(), m_folder) << "it opens where the last export went";
+    ASSERT_EQ(m_dialogs.messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.messages().front().text,
+              QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"));
+    EXPECT_EQ(testsupport::contents(target), QByteArray("old"));
+}
+
+TEST_F(Form2PdfTest, AFailedWordExportIsReportedAndLeavesNothingBehind)
+{
+    const QString temporary = shell::temporaryFolder();
+    const auto leftovers = [&] {
+        return QDir(temporary).entryList({QStringLiteral("parvolin-*.docx")}, QDir::Files | QDir::Hidden);
+    };
+    m_dialogs.chooseFileNext(m_folder + QStringLiteral("/missing/resume.docx"));
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    ASSERT_EQ(m_dialogs.errorReports().size(), 1);
+    EXPECT_TRUE(m_dialogs.errorReports().first().contains(QStringLiteral("Form2.ExportDocx")));
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+
+    // A document that cannot be read fails before the user's file is touched.
+    const QString kept = m_folder + QStringLiteral("/kept.docx");
+    ASSERT_TRUE(testsupport::put(kept, "old"));
+    m_form->setWordFile(m_folder + QStringLiteral("/gone.doc"));
+    m_dialogs.chooseFileNext(kept);
+    m_dialogs.answerNext(shell::MessageAnswer::Yes);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_EQ(m_dialogs.errorReports().size(), 2);
+    EXPECT_EQ(testsupport::contents(kept), QByteArray("old"));
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("kept.docx")});
+    EXPECT_EQ(leftovers(), QStringList()) << "the temporary copy is gone too";
 }
