@@ -40,6 +40,13 @@ QString lineAndColumn(const QByteArray &bytes, qsizetype offset)
     return QStringLiteral("%1:%2").arg(before.count('\n') + 1).arg(column);
 }
 
+// The parser stops just past the character it could not take; within the
+// text, that character is the one to show. At the end, the end is.
+qsizetype faultOffset(const QByteArray &bytes, const QJsonParseError &error)
+{
+    return error.offset > 0 && error.offset < bytes.size() ? error.offset - 1 : error.offset;
+}
+
 qsizetype firstNonSpace(const QByteArray &bytes)
 {
     qsizetype at = 0;
@@ -59,7 +66,7 @@ JsonResume::Reading readDocument(QByteArray bytes, const QString &name)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         throw automation::Failure(QStringLiteral("%1:%2: this is not JSON: %3")
-                                      .arg(name, lineAndColumn(bytes, error.offset), error.errorString()));
+                                      .arg(name, lineAndColumn(bytes, faultOffset(bytes, error)), error.errorString()));
     if (!document.isObject())
         throw automation::Failure(QStringLiteral("%1:%2: the document is a list, where a JSON Resume document is an object")
                                       .arg(name, lineAndColumn(bytes, firstNonSpace(bytes))));
