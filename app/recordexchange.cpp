@@ -111,9 +111,15 @@ int importRecord(const QString &file, QTextStream &err)
             throw automation::Failure(name + QLatin1Char(' ') + failure.description());
         }
         reading = readDocument(bytes, name);
-        readStoredRecord();
     } catch (const automation::Failure &failure) {
         err << "parvolin: " << failure.description() << "; nothing was imported.\n";
+        return 1;
+    }
+    try {
+        readStoredRecord();
+    } catch (const automation::Failure &failure) {
+        // What cannot be read cannot be kept for the Undo, so it is not replaced.
+        err << "parvolin: the stored resume cannot be read, so nothing was imported: " << failure.description() << '\n';
         return 1;
     }
     try {

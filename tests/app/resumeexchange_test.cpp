@@ -217,9 +217,11 @@ TEST(ImportFromAnotherTool, FillsTheRecordListsWhatDidNotFitAndKeepsTheReplacedR
     const Record before = recordOf([](int row) { return QStringLiteral("earlier %1\r\nline").arg(row); });
     store(before);
 
-    const apptest::TerminalRun run = apptest::runInTerminal(
-        {QStringLiteral("--import"), QStringLiteral(PARVOLIN_TEST_DATA "/app/otherbuilder.json")});
+    const apptest::TerminalRun run =
+        apptest::runInTerminal({QStringLiteral("--import"), QStringLiteral("-")}, {},
+                               testsupport::contents(QStringLiteral(PARVOLIN_TEST_DATA "/app/otherbuilder.json")));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QLatin1String("not imported from standard input"))) << run.err.toStdString();
     const Record record = stored();
     const auto field = [&record](const char *key) {
         for (int row = 0; row < entry::resumeFieldCount; ++row)
@@ -316,6 +318,29 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"HighlightIsAList", "{\"work\": [{}, {\"highlights\": [\"a\", [\"b\"]]}]}",
                     ": work[1].highlights[1] is a list where text belongs"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DamagedStore, IsNeitherExportedNorImportedOver)
+{
+    testsupport::freshSettingsFolder();
+    store(recordWith({{"Your Name", QStringLiteral("Pat")}}));
+    // A value cut off in the middle, as a disk error might leave it: the
+    // window shows the field empty and keeps the line, and so must these.
+    QByteArray damaged = testsupport::contents(settingsFile());
+    damaged.replace("Your%20Name=Pat", "Your%20Name=\"Pat, half a line");
+    ASSERT_TRUE(testsupport::put(settingsFile(), damaged));
+    const QString json = testsupport::freshFolder(QStringLiteral("json")) + QStringLiteral("/resume.json");
+
+    const apptest::TerminalRun exported = apptest::runInTerminal({QStringLiteral("--export"), json});
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_TRUE(exported.err.contains(QLatin1String("Your Name"))) << exported.err.toStdString();
+    EXPECT_FALSE(QFile::exists(json));
+
+    ASSERT_TRUE(testsupport::put(json, "{\"basics\": {\"name\": \"Someone Else\"}}"));
+    const apptest::TerminalRun imported = apptest::runInTerminal({QStringLiteral("--import"), json});
+    EXPECT_EQ(imported.exitCode, 1);
+    EXPECT_TRUE(imported.err.contains(QLatin1String("nothing was imported"))) << imported.err.toStdString();
+    EXPECT_EQ(testsupport::contents(settingsFile()), damaged);
+}
 
 TEST(DamagedImport, AMissingFileIsRefusedByName)
 {
