@@ -1,15 +1,25 @@
 #include "jsonresume.h"
 
 #include "daterange.h"
+#include "jsondocumentreader.h"
 
 #include "automation/failure.h"
 #include "entry/resumefields.h"
 
 #include <QJsonArray>
-#include <QSet>
 
 namespace app {
 namespace {
+
+QString child(const QString &path, const QString &name)
+{
+    return JsonDocumentReader::child(path, name);
+}
+
+QString element(const QString &path, int index)
+{
+    return JsonDocumentReader::element(path, index);
+}
 
 const QString crlf = QStringLiteral("\r\n");
 // Between the awards of the one-line awards field.
@@ -179,145 +189,6 @@ void putArray(QJsonObject &document, const char *name, const QJsonArray &array)
         document.insert(QLatin1String(name), array);
 }
 
-// Where each property lives, for the reports: "work[1].highlights[0]".
-QString child(const QString &path, const QString &name)
-{
-    return path.isEmpty() ? name : path + QLatin1Char('.') + name;
-}
-
-QString element(const QString &path, int index)
-{
-    return QStringLiteral("%1[%2]").arg(path).arg(index);
-}
-
-const char *kindOf(const QJsonValue &value)
-{
-    switch (value.type()) {
-    case QJsonValue::Bool:
-        return "true or false";
-    case QJsonValue::Double:
-        return "a number";
-    case QJsonValue::String:
-        return "text";
-    case QJsonValue::Array:
-        return "a list";
-    case QJsonValue::Object:
-        return "an object";
-    default:
-        return "nothing";
-    }
-}
-
-[[noreturn]] void throwWrongKind(const QString &path, const QJsonValue &value, const char *wanted)
-{
-    throw automation::Failure(QStringLiteral("%1 is %2 where %3 belongs").arg(path, QLatin1String(kindOf(value)),
-                                                                              QLatin1String(wanted)));
-}
-
-// Reads a document, checking each value it takes and noting where it took
-// it, so that what it never took can be listed afterwards.
-class DocumentReader {
-public:
-    QString text(const QJsonValue &value, const QString &path)
-    {
-        m_taken.insert(path);
-        if (value.isString())
-            return value.toString();
-        if (value.isDouble())
-            return value.toVariant().toString();
-        if (value.isNull() || value.isUndefined())
-            return QString();
-        throwWrongKind(path, value, "text");
-    }
-
-    QString text(const QJsonObject &object, const QString &path, const char *name)
-    {
-        return text(object.value(QLatin1String(name)), child(path, QLatin1String(name)));
-    }
-
-    QJsonObject object(const QJsonValue &value, const QString &path)
-    {
-        if (value.isNull() || value.isUndefined())
-            return QJsonObject();
-        if (!value.isObject())
-            throwWrongKind(path, value, "an object");
-        return value.toObject();
-    }
-
-    QJsonObject object(const QJsonObject &parent, const QString &path, const char *name)
-    {
-        return object(parent.value(QLatin1String(name)), child(path, QLatin1String(name)));
-    }
-
-    QJsonArray array(const QJsonObject &parent, const QString &path, const char *name)
-    {
-        const QJsonValue value = parent.value(QLatin1String(name));
-        if (value.isNull() || value.isUndefined())
-            return QJsonArray();
-        if (!value.isArray())
-            throwWrongKind(child(path, QLatin1String(name)), value, "a list");
-        return value.toArray();
-    }
-
-    // Takes a whole part without reading it (the document's own meta data).
-    void skip(const QString &path) { m_taken.insert(path); }
-
-    // A line for each non-empty part of `value` that was never taken.
-    void listLeftOver(const QJsonValue &value, const QString &path, QStringList &lines) const
-    {
-        if (m_taken.contains(path) || isEmpty(value))
-            return;
-        if (!takenWithin(path)) {
-            lines << path + describe(value);
-            return;
-        }
-        if (value.isObject()) {
-            const QJsonObject object = value.toObject();
-            for (auto it = object.begin(); it != object.end(); ++it)
-                listLeftOver(it.value(), child(path, it.key()), lines);
-        } else if (value.isArray()) {
-            const QJsonArray array = value.toArray();
-            for (int index = 0; index < array.size(); ++index)
-                listLeftOver(array.at(index), element(path, index), lines);
-        }
-    }
-
-private:
-    static bool isEmpty(const QJsonValue &value)
-    {
-        return value.isNull() || value.isUndefined() || (value.isString() && value.toString().isEmpty())
-               || (value.isArray() && value.toArray().isEmpty()) || (value.isObject() && value.toObject().isEmpty());
-    }
-
-    bool takenWithin(const QString &path) const
-    {
-        for (const QString &taken : m_taken) {
-            if (taken.startsWith(path + QLatin1Char('.')) || taken.startsWith(path + QLatin1Char('[')))
-                return true;
-        }
-        return false;
-    }
-
-    // A few words that tell the user which part it was: " (Acme Corp)".
-    static QString describe(const QJsonValue &value)
-    {
-        if (value.isArray())
-            return value.toArray().size() == 1 ? QStringLiteral(" (1 entry)")
-                                               : QStringLiteral(" (%1 entries)").arg(value.toArray().size());
-        QString words = value.isString() ? value.toString() : QString();
-        for (const char *name : {"name", "title", "institution", "network", "language", "organization", "company"}) {
-            if (words.isEmpty() && value.isObject())
-                words = value.toObject().value(QLatin1String(name)).toString();
-        }
-        words = words.simplified();
-        if (words.size() > 40)
-            words = words.left(39) + QChar(0x2026);
-        return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
-    }
-
-    QSet<QString> m_taken;
-};
-
 QString joined(const QStringList &parts, const QString &separator)
 {
     QStringList filled;
@@ -328,7 +199,7 @@ QString joined(const QStringList &parts, const QString &separator)
     return filled.join(separator);
 }
 
-QString datesOf(DocumentReader &reader, const QJsonObject &entry, const QString &path)
+QString datesOf(JsonDocumentReader &reader, const QJsonObject &entry, const QString &path)
 {
     const DateRange dates{reader.text(entry, path, "startDate"), reader.text(entry, path, "endDate")};
     const QString typed = reader.text(entry, path, "datesAsTyped");
@@ -467,7 +338,7 @@ private:
     }
 
     const QJsonObject m_document;
-    DocumentReader m_reader;
+    JsonDocumentReader m_reader;
     FieldTexts m_fields;
 };
 
