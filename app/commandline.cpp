@@ -9,7 +9,8 @@ namespace app {
 namespace {
 
 const char *const helpText =
-    "Usage: parvolin [--help | --version | --export FILE | --import FILE | --make FILE]\n"
+    "Usage: parvolin [--help | --version]\n"
+    "       parvolin (--export | --import | --make) FILE\n"
     "\n"
     "Type your resume into one tabbed window, press one button, and get a\n"
     "Word-compatible document, previewed page by page and saved where you like.\n"
