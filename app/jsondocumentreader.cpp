@@ -1,7 +1,5 @@
 #include "jsondocumentreader.h"
 
-#include "automation/failure.h"
-
 namespace app {
 namespace {
 
@@ -25,7 +23,7 @@ const char *kindOf(const QJsonValue &value)
 
 [[noreturn]] void throwWrongKind(const QString &path, const QJsonValue &value, const char *wanted)
 {
-    throw automation::Failure(QStringLiteral("%1 is %2 where %3 belongs").arg(path, QLatin1String(kindOf(value)),
+    throw JsonDocumentReader::WrongKind(path, QStringLiteral("%1 is %2 where %3 belongs").arg(path, QLatin1String(kindOf(value)),
                                                                               QLatin1String(wanted)));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "automation/failure.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
@@ -14,6 +16,16 @@ namespace app {
 // path.
 class JsonDocumentReader {
 public:
+    // A value of the wrong kind, and where it is.
+    class WrongKind : public automation::Failure {
+    public:
+        WrongKind(const QString &path, const QString &description) : automation::Failure(description), m_path(path) {}
+        QString path() const { return m_path; }
+
+    private:
+        QString m_path;
+    };
+
     // The path of the property `name` of the value at `path`, and of its element `index`.
     static QString child(const QString &path, const QString &name);
     static QString element(const QString &path, int index);

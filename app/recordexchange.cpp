@@ -1,5 +1,7 @@
 #include "recordexchange.h"
 
+#include "jsondocumentreader.h"
+#include "jsonlocator.h"
 #include "jsonresume.h"
 #include "storedrecord.h"
 
@@ -72,6 +74,10 @@ JsonResume::Reading readDocument(QByteArray bytes, const QString &name)
                                       .arg(name, lineAndColumn(bytes, firstNonSpace(bytes))));
     try {
         return JsonResume::toRecord(document.object());
+    } catch (const JsonDocumentReader::WrongKind &wrong) {
+        const qsizetype offset = JsonLocator::offsetOf(bytes, wrong.path());
+        const QString place = offset < 0 ? name : name + QLatin1Char(':') + lineAndColumn(bytes, offset);
+        throw automation::Failure(QStringLiteral("%1: %2").arg(place, wrong.description()));
     } catch (const automation::Failure &failure) {
         throw automation::Failure(QStringLiteral("%1: %2").arg(name, failure.description()));
     }

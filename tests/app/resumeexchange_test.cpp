@@ -310,13 +310,14 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"NotText", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR", ":1:1: this is not JSON"},
         DamagedFile{"AnArray", "\n  [{\"basics\": {}}]", ":2:3: the document is a list"},
         DamagedFile{"AnotherKindOfObject", "{\"name\": \"parvolin\", \"version\": \"1.0\"}", ": the object has none"},
-        DamagedFile{"WorkIsAnObject", "{\"work\": {\"name\": \"A\"}}", ": work is an object where a list belongs"},
+        DamagedFile{"WorkIsAnObject", "{\"work\": {\"name\": \"A\"}}", ":1:10: work is an object where a list belongs"},
         DamagedFile{"HighlightsIsText", "{\"work\": [{\"highlights\": \"one\"}]}",
-                    ": work[0].highlights is text where a list belongs"},
+                    ":1:26: work[0].highlights is text where a list belongs"},
         DamagedFile{"NameIsAnObject", "{\"basics\": {\"name\": {\"first\": \"A\"}}}",
-                    ": basics.name is an object where text belongs"},
-        DamagedFile{"HighlightIsAList", "{\"work\": [{}, {\"highlights\": [\"a\", [\"b\"]]}]}",
-                    ": work[1].highlights[1] is a list where text belongs"}),
+                    ":1:21: basics.name is an object where text belongs"},
+        DamagedFile{"HighlightIsAList",
+                    "{\"work\": [{\"highlights\": [\"x,]}\"]},\n  {\"name\": \"B\", \"highlights\": [\"a\", [\"b\"]]}]}",
+                    ":2:37: work[1].highlights[1] is a list where text belongs"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DamagedStore, IsNeitherExportedNorImportedOver)
