@@ -2,7 +2,13 @@
 // by other programs.
 #include "terminalrun.h"
 
+#include "app/engines.h"
+#include "automation/word/application.h"
+#include "automation/word/document.h"
+#include "entry/fieldbox.h"
+#include "entry/form1.h"
 #include "entry/resumefields.h"
+#include "generator/resume.h"
 #include "libreofficepdf.h"
 #include "shell/settingsstore.h"
 #include "support/enginesundertest.h"
@@ -132,4 +138,29 @@ TEST(Make, AFailedMakeLeavesTheOldFileAndPrintsTheProgramsReport)
     EXPECT_EQ(testsupport::contents(path), QByteArray("the document made yesterday"));
     const QStringList left = QDir(qEnvironmentVariable("TEMP")).entryList({QStringLiteral("parvolin-make-*")});
     EXPECT_TRUE(left.isEmpty()) << "no private folder is left in the temporary folder";
+}
+
+TEST(Make, BuildsWhatTheCreateButtonBuildsFromTheWindow)
+{
+    storeOrderedFields();
+    // Line breaks of every kind, in a multi-line box and in a one-line box.
+    shell::SettingsStore().write(QStringLiteral("Objective"), QStringLiteral("Tessellating\rlone CR\nlone LF"));
+    shell::SettingsStore().write(QStringLiteral("Job Title 1"), QStringLiteral("Lampwright\r\nin a line box"));
+    const QString folder = testsupport::freshFolder(QStringLiteral("made"));
+    const QString made = folder + QStringLiteral("/made.rtf");
+    const apptest::TerminalRun run = apptest::runInTerminal({QStringLiteral("--make"), made});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    app::registerEngines();
+    qunsetenv("PARVOLIN_ENGINE");
+    entry::Form1 form1;
+    form1.Form_Load();
+    generator::GeneratedDocument fromWindow =
+        generator::GenerateResume([&form1](const QString &name) { return form1.field(name)->text(); });
+    ASSERT_TRUE(fromWindow.document);
+    const QString fromWindowPath = folder + QStringLiteral("/window.rtf");
+    fromWindow.document->saveAs(fromWindowPath);
+    fromWindow.document->close();
+    fromWindow.application->quit();
+    EXPECT_EQ(testsupport::contents(made), testsupport::contents(fromWindowPath));
 }
