@@ -1,20 +1,20 @@
 #include "engines.h"
 
+#include "enginemodules.h"
 #include "engines/builtin/builtinengine.h"
 #include "generator/engineregistry.h"
-#ifdef PARVOLIN_HAVE_LIBREOFFICE
-#include "engines/libreoffice/libreofficeengine.h"
-#endif
 
 namespace app {
 
 void registerEngines()
 {
-    generator::EngineRegistry::add(QString::fromLatin1(generator::EngineRegistry::builtInKey),
-                                   engine::builtInEngine());
-#ifdef PARVOLIN_HAVE_LIBREOFFICE
-    generator::EngineRegistry::add(QStringLiteral("libreoffice"), engines::libreoffice::engine());
-#endif
+    const QString builtIn = QString::fromLatin1(generator::EngineRegistry::builtInKey);
+    generator::EngineRegistry::add(builtIn, engine::builtInEngine());
+    // Only the chosen engine's module is loaded, so starting with the
+    // built-in engine costs no module's libraries.
+    const QString chosen = qEnvironmentVariable(generator::EngineRegistry::selectorVariable);
+    if (!chosen.isEmpty() && chosen != builtIn)
+        loadEngineModule(chosen, engineFolder());
 }
 
 } // namespace app

@@ -2,9 +2,9 @@
 
 namespace app {
 
-// Makes every word processor this build carries known to the engine
-// registry by its name: the built-in one as "builtin", LibreOffice (where
-// this build has it) as "libreoffice".
+// Makes the word processors known to the engine registry by name: the
+// built-in one as "builtin", and the one PARVOLIN_ENGINE names, when it is
+// another, from its module in the program's engine folder.
 void registerEngines();
 
 } // namespace app

@@ -10,20 +10,34 @@
 namespace generator {
 namespace {
 
+struct ColumnWidth {
+    int step;
+    int column;
+    double points;
+};
+
+const ColumnWidth columnWidths[] = {{110, 1, 100}, {112, 2, 240}, {114, 3, 100}};
+
 struct RowHeight {
+    int step;
     int row;
     double points;
 };
 
 // Rows left out keep the word processor's default height.
-const RowHeight rowHeights[] = {{1, 15}, {2, 40}, {3, 25}, {4, 25},  {5, 25},  {6, 30}, {7, 50},
-                                {9, 30}, {12, 30}, {14, 25}, {15, 30}, {17, 25}, {18, 25}};
+const RowHeight rowHeights[] = {{116, 1, 15},  {118, 2, 40},  {120, 3, 25},  {122, 4, 25},  {124, 5, 25},
+                                {126, 6, 30},  {128, 7, 50},  {130, 9, 30},  {132, 12, 30}, {134, 14, 25},
+                                {136, 15, 30}, {138, 17, 25}, {140, 18, 25}};
 
-const double columnWidths[] = {100, 240, 100};
+struct TableFlag {
+    int step;
+    void (word::Table::*set)(bool);
+};
 
-using TableFlag = void (word::Table::*)(bool);
-const TableFlag styleFlags[] = {&word::Table::setApplyStyleHeadingRows, &word::Table::setApplyStyleLastRow,
-                                &word::Table::setApplyStyleFirstColumn, &word::Table::setApplyStyleLastColumn};
+const TableFlag styleFlags[] = {{144, &word::Table::setApplyStyleHeadingRows},
+                                {146, &word::Table::setApplyStyleLastRow},
+                                {148, &word::Table::setApplyStyleFirstColumn},
+                                {150, &word::Table::setApplyStyleLastColumn}};
 
 // A phone number or e-mail address of nothing but spaces counts as empty;
 // any other character, a tab too, counts as text.
@@ -36,41 +50,35 @@ void setUpTable(ResumeSession &session)
 {
     session.addTable(106, 18, 3);
     session.takeTable(108);
-    int step = 110;
-    for (int column = 1; column <= 3; ++column) {
-        session.run(step, [&] {
-            required(session.table().columns(column), "The table column")->setWidth(columnWidths[column - 1]);
+    for (const ColumnWidth &width : columnWidths) {
+        session.run(width.step, [&] {
+            required(session.table().columns(width.column), "The table column")->setWidth(width.points);
         });
-        step += 2;
     }
     for (const RowHeight &height : rowHeights) {
-        session.run(step, [&] {
+        session.run(height.step, [&] {
             required(session.table().rows(height.row), "The table row")->setHeight(height.points);
         });
-        step += 2;
     }
     session.run(142, [&] { session.table().setStyle(QStringLiteral("Table Normal")); });
-    step = 144;
-    for (const TableFlag flag : styleFlags) {
-        session.run(step, [&] { (session.table().*flag)(true); });
-        step += 2;
-    }
+    for (const TableFlag &flag : styleFlags)
+        session.run(flag.step, [&] { (session.table().*flag.set)(true); });
 }
 
 // The symbol and the text after it, when the field holds more than spaces.
-void contactPiece(ResumeSession &session, ResumeSelection &selection, int step, const QString &fieldName,
-                  const QString &after)
+void contactPiece(ResumeSession &session, ResumeSelection &selection, int testStep, int symbolStep, int typeStep,
+                  const QString &fieldName, const QString &after)
 {
-    const bool filled = session.test(step, [&] { return holdsMoreThanSpaces(session.field(fieldName)); });
+    const bool filled = session.test(testStep, [&] { return holdsMoreThanSpaces(session.field(fieldName)); });
     if (!filled)
         return;
-    selection.insertContactSymbol(step + 2);
-    selection.typeText(step + 4, [&] { return QLatin1Char(' ') + session.field(fieldName) + after; });
+    selection.insertContactSymbol(symbolStep);
+    selection.typeText(typeStep, [&] { return QLatin1Char(' ') + session.field(fieldName) + after; });
 }
 
 void contactLine(ResumeSession &session, ResumeSelection &selection)
 {
-    selection.mergeRow(152);
+    selection.mergeRow(152, 154);
     selection.setFontSize(156, 9);
     // The three address pieces are joined whatever they hold.
     selection.typeText(158, [&] {
@@ -78,17 +86,15 @@ void contactLine(ResumeSession &session, ResumeSelection &selection)
                + session.field(QStringLiteral("txtCity")) + QLatin1Char(' ')
                + session.field(QStringLiteral("txtZipCode")) + QLatin1Char(' ');
     });
-    contactPiece(session, selection, 160, QStringLiteral("txtPhone"), QStringLiteral(" "));
-    contactPiece(session, selection, 166, QStringLiteral("txtEmail"), QString());
+    contactPiece(session, selection, 160, 162, 164, QStringLiteral("txtPhone"), QStringLiteral(" "));
+    contactPiece(session, selection, 166, 168, 170, QStringLiteral("txtEmail"), QString());
     selection.setAlignment(172, word::wdAlignParagraphCenter);
 }
 
 void nameRow(ResumeSelection &selection)
 {
-    selection.nextMergedRow(174);
-    selection.setFontSize(180, 22);
-    selection.setFontName(182, QStringLiteral("Tahoma"));
-    selection.setBold(184, true);
+    selection.nextMergedRow(174, 176, 178);
+    selection.setFont({180, 182, 184}, 22, QStringLiteral("Tahoma"), true);
     selection.setAlignment(186, word::wdAlignParagraphCenter);
     selection.typeField(188, QStringLiteral("txtYourName"));
     selection.alignCellsToBottom(190);
@@ -96,8 +102,10 @@ void nameRow(ResumeSelection &selection)
 
 void objectiveRows(ResumeSelection &selection)
 {
-    selection.headingRow(192, QStringLiteral("Objective"), word::wdLineWidth100pt);
-    selection.nextMergedRow(226);
+    selection.nextMergedRow(192, 194, 196);
+    selection.heading({198, 200, 202, 204, 206, 208, 210, 212, 214, 216, 218, 220, 222, 224},
+                      QStringLiteral("Objective"), word::wdLineWidth100pt);
+    selection.nextMergedRow(226, 228, 230);
     selection.setFontSize(232, 11);
     selection.typeField(234, QStringLiteral("txtObjective"));
     selection.alignCellsToBottom(236);
@@ -111,7 +119,9 @@ void writeTableAndHeader(ResumeSession &session, ResumeSelection &selection)
     contactLine(session, selection);
     nameRow(selection);
     objectiveRows(selection);
-    selection.headingRow(238, QStringLiteral("Experience"), word::wdLineWidth150pt);
+    selection.nextMergedRow(238, 240, 242);
+    selection.heading({244, 246, 248, 250, 252, 254, 256, 258, 260, 262, 264, 266, 268, 270},
+                      QStringLiteral("Experience"), word::wdLineWidth150pt);
 }
 
 } // namespace generator

@@ -12,22 +12,25 @@
 namespace generator {
 namespace {
 
-// Types one piece of text given the first of its step numbers; returns the
-// number of the step after it.
-using Typing = std::function<int(int step)>;
-
 // The bullet is this character of the Wingdings font.
 constexpr char16_t bulletCharacter = 0xF0A7;
 
+struct UndefinedFlag {
+    int step;
+    word::FontProperty property;
+};
+
 // The list level's character flags, set to "undefined" so the bullet takes no
 // bold, italics or other look from the text it stands before.
-const word::FontProperty undefinedBulletFlags[] = {
-    word::FontProperty::Bold,      word::FontProperty::Italic,      word::FontProperty::StrikeThrough,
-    word::FontProperty::Subscript, word::FontProperty::Superscript, word::FontProperty::Shadow,
-    word::FontProperty::Outline,   word::FontProperty::Emboss,      word::FontProperty::Engrave,
-    word::FontProperty::AllCaps,   word::FontProperty::Hidden,      word::FontProperty::Underline,
-    word::FontProperty::Color,     word::FontProperty::Size,        word::FontProperty::Animation,
-    word::FontProperty::DoubleStrikeThrough,
+const UndefinedFlag undefinedBulletFlags[] = {
+    {298, word::FontProperty::Bold}, {300, word::FontProperty::Italic},
+    {302, word::FontProperty::StrikeThrough}, {304, word::FontProperty::Subscript},
+    {306, word::FontProperty::Superscript}, {308, word::FontProperty::Shadow},
+    {310, word::FontProperty::Outline}, {312, word::FontProperty::Emboss},
+    {314, word::FontProperty::Engrave}, {316, word::FontProperty::AllCaps},
+    {318, word::FontProperty::Hidden}, {320, word::FontProperty::Underline},
+    {322, word::FontProperty::Color}, {324, word::FontProperty::Size},
+    {326, word::FontProperty::Animation}, {328, word::FontProperty::DoubleStrikeThrough},
 };
 
 void setLevelPositions(ResumeSession &session)
@@ -42,11 +45,8 @@ void setLevelPositions(ResumeSession &session)
 void setLevelFont(ResumeSession &session)
 {
     session.takeListLevelFont(296);
-    int step = 298;
-    for (const word::FontProperty flag : undefinedBulletFlags) {
-        session.run(step, [&] { session.listLevelFont().set(flag, word::wdUndefined); });
-        step += 2;
-    }
+    for (const UndefinedFlag &flag : undefinedBulletFlags)
+        session.run(flag.step, [&] { session.listLevelFont().set(flag.property, word::wdUndefined); });
     session.run(330, [&] { session.listLevelFont().setName(QStringLiteral("Wingdings")); });
 }
 
@@ -65,76 +65,46 @@ void createBulletTemplate(ResumeSession &session)
     session.run(332, [&] { session.listLevel().setLinkedStyle(QString()); });
 }
 
-// A cell of a details row: 11 points, bottom-aligned; the first cell is
-// left-aligned and aligned to the bottom after its text, the others before.
-int firstDetailsCell(ResumeSelection &selection, int step, const Typing &text)
+// A cell of a details row after the first: 11 points, bottom-aligned, then
+// aligned as `alignment`, before its text.
+struct AlignedCellSteps {
+    int nextCell, fontSize, alignBottom, align;
+};
+
+void enterAlignedCell(ResumeSelection &selection, const AlignedCellSteps &steps, long alignment)
 {
-    selection.nextCell(step);
-    selection.setFontSize(step + 2, 11);
-    step = text(step + 4);
-    selection.alignCellsToBottom(step);
-    return step + 2;
+    selection.nextCell(steps.nextCell);
+    selection.setFontSize(steps.fontSize, 11);
+    selection.alignCellsToBottom(steps.alignBottom);
+    selection.setAlignment(steps.align, alignment);
 }
 
-int alignedDetailsCell(ResumeSelection &selection, int step, long alignment, const Typing &text)
-{
-    selection.nextCell(step);
-    selection.setFontSize(step + 2, 11);
-    selection.alignCellsToBottom(step + 4);
-    selection.setAlignment(step + 6, alignment);
-    return text(step + 8);
-}
-
-// Dates on the left, the place (company or school) centred, its city on the right.
-int detailsRow(ResumeSelection &selection, int step, const Typing &dates, const Typing &place, const Typing &city)
-{
-    step = firstDetailsCell(selection, step, dates);
-    step = alignedDetailsCell(selection, step, word::wdAlignParagraphCenter, place);
-    return alignedDetailsCell(selection, step, word::wdAlignParagraphRight, city);
-}
-
-// A merged row holding a bold Tahoma title and, below it in the same cell,
+// A titled row holds a bold Tahoma title and, below it in the same cell,
 // plain Times New Roman paragraphs.
-int titledRow(ResumeSelection &selection, int step, const Typing &title, const Typing &body)
+void setTitleFont(ResumeSelection &selection, const FontSteps &steps)
 {
-    selection.nextMergedRow(step);
-    selection.setFontSize(step + 6, 10);
-    selection.setFontName(step + 8, QStringLiteral("Tahoma"));
-    selection.setBold(step + 10, true);
-    step = title(step + 12);
-    selection.setFontSize(step, 11);
-    selection.setFontName(step + 2, QStringLiteral("Times New Roman"));
-    selection.setBold(step + 4, false);
-    return body(step + 6);
+    selection.setFont(steps, 10, QStringLiteral("Tahoma"), true);
 }
 
-Typing field(ResumeSelection &selection, const QString &fieldName)
+void setBodyFont(ResumeSelection &selection, const FontSteps &steps)
 {
-    return [&selection, fieldName](int step) { return selection.typeField(step, fieldName); };
+    selection.setFont(steps, 11, QStringLiteral("Times New Roman"), false);
 }
 
-// A job's field, chosen by the three-way test on the job number.
-Typing jobField(ResumeSession &session, ResumeSelection &selection, int job, const char *namePattern)
+// The text of a job's field, named by a pattern with the job's number.
+std::function<QString(int)> jobField(ResumeSession &session, const char *namePattern)
 {
-    return [&session, &selection, job, namePattern](int step) {
-        return selection.typeForJob(step, job, [&](int chosen) {
-            return session.field(QString::fromLatin1(namePattern).arg(chosen));
-        });
-    };
+    return [&session, namePattern](int job) { return session.field(QString::fromLatin1(namePattern).arg(job)); };
 }
 
 // The three responsibilities as paragraphs under the title, empty ones kept.
-Typing responsibilities(ResumeSession &session, ResumeSelection &selection, int job)
+std::function<QString(int)> responsibilities(ResumeSession &session)
 {
-    return [&session, &selection, job](int step) {
-        return selection.typeForJob(step, job, [&](int chosen) {
-            QString text;
-            for (int duty = 1; duty <= 3; ++duty) {
-                const QString fieldName = QStringLiteral("txtExp%1JobRes%2").arg(chosen).arg(duty);
-                text += QStringLiteral("\r\n") + session.field(fieldName);
-            }
-            return text;
-        });
+    return [&session](int job) {
+        QString text;
+        for (int duty = 1; duty <= 3; ++duty)
+            text += QStringLiteral("\r\n") + session.field(QStringLiteral("txtExp%1JobRes%2").arg(job).arg(duty));
+        return text;
     };
 }
 
@@ -142,33 +112,54 @@ Typing responsibilities(ResumeSession &session, ResumeSelection &selection, int 
 // merges row 14 for the education heading.
 void jobBlock(ResumeSession &session, ResumeSelection &selection, int job)
 {
-    detailsRow(selection, 336, jobField(session, selection, job, "txtDateEmployment%1"),
-               jobField(session, selection, job, "txtCompany%1"), jobField(session, selection, job, "txtCity%1"));
-    titledRow(selection, 394, jobField(session, selection, job, "txtJobTitle%1"),
-              responsibilities(session, selection, job));
-    selection.bulletResponsibilities(436);
-    selection.nextMergedRow(446);
+    // Dates on the left, the company centred, its city on the right; the
+    // first cell is aligned to the bottom after its text, the others before.
+    selection.nextCell(336);
+    selection.setFontSize(338, 11);
+    selection.typeForJob(job, {340, 342}, {344, 346}, {348, 350}, jobField(session, "txtDateEmployment%1"));
+    selection.alignCellsToBottom(352);
+    enterAlignedCell(selection, {354, 356, 358, 360}, word::wdAlignParagraphCenter);
+    selection.typeForJob(job, {362, 364}, {366, 368}, {370, 372}, jobField(session, "txtCompany%1"));
+    enterAlignedCell(selection, {374, 376, 378, 380}, word::wdAlignParagraphRight);
+    selection.typeForJob(job, {382, 384}, {386, 388}, {390, 392}, jobField(session, "txtCity%1"));
+
+    selection.nextMergedRow(394, 396, 398);
+    setTitleFont(selection, {400, 402, 404});
+    selection.typeForJob(job, {406, 408}, {410, 412}, {414, 416}, jobField(session, "txtJobTitle%1"));
+    setBodyFont(selection, {418, 420, 422});
+    selection.typeForJob(job, {424, 426}, {428, 430}, {432, 434}, responsibilities(session));
+    selection.bulletResponsibilities(436, 438, 440, 442, 444);
+    selection.nextMergedRow(446, 448, 450);
 }
 
 void educationBlock(ResumeSession &session, ResumeSelection &selection)
 {
-    selection.heading(454, QStringLiteral("Education"), word::wdLineWidth150pt);
-    detailsRow(selection, 482, field(selection, QStringLiteral("txtDateOfAttendance")),
-               field(selection, QStringLiteral("txtSchoolName")), field(selection, QStringLiteral("txtSchoolCity")));
+    selection.heading({454, 456, 458, 460, 462, 464, 466, 468, 470, 472, 474, 476, 478, 480},
+                      QStringLiteral("Education"), word::wdLineWidth150pt);
+    selection.nextCell(482);
+    selection.setFontSize(484, 11);
+    selection.typeField(486, QStringLiteral("txtDateOfAttendance"));
+    selection.alignCellsToBottom(488);
+    enterAlignedCell(selection, {490, 492, 494, 496}, word::wdAlignParagraphCenter);
+    selection.typeField(498, QStringLiteral("txtSchoolName"));
+    enterAlignedCell(selection, {500, 502, 504, 506}, word::wdAlignParagraphRight);
+    selection.typeField(508, QStringLiteral("txtSchoolCity"));
+
+    selection.nextMergedRow(510, 512, 514);
+    setTitleFont(selection, {516, 518, 520});
+    selection.typeField(522, QStringLiteral("txtDegreeObtained"));
+    setBodyFont(selection, {524, 526, 528});
     // The awards go in a paragraph of their own under the degree.
-    const Typing awards = [&](int step) {
-        return selection.typeText(step, [&] {
-            return QStringLiteral("\r\n") + session.field(QStringLiteral("txtSpecialAwards"));
-        });
-    };
-    titledRow(selection, 510, field(selection, QStringLiteral("txtDegreeObtained")), awards);
-    selection.bulletAwards(532);
+    selection.typeText(530, [&] { return QStringLiteral("\r\n") + session.field(QStringLiteral("txtSpecialAwards")); });
+    selection.bulletAwards(532, 534);
 }
 
 void referencesBlock(ResumeSelection &selection)
 {
-    selection.headingRow(536, QStringLiteral("References"), word::wdLineWidth150pt);
-    selection.nextMergedRow(570);
+    selection.nextMergedRow(536, 538, 540);
+    selection.heading({542, 544, 546, 548, 550, 552, 554, 556, 558, 560, 562, 564, 566, 568},
+                      QStringLiteral("References"), word::wdLineWidth150pt);
+    selection.nextMergedRow(570, 572, 574);
     selection.setFontSize(576, 11);
     selection.alignCellsToBottom(578);
     selection.typeField(580, QStringLiteral("txtReferences"));

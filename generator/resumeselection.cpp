@@ -7,6 +7,8 @@
 #include "automation/word/selection.h"
 #include "automation/word/table.h"
 
+#include <utility>
+
 namespace generator {
 namespace {
 
@@ -30,16 +32,16 @@ void ResumeSelection::nextCell(int step)
     m_session.run(step, [&] { m_session.selection()->moveRight(word::wdCell, 1); });
 }
 
-void ResumeSelection::mergeRow(int step)
+void ResumeSelection::mergeRow(int selectStep, int mergeStep)
 {
-    m_session.run(step, [&] { m_session.selection()->moveRight(word::wdCharacter, 3, word::wdExtend); });
-    m_session.run(step + 2, [&] { required(m_session.selection()->cells(), "The selected cells")->merge(); });
+    m_session.run(selectStep, [&] { m_session.selection()->moveRight(word::wdCharacter, 3, word::wdExtend); });
+    m_session.run(mergeStep, [&] { required(m_session.selection()->cells(), "The selected cells")->merge(); });
 }
 
-void ResumeSelection::nextMergedRow(int step)
+void ResumeSelection::nextMergedRow(int nextStep, int selectStep, int mergeStep)
 {
-    nextCell(step);
-    mergeRow(step + 2);
+    nextCell(nextStep);
+    mergeRow(selectStep, mergeStep);
 }
 
 void ResumeSelection::setFontSize(int step, double points)
@@ -55,6 +57,13 @@ void ResumeSelection::setFontName(int step, const QString &name)
 void ResumeSelection::setBold(int step, bool bold)
 {
     m_session.run(step, [&] { required(m_session.selection()->font(), "The selection's font")->setBold(bold); });
+}
+
+void ResumeSelection::setFont(const FontSteps &steps, double points, const QString &name, bool bold)
+{
+    setFontSize(steps.size, points);
+    setFontName(steps.name, name);
+    setBold(steps.bold, bold);
 }
 
 void ResumeSelection::setAlignment(int step, long alignment)
@@ -77,79 +86,70 @@ void ResumeSelection::insertContactSymbol(int step)
     m_session.run(step, [&] { m_session.selection()->insertSymbol(contactSymbol, true, 0); });
 }
 
-int ResumeSelection::typeText(int step, const std::function<QString()> &text)
+void ResumeSelection::typeText(int step, const std::function<QString()> &text)
 {
     m_session.run(step, [&] {
         const auto selection = m_session.selection();
         selection->typeText(text());
     });
-    return step + 2;
 }
 
-int ResumeSelection::typeField(int step, const QString &fieldName)
+void ResumeSelection::typeField(int step, const QString &fieldName)
 {
-    return typeText(step, [&] { return m_session.field(fieldName); });
+    typeText(step, [&] { return m_session.field(fieldName); });
 }
 
-int ResumeSelection::typeForJob(int step, int job, const std::function<QString(int job)> &textOfJob)
+void ResumeSelection::typeForJob(int job, JobChoiceSteps first, JobChoiceSteps second, JobChoiceSteps third,
+                                 const std::function<QString(int job)> &textOfJob)
 {
+    const JobChoiceSteps choices[] = {first, second, third};
     for (int candidate = 1; candidate <= 3; ++candidate) {
-        const int testStep = step + 4 * (candidate - 1);
-        if (m_session.test(testStep, [&] { return job == candidate; }))
-            typeText(testStep + 2, [&] { return textOfJob(candidate); });
+        const JobChoiceSteps &steps = choices[candidate - 1];
+        if (m_session.test(steps.test, [&] { return job == candidate; }))
+            typeText(steps.type, [&] { return textOfJob(candidate); });
     }
-    return step + 12;
 }
 
-void ResumeSelection::heading(int step, const QString &text, long ruleWidth)
+void ResumeSelection::heading(const HeadingSteps &steps, const QString &text, long ruleWidth)
 {
-    setFontSize(step, 12);
-    setFontName(step + 2, QStringLiteral("Tahoma"));
-    setBold(step + 4, true);
-    typeText(step + 6, [&] { return text; });
-    alignCellsToBottom(step + 8);
+    setFont({steps.fontSize, steps.fontName, steps.bold}, 12, QStringLiteral("Tahoma"), true);
+    typeText(steps.text, [&] { return text; });
+    alignCellsToBottom(steps.alignBottom);
 
     // Only the bottom side gets a line: the rule under the heading.
     std::shared_ptr<word::Cells> cells;
-    m_session.run(step + 10, [&] { cells = m_session.selection()->cells(); });
-    const long plainSides[] = {word::wdBorderLeft, word::wdBorderRight, word::wdBorderTop};
-    int sideStep = step + 12;
-    for (const long side : plainSides) {
-        m_session.run(sideStep, [&] {
+    m_session.run(steps.cells, [&] { cells = m_session.selection()->cells(); });
+    const std::pair<int, long> plainSides[] = {
+        {steps.leftSide, word::wdBorderLeft}, {steps.rightSide, word::wdBorderRight}, {steps.topSide, word::wdBorderTop}};
+    for (const auto &[step, side] : plainSides) {
+        m_session.run(step, [&, side = side] {
             required(bordersOf(cells)->item(side), "The heading's border")->setLineStyle(word::wdLineStyleNone);
         });
-        sideStep += 2;
     }
     std::shared_ptr<word::Border> rule;
-    m_session.run(step + 18, [&] { rule = bordersOf(cells)->item(word::wdBorderBottom); });
-    m_session.run(step + 20, [&] { required(rule, "The heading's rule")->setLineStyle(word::wdLineStyleSingle); });
-    m_session.run(step + 22, [&] { required(rule, "The heading's rule")->setLineWidth(ruleWidth); });
-    m_session.run(step + 24, [&] { required(rule, "The heading's rule")->setColor(word::wdColorAutomatic); });
-    m_session.run(step + 26, [&] { bordersOf(cells)->setShadow(false); });
+    m_session.run(steps.rule, [&] { rule = bordersOf(cells)->item(word::wdBorderBottom); });
+    m_session.run(steps.ruleStyle, [&] { required(rule, "The heading's rule")->setLineStyle(word::wdLineStyleSingle); });
+    m_session.run(steps.ruleWidth, [&] { required(rule, "The heading's rule")->setLineWidth(ruleWidth); });
+    m_session.run(steps.ruleColour, [&] { required(rule, "The heading's rule")->setColor(word::wdColorAutomatic); });
+    m_session.run(steps.shadow, [&] { bordersOf(cells)->setShadow(false); });
 }
 
-void ResumeSelection::headingRow(int step, const QString &text, long ruleWidth)
-{
-    nextMergedRow(step);
-    heading(step + 6, text, ruleWidth);
-}
-
-void ResumeSelection::bulletResponsibilities(int step)
+void ResumeSelection::bulletResponsibilities(int homeStep, int upStep, int downStep, int leftStep, int bulletStep)
 {
     // By lines: back to the first responsibility's line, then three lines down
     // and three characters back. The title lies at least three lines above
     // the last line, so it is never selected, however the lines fall.
-    m_session.run(step, [&] { m_session.selection()->homeKey(word::wdLine); });
-    m_session.run(step + 2, [&] { m_session.selection()->moveUp(word::wdLine, 2); });
-    m_session.run(step + 4, [&] { m_session.selection()->moveDown(word::wdLine, 3, word::wdExtend); });
-    m_session.run(step + 6, [&] { m_session.selection()->moveLeft(word::wdCharacter, 3, word::wdExtend); });
-    applyBullets(step + 8);
+    m_session.run(homeStep, [&] { m_session.selection()->homeKey(word::wdLine); });
+    m_session.run(upStep, [&] { m_session.selection()->moveUp(word::wdLine, 2); });
+    m_session.run(downStep, [&] { m_session.selection()->moveDown(word::wdLine, 3, word::wdExtend); });
+    m_session.run(leftStep, [&] { m_session.selection()->moveLeft(word::wdCharacter, 3, word::wdExtend); });
+    applyBullets(bulletStep);
 }
 
-void ResumeSelection::bulletAwards(int step)
+void ResumeSelection::bulletAwards(int extendStep, int bulletStep)
 {
-    m_session.run(step, [&] { m_session.selection()->homeKey(word::wdLine, word::wdExtend); });
-    applyBullets(step + 2);
+    m_session.run(extendStep, [&] { m_session.selection()->homeKey(word::wdLine, word::wdExtend); });
+    applyBullets(bulletStep);
 }
 
 void ResumeSelection::applyBullets(int step)

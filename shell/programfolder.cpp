@@ -25,8 +25,8 @@ QString programFolder()
 QString installedDataFolder()
 {
     // Relative to the executable rather than a fixed prefix, so an installed
-    // tree works wherever it was unpacked; packaging/CMakeLists.txt supplies
-    // the path from its binary folder to its data folder.
+    // tree works wherever it was unpacked; the build supplies the path from
+    // the installed program's folder to its data folder.
     return QDir::cleanPath(QDir(programFolder()).filePath(QStringLiteral(PARVOLIN_DATA_FROM_PROGRAM)));
 }
 

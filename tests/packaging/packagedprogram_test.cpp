@@ -49,6 +49,25 @@ TEST(PackagedProgram, StartsCreatesTheSampleResumeAndEndsCleanly)
     EXPECT_TRUE(QDir(temp).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());
 }
 
+#ifdef PARVOLIN_PACKAGED_LIBREOFFICE
+// The engine's package puts its module where the program looks, found from
+// the program's own folder: the unpacked program must create with it.
+TEST(PackagedProgram, LoadsTheLibreOfficeEngineFromItsEngineFolder)
+{
+    if (!haveDesktopTools())
+        GTEST_SKIP() << "no X server tools";
+    qputenv("PARVOLIN_ENGINE", "libreoffice");
+    qputenv("PARVOLIN_SETTLE_SECONDS", "1");
+    const DesktopRun run = runInFreshFolders(QStringLiteral("create_sample_and_close.sh"), 300000);
+    qunsetenv("PARVOLIN_ENGINE");
+    qunsetenv("PARVOLIN_SETTLE_SECONDS");
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(readAll(run.out + QStringLiteral("/events.log")), QByteArray("sample loaded\npreview shown\nclosed\n"));
+    // LibreOffice saves binary Word 97; the built-in engine would have saved RTF.
+    EXPECT_TRUE(readAll(run.out + QStringLiteral("/generated.doc")).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+}
+#endif
+
 TEST(PackagedProgram, PrintsTheProjectVersion)
 {
     QProcess run;

@@ -5,6 +5,7 @@
 // instances is a private office started for the purpose. Also times the
 // generator alone (build, save as Word 97, quit) with each engine.
 #include "app/createcommand.h"
+#include "app/enginemodules.h"
 #include "app/engines.h"
 #include "entry/form1.h"
 #include "entry/resumefields.h"
@@ -79,6 +80,7 @@ int main(int argc, char **argv)
     offscreenUnlessChosen();
     QApplication application(argc, argv);
     app::registerEngines();
+    app::loadEngineModule(QStringLiteral("libreoffice"), QStringLiteral(PARVOLIN_ENGINE_FOLDER));
     const QTemporaryDir settings = privateSettings();
     const QTemporaryDir temp;
     qputenv("TEMP", QFile::encodeName(temp.path()));
