@@ -100,9 +100,12 @@ void Form2::printDocument()
     const shell::Steps steps(QStringLiteral("Form2.PrintDocument"));
     QPrinter printer(QPrinter::HighResolution);
     bool chosen = false;
-    steps.run(100, [&] { chosen = shell::dialogs().setUpPrinter(printer); });
+    steps.run(100, [&] {
+        m_keptDocument.use(mWordFile, [&](word::Document &document) { PagePrinting::setUpPaper(document, printer); });
+    });
+    steps.run(102, [&] { chosen = shell::dialogs().setUpPrinter(printer); });
     if (chosen)
-        steps.run(102, [&] {
+        steps.run(104, [&] {
             m_keptDocument.use(mWordFile, [&](word::Document &document) { PagePrinting::print(document, printer); });
         });
 }

@@ -122,12 +122,14 @@ QImage Form2::sharpPicture()
         return found->second;
     if (mWordFile.isEmpty())
         return QImage();
+    // The page shows at zoom 1.0 at the resolution its picture was made for.
+    const double zoomOne = zoomOneResolution(Zoom_Ori->picture());
     QImage picture;
     // The stretched copy still shows the page; a document that can no longer
     // be drawn is not worth a report while zooming.
     try {
         m_keptDocument.use(mWordFile, [&](word::Document &document) {
-            picture = document.pagePicture(m_shownPage + 1, sharpPictureResolution(mZoom, ratio));
+            picture = document.pagePicture(m_shownPage + 1, sharpPictureResolution(mZoom, ratio, zoomOne));
         });
     } catch (const automation::Failure &) {
         return QImage();

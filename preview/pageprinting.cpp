@@ -31,6 +31,14 @@ QByteArray PagePrinting::pdf(word::Document &document)
     return word::DrawnPdf::of(document);
 }
 
+void PagePrinting::setUpPaper(word::Document &document, QPrinter &printer)
+{
+    const QPageSize paper(pageSizeTwips(document, 1) / twipsPerPoint, QPageSize::Point, QString(),
+                          QPageSize::FuzzyMatch);
+    if (!printer.setPageSize(paper))
+        throw automation::Failure(QStringLiteral("The printer has no paper of the document's size."));
+}
+
 void PagePrinting::print(word::Document &document, QPrinter &printer)
 {
     printer.setFullPage(true);

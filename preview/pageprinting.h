@@ -19,6 +19,10 @@ public:
     // with the fonts embedded.
     static QByteArray pdf(word::Document &document);
 
+    // Gives `printer` the paper of the document's first page, so that the
+    // print dialog starts from the paper the document was laid out on.
+    static void setUpPaper(word::Document &document, QPrinter &printer);
+
     // Prints the document on `printer`, each page scaled to fit the paper.
     static void print(word::Document &document, QPrinter &printer);
 };

@@ -21,7 +21,7 @@ QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
     if (picture.isNull())
         throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
     // Handed over, not shared: marking a shared picture would copy its pixels.
-    return preview::asPagePicture(std::move(picture), pixelsPerInch);
+    return preview::asFittedPagePicture(std::move(picture), pixelsPerInch);
 }
 
 } // namespace

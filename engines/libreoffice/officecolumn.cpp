@@ -4,6 +4,7 @@
 #include "tablegeometry.h"
 #include "unocall.h"
 #include "unostring.h"
+#include "worddefaults.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XNamed.hpp>
@@ -38,7 +39,7 @@ void OfficeColumn::setWidth(double points)
         all[m_index - 1] = points;
         const double total = std::accumulate(all.begin(), all.end(), 0.0);
         const uno::Reference<beans::XPropertySet> properties(m_table, uno::UNO_QUERY_THROW);
-        properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(rightMarginPoints(total))));
+        properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(rightMarginPoints(textWidthPoints(m_state->document()), total))));
         const sal_Int16 relativeSum = properties->getPropertyValue("TableColumnRelativeSum").get<sal_Int16>();
         uno::Sequence<text::TableColumnSeparator> separators;
         properties->getPropertyValue("TableColumnSeparators") >>= separators;

@@ -7,6 +7,7 @@
 #include "tablegeometry.h"
 #include "unocall.h"
 #include "unostring.h"
+#include "worddefaults.h"
 #include "automation/word/constants.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
@@ -28,7 +29,8 @@ void setUpGeometry(const uno::Reference<text::XTextTable> &table)
     const uno::Reference<beans::XPropertySet> properties(table, uno::UNO_QUERY_THROW);
     properties->setPropertyValue("HoriOrient", uno::Any(text::HoriOrientation::NONE));
     properties->setPropertyValue("LeftMargin", uno::Any(-pointsToHundredthMm(cellPaddingPoints)));
-    properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(rightMarginPoints(textWidthPoints))));
+    // Spanning the text width, on whatever paper: the padding past the margin.
+    properties->setPropertyValue("RightMargin", uno::Any(pointsToHundredthMm(cellPaddingPoints)));
     table::TableBorderDistances padding;
     padding.LeftDistance = padding.RightDistance = static_cast<sal_Int16>(pointsToHundredthMm(cellPaddingPoints));
     padding.IsLeftDistanceValid = padding.IsRightDistanceValid = true;
@@ -83,7 +85,7 @@ std::shared_ptr<OfficeTable> OfficeTable::insert(const std::shared_ptr<DocumentS
         if (defaultTableBehavior == word::wdWord8TableBehavior)
             clearBorders(table);
         state->columnWidthsPoints(toQString(uno::Reference<container::XNamed>(table, uno::UNO_QUERY_THROW)->getName()))
-            .assign(static_cast<std::size_t>(columns), textWidthPoints / columns);
+            .assign(static_cast<std::size_t>(columns), textWidthPoints(state->document()) / columns);
         state->storyChanged();
         state->selection().placeCaret({std::max(state->story().firstCellOf(table), 0), 0});
         return std::make_shared<OfficeTable>(state, table);

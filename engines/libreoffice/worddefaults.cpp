@@ -2,6 +2,8 @@
 
 #include "unostring.h"
 
+#include "automation/paper.h"
+
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
@@ -25,11 +27,22 @@ uno::Reference<beans::XPropertySet> style(const uno::Reference<text::XTextDocume
 
 } // namespace
 
-void applyWordDefaults(const uno::Reference<text::XTextDocument> &document)
+double textWidthPoints(const uno::Reference<text::XTextDocument> &document)
 {
     const auto page = style(document, "PageStyles", "Standard");
-    page->setPropertyValue("Width", uno::Any(pointsToHundredthMm(8.5 * 72)));
-    page->setPropertyValue("Height", uno::Any(pointsToHundredthMm(11 * 72)));
+    const auto hundredthMm = [&](const char *name) {
+        return page->getPropertyValue(rtl::OUString::createFromAscii(name)).get<sal_Int32>();
+    };
+    return hundredthMmToPoints(hundredthMm("Width") - hundredthMm("LeftMargin") - hundredthMm("RightMargin"));
+}
+
+void applyWordDefaults(const uno::Reference<text::XTextDocument> &document)
+{
+    // The user's paper, as a new document of the built-in engine has it.
+    const automation::PaperSize paper = automation::userPaper();
+    const auto page = style(document, "PageStyles", "Standard");
+    page->setPropertyValue("Width", uno::Any(pointsToHundredthMm(paper.widthTwips / 20.0)));
+    page->setPropertyValue("Height", uno::Any(pointsToHundredthMm(paper.heightTwips / 20.0)));
     for (const char *margin : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
         page->setPropertyValue(rtl::OUString::createFromAscii(margin), uno::Any(pointsToHundredthMm(72)));
 

@@ -33,6 +33,19 @@ inline QImage letterPage(QColor shade)
     return preview::asPagePicture(page, 63.0);
 }
 
+// A page picture of an A4 page as the renderer makes it: 63 pixels per inch,
+// marked for the zoom 1.0 its size asks for, with the same blocks.
+inline QImage a4Page(QColor shade)
+{
+    QImage page(521, 737, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.fillRect(QRect(63, 63, 100, 100), Qt::black);
+    painter.fillRect(QRect(400, 600, 100, 100), shade);
+    painter.end();
+    return preview::asFittedPagePicture(page, 63.0);
+}
+
 // Right-clicks the page of `form` and picks `actionName` from its menu with the mouse.
 inline void chooseFromPageMenu(preview::Form2 &form, const char *actionName)
 {
@@ -69,22 +82,22 @@ protected:
         shell::setProgramFolderForTesting(QString());
     }
 
-    void fill(preview::Form2 &form, int pages)
+    void fill(preview::Form2 &form, int pages, QImage (*page)(QColor) = letterPage)
     {
         const QColor shades[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int k = 1; k <= pages; ++k) {
             form.addPageItem(k);
-            form.loadImage(k - 1, letterPage(shades[(k - 1) % 4]));
+            form.loadImage(k - 1, page(shades[(k - 1) % 4]));
         }
         form.setLastImageIndex(pages - 1);
         form.showFirstPage();
     }
 
-    std::unique_ptr<preview::Form2> loaded(int pages)
+    std::unique_ptr<preview::Form2> loaded(int pages, QImage (*page)(QColor) = letterPage)
     {
         auto form = std::make_unique<preview::Form2>();
         form->Form_Load();
-        fill(*form, pages);
+        fill(*form, pages, page);
         activate(*form);
         return form;
     }

@@ -156,6 +156,8 @@ TEST_F(Form2PdfTest, CtrlPPrintsEveryPageOnThePrinterChosen)
     testsupport::child<QWidget>(*m_form, "PushButton6")->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(pdfPages(printed), previewPages());
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {printed}).contains(QStringLiteral("612 x 792 pts")))
+        << "the printer starts from the document's paper";
     EXPECT_TRUE(pdfPageTexts(printed).join(QString()).contains(QStringLiteral("Harbour Lights Ltd")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier); // cancelled: nothing happens
     EXPECT_TRUE(m_dialogs.messages().empty());

@@ -6,6 +6,8 @@
 #include "generator/engineregistry.h"
 #include "generator/resume.h"
 #include "preview/form2handover.h"
+#include "preview/pagepicture.h"
+#include "support/testenvironment.h"
 #include "automation/word/application.h"
 #include "automation/word/document.h"
 
@@ -14,11 +16,13 @@
 
 namespace {
 
-class Form2SharpPagesTest : public Form2Test {
+// Each test runs on both papers a resume is made on.
+class Form2SharpPagesTest : public Form2Test, public ::testing::WithParamInterface<const char *> {
 protected:
     void SetUp() override
     {
         Form2Test::SetUp();
+        m_paper = std::make_unique<testsupport::ScopedVariable>("PAPERSIZE", GetParam());
         m_form = std::make_unique<preview::Form2>();
         m_form->Form_Load();
         preview::Form2HandOver handOver(*m_form, [] {}, [] {}, [] {});
@@ -37,18 +41,20 @@ protected:
         const auto application = generator::createObject(QStringLiteral("Word.Application"));
         const auto document = application->documents()->open(m_form->wordFile());
         const QImage page =
-            document->pagePicture(1, preview::sharpPictureResolution(zoom, m_form->devicePixelRatioF()));
+            document->pagePicture(1, preview::sharpPictureResolution(zoom, m_form->devicePixelRatioF(),
+                                                                     preview::zoomOneResolution(m_form->image(0))));
         document->close();
         application->quit();
         return page;
     }
 
+    std::unique_ptr<testsupport::ScopedVariable> m_paper;
     std::unique_ptr<preview::Form2> m_form;
 };
 
 } // namespace
 
-TEST_F(Form2SharpPagesTest, EveryZoomShowsTheEnginesDrawingForThatSizeWithoutStretching)
+TEST_P(Form2SharpPagesTest, EveryZoomShowsTheEnginesDrawingForThatSizeWithoutStretching)
 {
     auto *zoomOut = testsupport::child<QPushButton>(*m_form, "PushButton2");
     auto *zoomIn = testsupport::child<QPushButton>(*m_form, "PushButton1");
@@ -79,7 +85,7 @@ TEST_F(Form2SharpPagesTest, EveryZoomShowsTheEnginesDrawingForThatSizeWithoutStr
     EXPECT_EQ(checked, 6);
 }
 
-TEST_F(Form2SharpPagesTest, ADocumentThatIsGoneStillZoomsByStretchingWithoutAReport)
+TEST_P(Form2SharpPagesTest, ADocumentThatIsGoneStillZoomsByStretchingWithoutAReport)
 {
     ASSERT_TRUE(QFile::remove(m_form->wordFile()));
     testsupport::child<QPushButton>(*m_form, "PushButton2")->click();
@@ -88,3 +94,6 @@ TEST_F(Form2SharpPagesTest, ADocumentThatIsGoneStillZoomsByStretchingWithoutARep
     EXPECT_EQ(shown.width(), qRound(m_form->view().newW / 15.0 * m_form->devicePixelRatioF()));
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Papers, Form2SharpPagesTest, ::testing::Values("letter", "a4"),
+                         [](const ::testing::TestParamInfo<const char *> &info) { return std::string(info.param); });

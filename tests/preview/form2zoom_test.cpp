@@ -112,3 +112,68 @@ TEST_F(Form2Test, ADisabledScrollBarShowsNoThumbLeftFromAnEarlierZoom)
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "VScroll1")->maximum(), 0) << "a range kept from before draws a thumb on the disabled bar";
     EXPECT_EQ(testsupport::child<QScrollBar>(*form, "HScroll1")->maximum(), 0);
 }
+
+namespace {
+
+struct PaperRow {
+    const char *name;
+    QImage (*page)(QColor);
+};
+
+class Form2ZoomLadderTest : public Form2Test, public ::testing::WithParamInterface<PaperRow> {};
+
+} // namespace
+
+// Every factor of the ladder, on Letter and on A4: whole at 1.0, each zoom
+// drawn from the unscaled size within the drawable limits with the scroll bars
+// the overflow asks for, and back to 1.0 past the limit.
+TEST_P(Form2ZoomLadderTest, EveryZoomKeepsTheLimitsAndScrollBarRules)
+{
+    auto form = loaded(1, GetParam().page);
+    auto *page = testsupport::child<preview::PictureBox>(*form, "Picture1");
+    auto *hBar = testsupport::child<QScrollBar>(*form, "HScroll1");
+    auto *vBar = testsupport::child<QScrollBar>(*form, "VScroll1");
+    // Both papers fill the box a Letter page fills: 462 logical pixels high.
+    EXPECT_NEAR(form->view().origH, 6930 - 2, 15);
+    auto expectView = [&](float zoom) {
+        SCOPED_TRACE(zoom);
+        ASSERT_EQ(form->zoom(), zoom);
+        const qint32 width = preview::zoomedExtent(form->view().origW, zoom);
+        const qint32 height = preview::zoomedExtent(form->view().origH, zoom);
+        ASSERT_LT(width, preview::drawableWidthLimit);
+        ASSERT_LT(height, preview::drawableHeightLimit);
+        EXPECT_EQ(page->widthTwips(), width);
+        EXPECT_EQ(page->heightTwips(), height);
+        EXPECT_EQ(page->leftTwips(), 0);
+        EXPECT_EQ(page->topTwips(), 0);
+        const preview::ScrollSetup across = preview::scrollSetup(width, 9330);
+        const preview::ScrollSetup down = preview::scrollSetup(height, 7305);
+        EXPECT_EQ(hBar->isEnabled(), across.enabled);
+        EXPECT_EQ(vBar->isEnabled(), down.enabled);
+        EXPECT_EQ(hBar->maximum(), across.maximum);
+        EXPECT_EQ(vBar->maximum(), down.maximum);
+        EXPECT_EQ(form->view().hUnit, across.unit);
+        EXPECT_EQ(form->view().vUnit, down.unit);
+    };
+    expectView(1.0f);
+    EXPECT_FALSE(vBar->isEnabled()) << "the whole page shows at zoom 1.0";
+    for (float zoom : {1.25f, 1.5f}) {
+        testsupport::child<QPushButton>(*form, "PushButton1")->click();
+        expectView(zoom);
+    }
+    EXPECT_TRUE(vBar->isEnabled());
+    const qint32 heightAtLargest = page->heightTwips();
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    EXPECT_EQ(form->zoom(), 1.0f) << "1.75 is past the drawable height";
+    EXPECT_EQ(page->heightTwips(), heightAtLargest) << "nothing is drawn";
+    for (float zoom : {1.25f, 1.0f, 0.75f, 0.5f, 0.25f}) {
+        testsupport::child<QPushButton>(*form, zoom > 1.0f ? "PushButton1" : "PushButton2")->click();
+        expectView(zoom);
+    }
+    testsupport::child<QPushButton>(*form, "PushButton2")->click();
+    expectView(0.25f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, Form2ZoomLadderTest,
+                         ::testing::Values(PaperRow{"Letter", letterPage}, PaperRow{"A4", a4Page}),
+                         [](const ::testing::TestParamInfo<PaperRow> &info) { return std::string(info.param.name); });

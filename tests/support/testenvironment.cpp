@@ -30,6 +30,30 @@ QString freshFolder(const QString &purpose)
     return path;
 }
 
+void useLetterPaper()
+{
+    qputenv("PAPERSIZE", "letter");
+}
+
+ScopedVariable::ScopedVariable(const char *name, const QByteArray &value)
+    : m_name(name)
+    , m_wasSet(qEnvironmentVariableIsSet(name))
+    , m_previous(qgetenv(name))
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+ScopedVariable::~ScopedVariable()
+{
+    if (m_wasSet)
+        qputenv(m_name, m_previous);
+    else
+        qunsetenv(m_name);
+}
+
 QString freshSettingsFolder()
 {
     const QString folder = freshFolder(QStringLiteral("config"));

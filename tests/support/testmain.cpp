@@ -13,6 +13,7 @@ int main(int argc, char **argv)
     testsupport::freshSettingsFolder();
     const QString temp = testsupport::freshFolder(QStringLiteral("temp"));
     qputenv("TEMP", QFile::encodeName(temp));
+    testsupport::useLetterPaper();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

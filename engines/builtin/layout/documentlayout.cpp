@@ -20,9 +20,10 @@ DocumentLayout::DocumentLayout(PageGeometry page, std::vector<ParagraphBox> para
 {
 }
 
-DocumentLayout DocumentLayout::build(const DocumentModel &model, const PageGeometry &page, ParagraphMemo *memo)
+DocumentLayout DocumentLayout::build(const DocumentModel &model, ParagraphMemo *memo)
 {
     const Story &story = model.story;
+    const PageGeometry &page = model.page;
     const ParagraphLayouter paragraphs(model, FontResolver::instance(), memo);
     const RowLayouter rows(model, paragraphs, page);
     Paginator paginator(page);

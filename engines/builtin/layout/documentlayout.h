@@ -16,10 +16,9 @@ class ParagraphMemo;
 // lies, and the rules of each page. Built in one go; it does not follow later edits.
 class DocumentLayout {
 public:
-    // Lays out `model` on pages of `page`, taking the paragraphs that `memo`
+    // Lays out `model` on its own page, taking the paragraphs that `memo`
     // (when given) holds from there and leaving the new ones in it.
-    static DocumentLayout build(const DocumentModel &model, const PageGeometry &page = PageGeometry(),
-                                ParagraphMemo *memo = nullptr);
+    static DocumentLayout build(const DocumentModel &model, ParagraphMemo *memo = nullptr);
 
     // A layout of finished parts: its paragraphs, their lines in story order and the pages.
     DocumentLayout(PageGeometry page, std::vector<ParagraphBox> paragraphs, std::vector<VisualLine> lines,

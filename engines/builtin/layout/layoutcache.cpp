@@ -23,7 +23,7 @@ const DocumentLayout &LayoutCache::layout(const DocumentModel &model, long revis
     if (!m_layout || m_revision != revision) {
         ParagraphMemo &memo = ParagraphMemo::shared();
         memo.beginLayout();
-        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model, model.page, &memo));
+        m_layout = std::make_unique<DocumentLayout>(DocumentLayout::build(model, &memo));
         memo.endLayout();
         m_revision = revision;
         ++builtCount;

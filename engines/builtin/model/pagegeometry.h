@@ -1,8 +1,11 @@
 #pragma once
 
+#include "automation/paper.h"
+
 namespace engine {
 
-// The page of a new Word document: US Letter with 1-inch margins, in twips.
+// A document's page, in twips: US Letter with 1-inch margins unless the
+// document says otherwise.
 struct PageGeometry {
     int widthTwips = 12240;
     int heightTwips = 15840;
@@ -13,6 +16,15 @@ struct PageGeometry {
 
     int textWidthTwips() const { return widthTwips - marginLeftTwips - marginRightTwips; }
     int textBottomTwips() const { return heightTwips - marginBottomTwips; }
+
+    // The page of a new document on `paper`: 1-inch margins all round.
+    static PageGeometry onPaper(const automation::PaperSize &paper)
+    {
+        PageGeometry page;
+        page.widthTwips = paper.widthTwips;
+        page.heightTwips = paper.heightTwips;
+        return page;
+    }
 };
 
 } // namespace engine

@@ -19,12 +19,6 @@
 #include <algorithm>
 
 namespace engine {
-namespace {
-
-// The text width of a US Letter page with 1-inch margins.
-constexpr double textWidthPoints = 468;
-
-} // namespace
 
 BuiltInDocument::BuiltInDocument(std::shared_ptr<DocumentState> state)
     : m_state(std::move(state))
@@ -52,6 +46,8 @@ std::shared_ptr<word::Table> BuiltInDocument::addTable(const std::shared_ptr<wor
     requireWithin(autoFitBehavior, word::wdAutoFitFixed, word::wdAutoFitWindow, QStringLiteral("AutoFitBehavior"));
 
     TableFormat table;
+    // A new table spans the text width of its page, in equal columns.
+    const double textWidthPoints = m_state->model().page.textWidthTwips() / 20.0;
     table.columnWidthsPoints.assign(static_cast<size_t>(numColumns), textWidthPoints / numColumns);
     // Word 2000 and later give a new table the "Table Grid" style; Word 97 gave
     // its grid lines to the cells directly. Both show single 0.5 pt lines.

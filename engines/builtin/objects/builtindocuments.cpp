@@ -16,7 +16,10 @@ BuiltInDocuments::BuiltInDocuments(std::shared_ptr<ApplicationState> application
 
 std::shared_ptr<word::Document> BuiltInDocuments::add()
 {
-    auto state = std::make_shared<DocumentState>(m_application, DocumentModel(), QString());
+    // A new document is on the user's paper, as a new blank document in Word.
+    DocumentModel model;
+    model.page = PageGeometry::onPaper(automation::userPaper());
+    auto state = std::make_shared<DocumentState>(m_application, std::move(model), QString());
     m_application->documents.push_back(state);
     return std::make_shared<BuiltInDocument>(state);
 }

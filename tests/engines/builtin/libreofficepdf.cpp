@@ -137,6 +137,15 @@ int LibreOfficePdf::pageCount() const
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+QSizeF LibreOfficePdf::pageSizePoints() const
+{
+    QString failure;
+    const QString info = run(QStringLiteral("pdfinfo"), {m_pdf}, &failure);
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
+}
+
 std::vector<PdfWord> LibreOfficePdf::words() const
 {
     QString failure;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     const QString &pdfPath() const { return m_pdf; }
     // The page count pdfinfo reports, or -1.
     int pageCount() const;
+    // The size of the first page as pdfinfo reports it, in points; empty when it cannot.
+    QSizeF pageSizePoints() const;
     // Every word of every page, in reading order.
     std::vector<PdfWord> words() const;
 

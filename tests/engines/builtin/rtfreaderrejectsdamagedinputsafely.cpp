@@ -157,6 +157,8 @@ TEST(EngineRtfReaderRobustness, DeepNestingAndHugeNumbersAreRefusedNotFollowed)
         {"{\\rtf1\\trowd\\cellx100\\cellx50 x}", "right edge"},
         {"{\\rtf1 a} trailing", "after the end"},
         {"{\\rtf1\\pard\\intbl x\\cell}", "outside any table row"},
+        {"{\\rtf1\\paperw99999 x}", "needs a number from 1440"},
+        {"{\\rtf1\\paperw2000\\margl300\\margr300 x}", "less than an inch"},
     };
     for (const auto &[bytes, cause] : cases) {
         try {

@@ -10,8 +10,11 @@
 #include "formats/rtf/rtfwriter.h"
 #include "automation/word/engine.h"
 #include "automation/word/selection.h"
+#include "automation/word/table.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 TEST(EngineRtfRoundTrip, RandomDocumentsSaveOpenAndSaveToIdenticalBytes)
@@ -32,6 +35,33 @@ TEST(EngineRtfRoundTrip, RandomDocumentsSaveOpenAndSaveToIdenticalBytes)
         const QByteArray bytes = a.readAll();
         ASSERT_TRUE(bytes.startsWith("{\\rtf1")) << "seed " << seed;
         ASSERT_TRUE(sameBytes(bytes, b.readAll())) << "seed " << seed;
+    }
+    application->quit();
+}
+
+TEST(EngineRtfRoundTrip, ANewDocumentKeepsTheUsersPaperThroughSavingAndOpening)
+{
+    auto application = engine::builtInEngine()->create();
+    const QString folder = testsupport::freshFolder(QStringLiteral("paper"));
+    const std::pair<const char *, QSizeF> papers[] = {{"a4", QSizeF(11906, 16838)}, {"letter", QSizeF(12240, 15840)}};
+    for (const auto &[name, twips] : papers) {
+        const testsupport::ScopedVariable paper("PAPERSIZE", name);
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        selection->typeText(QStringLiteral("Paper"));
+        auto table = document->addTable(selection->range(), 1, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        // A new table spans the text between the 1-inch margins.
+        EXPECT_DOUBLE_EQ(table->columns(1)->width() * 2, (twips.width() - 2 * 1440) / 20) << name;
+        const QString path = folder + QStringLiteral("/%1.rtf").arg(QLatin1String(name));
+        document->saveAs(path);
+        document->close(word::wdDoNotSaveChanges);
+        // Opened elsewhere, the file keeps its paper whatever the user's is now.
+        const testsupport::ScopedVariable other("PAPERSIZE", QByteArray(name) == "a4" ? "letter" : "a4");
+        auto reopened = application->documents()->open(path);
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        EXPECT_EQ(reopened->drawPage(1, painter), twips) << name;
+        reopened->close();
     }
     application->quit();
 }

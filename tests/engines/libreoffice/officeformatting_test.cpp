@@ -12,8 +12,10 @@
 #include "automation/word/range.h"
 #include "automation/word/selection.h"
 #include "automation/word/table.h"
+#include "support/testenvironment.h"
 
 #include <QImage>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,6 +139,33 @@ TEST_F(OfficeFormatting, TableWidthsMinimumHeightsMergesAndRules)
     // Row 3 wraps within column 2 only, many lines deep.
     EXPECT_TRUE(hasInk(page, 172, 402, row2 + 60, row2 + 70));
     EXPECT_FALSE(hasInk(page, 405, 612, row2 + 30, row2 + 70));
+    document->close(word::wdDoNotSaveChanges);
+}
+
+TEST_F(OfficeFormatting, ANewDocumentOnA4KeepsItsTablesWidthsBetweenTheMargins)
+{
+    const testsupport::ScopedVariable paper("PAPERSIZE", "a4");
+    auto document = s_application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    auto table = document->addTable(selection->range(), 1, 3, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+    // A new table spans A4's narrower text: 595.3 less two inches, in three.
+    EXPECT_NEAR(table->columns(1)->width() * 3, 11906 / 20.0 - 144, 0.1);
+    const double widths[] = {100, 240, 100};
+    for (int column = 1; column <= 3; ++column)
+        table->columns(column)->setWidth(widths[column - 1]);
+    table->setStyle(QStringLiteral("Table Normal"));
+    // A rule under the whole row shows where the table ends.
+    selection->moveRight(word::wdCharacter, 3, word::wdExtend);
+    auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
+    rule->setLineStyle(word::wdLineStyleSingle);
+    rule->setLineWidth(word::wdLineWidth150pt);
+    const QImage page = document->pagePicture(1, onePixelPerPoint);
+    EXPECT_NEAR(page.width(), 595, 1) << "an A4 page at one pixel per point";
+    EXPECT_NEAR(page.height(), 842, 1);
+    const int bottom = firstInkRow(page, 70, 100, 72);
+    ASSERT_GT(bottom, 72);
+    EXPECT_TRUE(hasInk(page, 67, 70, bottom, bottom + 2) && hasInk(page, 500, 505, bottom, bottom + 2));
+    EXPECT_FALSE(hasInk(page, 509, 595, bottom, bottom + 2)) << "the table is 440 points wide on A4 too";
     document->close(word::wdDoNotSaveChanges);
 }
 

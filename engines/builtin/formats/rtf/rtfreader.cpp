@@ -5,6 +5,7 @@
 #include "rtfproblem.h"
 #include "automation/failure.h"
 
+#include <map>
 #include <set>
 
 namespace engine {
@@ -281,13 +282,14 @@ void RtfReader::finishLevelText(const RtfToken &token)
 
 bool RtfReader::documentWord(const RtfToken &token)
 {
-    // Words for settings the model holds fixed: the page, the section and the
-    // spacing every paragraph has. They are read and need no action.
+    // Words for settings the model holds fixed: the section and the spacing
+    // every paragraph has. They are read and need no action.
     static const std::set<QByteArray> fixed = {
-        "ansi", "ansicpg", "deff", "deflang", "paperw", "paperh", "margl", "margr", "margt", "margb",
-        "gutter", "widowctrl", "ftnbj", "viewkind", "sectd", "pgwsxn", "pghsxn", "marglsxn", "margrsxn",
-        "margtsxn", "margbsxn", "headery", "footery", "sa", "sl", "slmult", "fi", "li", "jclisttab", "tx"};
+        "ansi", "ansicpg", "deff", "deflang", "gutter", "widowctrl", "ftnbj", "viewkind", "sectd",
+        "headery", "footery", "sa", "sl", "slmult", "fi", "li", "jclisttab", "tx"};
     if (fixed.count(token.name))
+        return true;
+    if (pageWord(token))
         return true;
     if (token.name == "uc") {
         if (!token.hasParameter || token.parameter != 1)
@@ -295,6 +297,27 @@ bool RtfReader::documentWord(const RtfToken &token)
         return true;
     }
     return false;
+}
+
+bool RtfReader::pageWord(const RtfToken &token)
+{
+    // The document's page and the one section's: the section's words come
+    // later in the file and say the same, so whichever comes last holds.
+    static const std::map<QByteArray, int PageGeometry::*> paper = {
+        {"paperw", &PageGeometry::widthTwips}, {"pgwsxn", &PageGeometry::widthTwips},
+        {"paperh", &PageGeometry::heightTwips}, {"pghsxn", &PageGeometry::heightTwips}};
+    static const std::map<QByteArray, int PageGeometry::*> margins = {
+        {"margl", &PageGeometry::marginLeftTwips},   {"marglsxn", &PageGeometry::marginLeftTwips},
+        {"margr", &PageGeometry::marginRightTwips},  {"margrsxn", &PageGeometry::marginRightTwips},
+        {"margt", &PageGeometry::marginTopTwips},    {"margtsxn", &PageGeometry::marginTopTwips},
+        {"margb", &PageGeometry::marginBottomTwips}, {"margbsxn", &PageGeometry::marginBottomTwips}};
+    if (const auto found = paper.find(token.name); found != paper.end())
+        m_model.page.*found->second = static_cast<int>(rtfParameter(token, smallestPaperTwips, largestPaperTwips));
+    else if (const auto margin = margins.find(token.name); margin != margins.end())
+        m_model.page.*margin->second = static_cast<int>(rtfParameter(token, 0, largestPaperTwips));
+    else
+        return false;
+    return true;
 }
 
 bool RtfReader::paragraphWord(const RtfToken &token)
@@ -556,6 +579,9 @@ void RtfReader::finishDocument(const RtfToken &token)
 {
     if (m_inTable || m_tables.rowOpen())
         throw rtfDamaged(QStringLiteral("the document ends inside a table"), token.offset);
+    const PageGeometry &page = m_model.page;
+    if (page.textWidthTwips() < smallestPaperTwips || page.textBottomTwips() - page.marginTopTwips < smallestPaperTwips)
+        throw rtfDamaged(QStringLiteral("a page whose margins leave less than an inch for the text"), token.offset);
     endParagraph(Mark::Paragraph, token);
     m_tables.finish();
 }

@@ -21,6 +21,10 @@ public:
     static constexpr int deepestNesting = 32;
     static constexpr int mostTableEntries = 1000;
     static constexpr int longestName = 255;
+    // The paper may be 1 to 22 inches each way, as in Word, and must leave at
+    // least an inch each way for the text.
+    static constexpr int smallestPaperTwips = 1440;
+    static constexpr int largestPaperTwips = 31680;
     // Room made at once for a story; longer ones grow as they are read.
     static constexpr int mostReservedPositions = 1 << 22;
 
@@ -60,6 +64,7 @@ private:
     void handleHexByte(const RtfToken &token);
 
     bool documentWord(const RtfToken &token);
+    bool pageWord(const RtfToken &token);
     bool paragraphWord(const RtfToken &token);
     bool characterWord(const RtfToken &token, CharacterFormat &format);
     bool listWord(const RtfToken &token);

@@ -273,12 +273,22 @@ void RtfWriter::writeListOverrideTable()
 
 void RtfWriter::writePageSetup()
 {
-    // US Letter with 1-inch margins, Calibri 11 pt unkerned, 1.08 lines, 8 pt after.
-    m_out += "{\\*\\defchp\\f0\\fs22\\kerning0}{\\*\\defpap\\ql\\sa160\\sl259\\slmult1\\widowctrl}\r\n"
-             "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\\gutter0"
-             "\\widowctrl\\ftnbj\\viewkind1\r\n"
-             "\\sectd\\pgwsxn12240\\pghsxn15840\\marglsxn1440\\margrsxn1440\\margtsxn1440\\margbsxn1440"
-             "\\headery720\\footery720\r\n";
+    // Calibri 11 pt unkerned, 1.08 lines, 8 pt after; then the page, once for
+    // the document and once for its one section, as Word writes it.
+    m_out += "{\\*\\defchp\\f0\\fs22\\kerning0}{\\*\\defpap\\ql\\sa160\\sl259\\slmult1\\widowctrl}\r\n";
+    writePage({"paperw", "paperh", "margl", "margr", "margt", "margb"});
+    m_out += "\\gutter0\\widowctrl\\ftnbj\\viewkind1\r\n\\sectd";
+    writePage({"pgwsxn", "pghsxn", "marglsxn", "margrsxn", "margtsxn", "margbsxn"});
+    m_out += "\\headery720\\footery720\r\n";
+}
+
+void RtfWriter::writePage(const std::array<const char *, 6> &names)
+{
+    const PageGeometry &page = m_model.page;
+    const int values[] = {page.widthTwips,      page.heightTwips,    page.marginLeftTwips,
+                          page.marginRightTwips, page.marginTopTwips, page.marginBottomTwips};
+    for (size_t i = 0; i < names.size(); ++i)
+        word(names[i], values[i]);
 }
 
 void RtfWriter::writeBody()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace engine {
@@ -43,6 +44,8 @@ private:
     void writeMark(const StoryPosition &mark, bool last);
     void word(const char *name);
     void word(const char *name, long long parameter);
+    // The page's size and margins under the six control words `names`.
+    void writePage(const std::array<const char *, 6> &names);
 
     const DocumentModel &m_model;
     const Story &m_story;
