@@ -244,6 +244,12 @@ OfficeProcess::OfficeProcess()
     std::signal(SIGPIPE, SIG_IGN);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), writeFontConfig(m_folder));
+    // The office's own temporary files go inside the private folder, so that
+    // they go with it even when the office is killed.
+    const QString officeTemp = m_folder + QStringLiteral("/tmp");
+    QDir().mkdir(officeTemp);
+    for (const char *variable : {"TMPDIR", "TMP", "TEMP"})
+        environment.insert(QLatin1String(variable), officeTemp);
     KeeperPlan plan{CommandLine(officeArguments(m_folder, m_pipeName)), CommandLine(environment.toStringList()),
                     CommandLine({QStringLiteral("/bin/rm"), QStringLiteral("-rf"), QStringLiteral("--"), m_folder,
                                  officePipeSocket(m_pipeName)}),

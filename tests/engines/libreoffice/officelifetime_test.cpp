@@ -49,9 +49,10 @@ ChildRun runChild(const char *test, const char *variable, const QString &value,
     return run;
 }
 
+// Nothing at all: a killed office once left its own temporary files beside the profile.
 bool nothingLeftIn(const QString &temp)
 {
-    return profileFolders(temp).isEmpty() && privateOffices(temp).isEmpty();
+    return QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) && privateOffices(temp).isEmpty();
 }
 
 void killPrivateOffices()
@@ -108,7 +109,7 @@ TEST(OfficeLifetime, ProgramEndingMidRunLeavesNothing)
         const ChildRun run = runChild("ChildEndingAbruptly", childVariable, QLatin1String(how));
         ASSERT_TRUE(run.output.contains(QLatin1String("profile=parvolin-libreoffice-"))) << run.output.toStdString();
         EXPECT_TRUE(waitFor([&] { return nothingLeftIn(run.temp); }, 10000))
-            << how << " left behind: " << profileFolders(run.temp).join(' ').toStdString() << " "
+            << how << " left behind: " << QDir(run.temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ').toStdString() << " "
             << privateOffices(run.temp).join(' ').toStdString();
     }
 }
