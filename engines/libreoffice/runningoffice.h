@@ -29,8 +29,6 @@ public:
     css::uno::Reference<css::frame::XDesktop2> desktop() const;
     // Whether the office has ended, or will never accept: it cannot serve another call.
     bool hasEnded() const;
-    // Whether the office is alive now (while it starts, possibly not yet).
-    bool isAlive() const { return m_process.isOfficeAlive(); }
     // The private folder, for files the engine makes.
     QString folder() const { return m_process.folder(); }
 
