@@ -9,24 +9,10 @@
 #include "shell/windowplacement.h"
 #include "shell/windowpointer.h"
 
-namespace {
+#include <functional>
+#include <utility>
 
-// The preview window, created (hidden, loaded) on first use and joined to the
-// data-entry window then.
-preview::Form2 &previewWindow(entry::Form1 &form1)
-{
-    static bool joined = false;
-    preview::Form2 &form2 = preview::Form2::instance();
-    if (!joined) {
-        QObject::connect(&form2, &preview::Form2::dataEntryWanted, &form1, [&form1, &form2] {
-            // Back where the preview was, so the user's eye stays in place.
-            shell::placeWhere(form1, form2);
-            form1.show();
-        });
-        joined = true;
-    }
-    return form2;
-}
+namespace {
 
 QString fieldText(const entry::Form1 &form1, const QString &name)
 {
@@ -40,13 +26,54 @@ QString fieldText(const entry::Form1 &form1, const QString &name)
 
 namespace app {
 
+namespace {
+
+void joinToDataEntry(entry::Form1 &form1, preview::Form2 &preview)
+{
+    QObject::connect(&preview, &preview::Form2::dataEntryWanted, &form1, [&form1, &preview] {
+        // Back where the preview was, so the user's eye stays in place.
+        shell::placeWhere(form1, preview);
+        form1.show();
+    });
+}
+
+void runGeneratorInto(entry::Form1 &form1, const std::function<preview::Form2 &()> &previewWindow)
+{
+    form1.setResumeGenerator([&form1, previewWindow] {
+        preview::Form2 &form2 = previewWindow();
+        form2.setAuthorName(fieldText(form1, QStringLiteral("txtYourName")));
+        preview::Form2HandOver handOver(
+            form2, [&form1] { form1.pointer().setBusy(); }, [&form1] { form1.pointer().setArrow(); },
+            [&form1] { form1.hide(); }, &form1);
+        generator::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
+    });
+}
+
+} // namespace
+
+preview::Form2 &previewWindow(entry::Form1 &form1, std::unique_ptr<preview::Form2> &form2)
+{
+    if (!form2) {
+        form2 = std::make_unique<preview::Form2>();
+        form2->Form_Load();
+        joinToDataEntry(form1, *form2);
+    }
+    return *form2;
+}
+
+void connectCreateCommand(entry::Form1 &form1, std::unique_ptr<preview::Form2> &form2)
+{
+    runGeneratorInto(form1, [&form1, &form2]() -> preview::Form2 & { return previewWindow(form1, form2); });
+}
+
 void connectCreateCommand(entry::Form1 &form1)
 {
-    form1.setResumeGenerator([&form1] {
-        preview::Form2HandOver handOver(
-            previewWindow(form1), [&form1] { form1.pointer().setBusy(); },
-            [&form1] { form1.pointer().setArrow(); }, [&form1] { form1.hide(); }, &form1);
-        generator::GenerateResume([&form1](const QString &name) { return fieldText(form1, name); }, handOver);
+    runGeneratorInto(form1, [&form1]() -> preview::Form2 & {
+        static bool joined = false;
+        preview::Form2 &form2 = preview::Form2::instance();
+        if (!std::exchange(joined, true))
+            joinToDataEntry(form1, form2);
+        return form2;
     });
 }
 

@@ -24,6 +24,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <utility>
@@ -40,6 +42,8 @@ Form1::Form1(QWidget *parent)
     m_undoBar = new UndoBar(this);
     setDesignColours();
     setFocusOrder();
+    nameFieldsByTheirLabels();
+    buildPageKeys();
     SSTab1->setCurrentIndex(0);
 
     m_pointer = new shell::WindowPointer(this);
@@ -131,6 +135,37 @@ void Form1::centreOnScreen()
     move(frame.topLeft());
 }
 
+void Form1::buildPageKeys()
+{
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, int offset) {
+        for (const QKeySequence &key : keys)
+            connect(new QShortcut(key, this), &QShortcut::activated, this, [this, offset] { choosePageBy(offset); });
+    };
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+            QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+           -1);
+}
+
+void Form1::choosePageBy(int offset)
+{
+    const int pages = SSTab1->count();
+    QWidget *focus = focusWidget();
+    const bool onAPage = focus && SSTab1->currentWidget()->isAncestorOf(focus);
+    SSTab1->setCurrentIndex((SSTab1->currentIndex() + offset + pages) % pages);
+    // The field the user was in has gone from view; the keyboard follows the
+    // page to its first field. Anywhere else the focus stays where it was.
+    if (!onAPage)
+        return;
+    for (int row = personalFieldCount; row < resumeFieldCount; ++row) {
+        QWidget *box = m_fieldsByRow[static_cast<std::size_t>(row)]->widget();
+        if (SSTab1->currentWidget()->isAncestorOf(box)) {
+            box->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     event->accept();
@@ -145,23 +180,30 @@ void Form1::Form_Unload()
 
 void Form1::restoreFields(const shell::Steps &steps)
 {
-    // A store that cannot be written still shows everything it holds; the
-    // user hears about the writing once, not once per field.
+    // A store that cannot be read or written still shows everything it holds;
+    // the user hears of each failure once, not once per field.
     const shell::SettingsStore store;
     std::optional<std::pair<int, QString>> firstStoreFailure;
+    QStringList readFailuresReported;
     const auto &order = restoreOrder();
     for (std::size_t position = 0; position < order.size(); ++position) {
         FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(order[position])];
-        const ResumeField &field = resumeFields()[static_cast<std::size_t>(order[position])];
+        const QString key = QString::fromLatin1(resumeFields()[static_cast<std::size_t>(order[position])].key);
         const int step = restoreStep(static_cast<int>(position));
         steps.run(step, [&] {
-            const QString stored = store.read(QString::fromLatin1(field.key));
+            QString stored;
             try {
-                setTextAndStore(*box, stored);
+                stored = store.read(key);
             } catch (const automation::Failure &failure) {
-                if (!firstStoreFailure)
-                    firstStoreFailure.emplace(step, failure.description());
+                const QString kind = failureKind(failure.description(), key);
+                if (readFailuresReported.contains(kind))
+                    return;
+                readFailuresReported << kind;
+                throw;
             }
+            const std::optional<QString> failure = setTextAndStore(*box, stored);
+            if (failure && !firstStoreFailure)
+                firstStoreFailure.emplace(step, *failure);
         });
     }
     if (firstStoreFailure)
@@ -174,40 +216,70 @@ void Form1::restoreFields(const shell::Steps &steps)
 void Form1::setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow)
 {
     const shell::Steps steps(procedure);
+    bool storeFailureReported = false;
     for (int row = 0; row < resumeFieldCount; ++row) {
         FieldBox *box = m_fieldsByRow[static_cast<std::size_t>(row)];
-        steps.run(setFieldStep(row), [&] { setTextAndStore(*box, valueOfRow(row)); });
+        steps.run(setFieldStep(row), [&] {
+            const std::optional<QString> failure = setTextAndStore(*box, valueOfRow(row));
+            // The first field that could not be stored speaks for the others.
+            if (failure && !std::exchange(storeFailureReported, true))
+                throw automation::Failure(*failure);
+        });
     }
 }
 
-void Form1::setTextAndStore(FieldBox &box, const QString &text)
+std::optional<QString> Form1::setTextAndStore(FieldBox &box, const QString &text)
 {
     m_collectStoreFailures = true;
     m_storeFailure.reset();
     box.setText(text);
     m_collectStoreFailures = false;
-    if (m_storeFailure)
-        throw automation::Failure(*std::exchange(m_storeFailure, std::nullopt));
+    return std::exchange(m_storeFailure, std::nullopt);
+}
+
+QString Form1::failureKind(const QString &description, const QString &key)
+{
+    // The same cause for another key is the same failure.
+    return QString(description).replace(QLatin1Char('"') + key + QLatin1Char('"'), QString());
 }
 
 void Form1::storeField(const FieldBox &box, const QString &text)
 {
-    const ResumeField *field = findResumeField(box.name());
-    if (m_collectStoreFailures) {
-        try {
-            shell::SettingsStore().write(QString::fromLatin1(field->key), text);
-        } catch (const automation::Failure &failure) {
-            m_storeFailure = failure.description();
-        }
-        return;
-    }
+    const QString key = QString::fromLatin1(findResumeField(box.name())->key);
     // The user's own edit: the record kept for undo is no longer what the
     // user would get back, so the offer ends.
-    m_undoBar->dismiss();
+    if (!m_collectStoreFailures)
+        m_undoBar->dismiss();
+    std::optional<QString> failure;
+    try {
+        shell::SettingsStore().write(key, text);
+    } catch (const automation::Failure &caught) {
+        failure = caught.description();
+    }
+    if (!failure) {
+        m_knownStoreFailure.reset();
+        m_undoBar->clearWarning();
+        return;
+    }
+    // Every change still tries to write; the notice says, for as long as it
+    // holds, that changes are not kept, and a report comes only when the
+    // failure is new.
+    const QString kind = failureKind(*failure, key);
+    const bool known = m_knownStoreFailure == kind;
+    m_knownStoreFailure = kind;
+    m_undoBar->warn(QStringLiteral("Changes are not being kept. ") + *failure);
+    if (m_collectStoreFailures) {
+        if (!m_storeFailure)
+            m_storeFailure = failure;
+        return;
+    }
+    if (known)
+        return;
     // The change rule has no step of its own; a failure to store is reported
     // with step 0 and the text stays in its box, so the user can try again.
-    const shell::Steps steps(QStringLiteral("Form1.%1_Change").arg(box.name()));
-    steps.run(0, [&] { shell::SettingsStore().write(QString::fromLatin1(field->key), text); });
+    shell::Steps(QStringLiteral("Form1.%1_Change").arg(box.name())).run(0, [&] {
+        throw automation::Failure(*failure);
+    });
 }
 
 bool Form1::ignoresCreateClicks() const

@@ -63,6 +63,10 @@ private:
     QLabel *addLabel(QWidget *parent, int row, int left, int top, int width, int height);
     FieldBox *addField(QWidget *parent, int row, int left, int top, int width, int height);
     void setFocusOrder();
+    void nameFieldsByTheirLabels();
+    // Ctrl+Tab, Ctrl+PgDn and the others choose a page wherever the focus is.
+    void buildPageKeys();
+    void choosePageBy(int offset);
     void setDesignColours();
     void restoreFields(const shell::Steps &steps);
     void setFields(const QString &procedure, const std::function<QString(int)> &valueOfRow);
@@ -74,7 +78,9 @@ private:
     void keepRecord(const std::optional<QStringList> &record);
     void offerKeptRecordFromLastRun();
     void undoReplacement();
-    void setTextAndStore(FieldBox &box, const QString &text);
+    // Sets the box's text; the description of a failure to store it, if any.
+    std::optional<QString> setTextAndStore(FieldBox &box, const QString &text);
+    static QString failureKind(const QString &description, const QString &key);
     void storeField(const FieldBox &box, const QString &text);
     bool ignoresCreateClicks() const;
     void discardQueuedClicks();
@@ -97,6 +103,8 @@ private:
     // the procedure setting it, not to the field's change rule.
     bool m_collectStoreFailures = false;
     std::optional<QString> m_storeFailure;
+    // The store failure last reported, while writing keeps failing that way.
+    std::optional<QString> m_knownStoreFailure;
     UndoBar *m_undoBar = nullptr;
     // The record as it was before the last Clear or Sample, while it can be
     // put back; it is in the store too, so a crash does not lose it.

@@ -10,10 +10,12 @@
 #include "shell/twips.h"
 #include "shell/windowparts.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -177,26 +179,58 @@ void Form1::buildSchoolFrame(QWidget *page)
 
 void Form1::setFocusOrder()
 {
-    // Fields 1 to 33 in screen order, the tab strip, the references, then the
-    // three buttons.
+    // The personal fields, the tab strip, the pages' fields in screen order,
+    // then the three buttons and, while it shows, the notice's Undo. Only the
+    // shown page's fields are visible, so Tab from the strip goes into that
+    // page and on to the buttons; no page's fields hide behind the strip.
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *next) {
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int row = 0; row < 33; ++row)
+    for (int row = 0; row < personalFieldCount; ++row)
         chain(m_fieldsByRow[static_cast<std::size_t>(row)]->widget());
     chain(SSTab1->tabBar());
-    chain(m_fieldsByRow[33]->widget());
+    for (int row = personalFieldCount; row < resumeFieldCount; ++row)
+        chain(m_fieldsByRow[static_cast<std::size_t>(row)]->widget());
     chain(PushButton1);
     chain(PushButton2);
     chain(PushButton3);
     chain(m_undoBar->undoButton());
     // The chain is a loop back to the first field. The tab control itself
     // would otherwise sit after the last button and hand the focus to its
-    // strip, which has its own place above.
+    // strip, which has its own place above; the tab control passes its policy
+    // on to the strip, so the strip gets its own back afterwards. As the
+    // strip's stand-in the control would still hand Tab to it at its own
+    // place in the chain, so it stands in no more.
     SSTab1->setFocusPolicy(Qt::NoFocus);
+    SSTab1->setFocusProxy(nullptr);
+    SSTab1->tabBar()->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::nameFieldsByTheirLabels()
+{
+    // A screen reader speaks a field by its label's words; a job's fields
+    // share their labels with the other jobs, so their names carry the job.
+    for (int row = 0; row < resumeFieldCount; ++row) {
+        QWidget *box = m_fieldsByRow[static_cast<std::size_t>(row)]->widget();
+        auto *label = findChild<QLabel *>(QStringLiteral("Label1_%1").arg(row));
+        QString name = QString::fromUtf8(resumeFields()[static_cast<std::size_t>(row)].label).simplified();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        const int page = SSTab1->indexOf(box->parentWidget()->parentWidget());
+        if (page >= 1 && page <= 3)
+            name += QStringLiteral(", ") + SSTab1->tabText(page);
+        box->setAccessibleName(name);
+        // A multi-line box's scroll bars are spoken as the field's.
+        if (auto *lines = qobject_cast<QAbstractScrollArea *>(box)) {
+            lines->verticalScrollBar()->setAccessibleName(name);
+            lines->horizontalScrollBar()->setAccessibleName(name);
+        }
+        if (label)
+            label->setBuddy(box);
+    }
 }
 
 void Form1::setDesignColours()

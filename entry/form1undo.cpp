@@ -2,6 +2,7 @@
 // Data" replaced it with one click.
 #include "fieldbox.h"
 #include "form1.h"
+#include "keptrecord.h"
 #include "resumefields.h"
 #include "undobar.h"
 
@@ -9,35 +10,7 @@
 #include "shell/settingsstore.h"
 #include "shell/steps.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 namespace entry {
-namespace {
-
-// Outside the record's own keys; empty when nothing is kept.
-const QString keptRecordKey = QStringLiteral("Record Before Replacing");
-
-QString encoded(const QStringList &record)
-{
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(record)).toJson(QJsonDocument::Compact));
-}
-
-std::optional<QStringList> decoded(const QString &text)
-{
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
-    if (!document.isArray() || document.array().size() != resumeFieldCount)
-        return std::nullopt;
-    QStringList record;
-    for (const QJsonValue &value : document.array()) {
-        if (!value.isString())
-            return std::nullopt;
-        record << value.toString();
-    }
-    return record;
-}
-
-} // namespace
 
 QStringList Form1::currentRecord() const
 {
@@ -53,7 +26,7 @@ void Form1::keepRecord(const std::optional<QStringList> &record)
     // Without the copy in the store the undo still works until the program
     // ends; the replacing command itself reports store failures.
     try {
-        shell::SettingsStore().write(keptRecordKey, record ? encoded(*record) : QString());
+        shell::SettingsStore().write(KeptRecord::key(), record ? KeptRecord::encoded(*record) : QString());
     } catch (const automation::Failure &) {
     }
 }
@@ -89,7 +62,7 @@ void Form1::offerKeptRecordFromLastRun()
 {
     std::optional<QStringList> kept;
     try {
-        kept = decoded(shell::SettingsStore().read(keptRecordKey));
+        kept = KeptRecord::decoded(shell::SettingsStore().read(KeptRecord::key()));
     } catch (const automation::Failure &) {
     }
     if (!kept)

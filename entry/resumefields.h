@@ -16,6 +16,8 @@ struct ResumeField {
 };
 
 constexpr int resumeFieldCount = 34;
+// Rows 1 to 6 stand on the personal-data frame, the rest on the tab pages.
+constexpr int personalFieldCount = 6;
 
 // The fields in on-screen order (row 1 is txtYourName, row 34 txtReferences).
 const std::array<ResumeField, resumeFieldCount> &resumeFields();

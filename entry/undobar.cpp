@@ -1,9 +1,9 @@
 #include "undobar.h"
 
 #include "shell/twips.h"
-#include "shell/windowparts.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,16 +14,28 @@
 namespace entry {
 namespace {
 
-// At the foot of the window, over the lower edge of the tab pages only.
-constexpr int barWidthTwips = 5400;
-constexpr int barHeightTwips = 450;
-constexpr int barGapTwips = 30;
+// Below the tab control, across the window, in the strip the window grows by.
+constexpr int barSideTwips = 120;
+constexpr int barGapTwips = 105; // as between the tab control and the window's foot
+
+// Screen readers announce an alert when it shows; a plain frame they pass by.
+QAccessibleInterface *alertInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("entry::UndoBar") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
 
 } // namespace
 
 UndoBar::UndoBar(QWidget *window)
     : QFrame(window)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&alertInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("UndoBar"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -34,6 +46,7 @@ UndoBar::UndoBar(QWidget *window)
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("UndoMessage"));
+    m_message->setWordWrap(true);
     m_undo = new QPushButton(QStringLiteral("Undo"), this);
     m_undo->setObjectName(QStringLiteral("UndoButton"));
     m_undo->setAutoDefault(true);
@@ -53,19 +66,14 @@ UndoBar::UndoBar(QWidget *window)
 
 void UndoBar::offer(const QString &message)
 {
-    m_message->setText(message);
-    m_undo->setAccessibleDescription(message);
-    setAccessibleName(message);
-    placeAtFoot();
+    m_offer = message;
     m_offering = true;
-    show();
-    raise();
+    refresh();
     m_timer->start();
     // Text boxes take Ctrl+Z for themselves; while the notice shows, the
     // window's Ctrl+Z belongs to it.
     qApp->installEventFilter(this);
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    announce();
 }
 
 void UndoBar::dismiss()
@@ -73,9 +81,24 @@ void UndoBar::dismiss()
     m_timer->stop();
     qApp->removeEventFilter(this);
     const bool wasOffering = std::exchange(m_offering, false);
-    hide();
+    refresh();
     if (wasOffering)
         Q_EMIT closed();
+}
+
+void UndoBar::warn(const QString &reason)
+{
+    const bool news = reason != m_warning;
+    m_warning = reason;
+    refresh();
+    if (news && !m_offering)
+        announce();
+}
+
+void UndoBar::clearWarning()
+{
+    m_warning.clear();
+    refresh();
 }
 
 QWidget *UndoBar::undoButton() const
@@ -83,13 +106,52 @@ QWidget *UndoBar::undoButton() const
     return m_undo;
 }
 
+void UndoBar::refresh()
+{
+    if (m_offering)
+        display(m_offer, true);
+    else if (!m_warning.isEmpty())
+        display(m_warning, false);
+    else {
+        hide();
+        shrinkWindow();
+    }
+}
+
+void UndoBar::display(const QString &message, bool withUndo)
+{
+    m_message->setText(message);
+    m_undo->setVisible(withUndo);
+    m_undo->setAccessibleDescription(withUndo ? message : QString());
+    setAccessibleName(message);
+    placeAtFoot();
+    QFrame::show();
+    raise();
+}
+
 void UndoBar::placeAtFoot()
 {
-    const QWidget *window = parentWidget();
-    const int width = shell::twipsToPixels(barWidthTwips);
-    const int height = shell::twipsToPixels(barHeightTwips);
-    setGeometry((window->width() - width) / 2, window->height() - height - shell::twipsToPixels(barGapTwips), width,
-                height);
+    QWidget *window = parentWidget();
+    const int designHeight = window->height() - m_grownByPx;
+    const int side = shell::twipsToPixels(barSideTwips);
+    const int gap = shell::twipsToPixels(barGapTwips);
+    const int width = window->width() - 2 * side;
+    const int height = std::max(layout()->heightForWidth(width), layout()->minimumSize().height());
+    setGeometry(side, designHeight, width, height);
+    m_grownByPx = height + gap;
+    window->setFixedHeight(designHeight + m_grownByPx);
+}
+
+void UndoBar::shrinkWindow()
+{
+    QWidget *window = parentWidget();
+    window->setFixedHeight(window->height() - std::exchange(m_grownByPx, 0));
+}
+
+void UndoBar::announce()
+{
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool UndoBar::isUndoKey(QEvent *event) const

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QWheelEvent>
+#include <algorithm>
 #include <memory>
 
 namespace preview {
@@ -83,7 +84,12 @@ void Form2::Form_Load()
     });
     shell::loadHandCursor(steps, *m_pointer, 108, 110);
     steps.run(112, [this] { ListView1->setHeaderLabels({QStringLiteral("Page(s)")}); });
-    steps.run(114, [this] { ListView1->header()->resizeSection(0, shell::twipsToPixels(7500)); });
+    steps.run(114, [this] {
+        // The column keeps its width; by default the list would stretch it
+        // to its own.
+        ListView1->header()->setStretchLastSection(false);
+        ListView1->header()->resizeSection(0, shell::twipsToPixels(7500));
+    });
 }
 
 void Form2::Form_Activate()
@@ -144,6 +150,7 @@ void Form2::showChosenPage()
         Zoom_Ori->setHeightTwips(Picture1->heightTwips());
         Zoom_Ori->setPicture(picture);
         setUpView();
+        nameShownPage();
     }
     m_pointer->setArrow();
 }
@@ -222,6 +229,12 @@ void Form2::showFirstPage()
     Picture1->setPicture(Image1.front());
     m_shownPage = 0;
     m_sharpPictures.clear();
+    nameShownPage();
+}
+
+void Form2::nameShownPage()
+{
+    Picture1->setAccessibleName(QStringLiteral("Page %1 of %2").arg(m_shownPage + 1).arg(std::max(1, listedPages())));
 }
 
 bool Form2::event(QEvent *event)

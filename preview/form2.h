@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSet>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QTreeWidget;
 
 namespace shell {
 class WindowPointer;
+struct PdfDocumentInfo;
 }
 
 namespace preview {
@@ -48,6 +50,8 @@ public:
     void printDocument();
     // Writes the document as a PDF where the user chooses.
     void exportPdf();
+    // Writes the document as a Word 2007 and later (.docx) file where the user chooses.
+    void exportDocx();
     void ZoomStep(qint32 direction);
     void SetZoom(float factor);
     void RedrawImage();
@@ -73,6 +77,8 @@ public:
     // What the generator and the renderer hand over to the window.
     void setWordFile(const QString &path);
     void setLastImageIndex(qint32 index);
+    // The name the resume is of, for the title and author of its PDF.
+    void setAuthorName(const QString &name) { m_authorName = name; }
     int listedPages() const;
     // Puts the first page picture into the viewport.
     void showFirstPage();
@@ -114,8 +120,16 @@ private:
     QImage sharpPicture();
     void buildShortcuts();
     void buildPageMenu();
+    void openPageMenuFromKeyboard();
+    // Names the shown page for screen readers: "Page k of n".
+    void nameShownPage();
+    // Asks for a file with `title` and `filter`, asks before replacing it,
+    // and hands it to `write`; failures are reported under `location`.
+    void exportDocument(const QString &location, const QString &title, const QString &filter,
+                        const std::function<void(const QString &)> &write);
     // Asks before replacing `target`; true when it may be written.
     bool mayWrite(const QString &target) const;
+    shell::PdfDocumentInfo documentInfo() const;
     // Chooses the page `offset` away from the selected one, or at `index`
     // (from 0, limited to the list), as clicking it in the list would.
     void choosePageBy(int offset);
@@ -152,6 +166,7 @@ private:
     std::map<int, QImage> m_sharpPictures;
 
     QString mWordFile;
+    QString m_authorName;
     // mWordFile open in an instance of the preview's own while it is shown.
     KeptDocument m_keptDocument;
     qint32 mTotalImages = 0;

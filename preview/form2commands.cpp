@@ -5,15 +5,21 @@
 #include "picturebox.h"
 #include "savefolder.h"
 
+#include "automation/failure.h"
+#include "automation/word/constants.h"
 #include "automation/word/document.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/fileservices.h"
+#include "shell/pdfdocumentinfo.h"
 #include "shell/safewrite.h"
 #include "shell/steps.h"
+#include "shell/tempfolder.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTreeWidget>
 
 namespace preview {
@@ -53,8 +59,10 @@ void Form2::PushButton6_Click()
             steps.run(126, [&] { answer = shell::MessageAnswer::Yes; });
         }
     }
-    if (answer == shell::MessageAnswer::Yes)
-        steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); });
+    // After a copy that failed its report has the last word: "Done." would
+    // tell the user the opposite.
+    if (answer == shell::MessageAnswer::Yes && !steps.run(130, [&] { shell::copyFileSafely(mWordFile, target); }))
+        return;
     steps.run(132, [] {
         shell::dialogs().message({shell::appTitle(), QStringLiteral("Done."), shell::MessageIcon::None,
                                   shell::MessageButtons::Ok});
@@ -74,9 +82,17 @@ void Form2::buildPageMenu()
     addAction(print);
     m_pageMenu->addAction(QStringLiteral("Export as PDF\u2026"), this, &Form2::exportPdf)
         ->setObjectName(QStringLiteral("ExportPdfAction"));
+    m_pageMenu->addAction(QStringLiteral("Export as Word Document (.docx)\u2026"), this, &Form2::exportDocx)
+        ->setObjectName(QStringLiteral("ExportDocxAction"));
     Picture2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_pageMenu->popup(Picture2->mapToGlobal(at)); });
+}
+
+void Form2::openPageMenuFromKeyboard()
+{
+    // Where the mouse has nothing to say, the menu opens over the page's view.
+    m_pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
 }
 
 void Form2::printDocument()
@@ -93,25 +109,58 @@ void Form2::printDocument()
 
 void Form2::exportPdf()
 {
-    const shell::Steps steps(QStringLiteral("Form2.ExportPdf"));
+    exportDocument(QStringLiteral("Form2.ExportPdf"), QStringLiteral("Export as PDF"),
+                   QStringLiteral("PDF Files (*.pdf)|*.pdf"), [this](const QString &target) {
+                       QByteArray pdf;
+                       m_keptDocument.use(mWordFile, [&](word::Document &document) { pdf = PagePrinting::pdf(document); });
+                       shell::writeFileSafely(target, shell::withPdfDocumentInfo(pdf, documentInfo()));
+                   });
+}
+
+void Form2::exportDocx()
+{
+    exportDocument(QStringLiteral("Form2.ExportDocx"), QStringLiteral("Export as Word Document"),
+                   QStringLiteral("Word Documents (*.docx)|*.docx"), [this](const QString &target) {
+                       // The engine saves into a fresh file of the program's
+                       // own, never straight onto the user's file.
+                       QTemporaryFile saved(shell::temporaryFolder() + QStringLiteral("/parvolin-XXXXXX.docx"));
+                       if (!saved.open())
+                           throw automation::Failure(QStringLiteral("No temporary file could be made for the "
+                                                                    "Word document: %1").arg(saved.errorString()));
+                       saved.close();
+                       m_keptDocument.use(mWordFile, [&](word::Document &document) {
+                           document.saveAs(saved.fileName(), word::wdFormatXMLDocument);
+                       });
+                       shell::copyFileSafely(saved.fileName(), target);
+                   });
+}
+
+void Form2::exportDocument(const QString &location, const QString &title, const QString &filter,
+                           const std::function<void(const QString &)> &write)
+{
+    const shell::Steps steps(location);
     QString target;
-    steps.run(100, [&] {
-        target = shell::dialogs().saveFileName(QStringLiteral("Export as PDF"), QStringLiteral("PDF Files (*.pdf)|*.pdf"),
-                                               SaveFolder::startFolder());
-    });
+    steps.run(100, [&] { target = shell::dialogs().saveFileName(title, filter, SaveFolder::startFolder()); });
     if (target.isEmpty())
         return;
     SaveFolder::remember(target);
     bool writable = false;
     steps.run(102, [&] { writable = mayWrite(target); });
-    // The whole PDF is made before the target is touched, and then put there
+    // The whole file is made before the target is touched, and then put there
     // by replacement: a failure leaves no part of a file behind.
     if (writable)
-        steps.run(104, [&] {
-            QByteArray pdf;
-            m_keptDocument.use(mWordFile, [&](word::Document &document) { pdf = PagePrinting::pdf(document); });
-            shell::writeFileSafely(target, pdf);
-        });
+        steps.run(104, [&] { write(target); });
+}
+
+shell::PdfDocumentInfo Form2::documentInfo() const
+{
+    // Readers and applicant-tracking systems show the title and the author
+    // first; a resume without a name is still a resume.
+    const QString name = m_authorName.simplified();
+    const QString resume = QStringLiteral("Resume");
+    const QString version = QCoreApplication::applicationVersion();
+    return {name.isEmpty() ? resume : name + QStringLiteral(" \u2013 ") + resume, name,
+            version.isEmpty() ? QStringLiteral("Parvolin") : QStringLiteral("Parvolin ") + version};
 }
 
 bool Form2::mayWrite(const QString &target) const

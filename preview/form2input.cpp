@@ -54,6 +54,8 @@ void Form2::buildShortcuts()
     onKeys({QKeySequence(Qt::Key_PageUp)}, [this] { choosePageBy(-1); });
     onKeys({QKeySequence(Qt::Key_Home)}, [this] { choosePageAt(0); });
     onKeys({QKeySequence(Qt::Key_End)}, [this] { choosePageAt(ListView1->topLevelItemCount() - 1); });
+    // The keyboard's way to the page's menu, wherever the focus is.
+    onKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] { openPageMenuFromKeyboard(); });
 }
 
 void Form2::choosePageBy(int offset)
@@ -154,6 +156,10 @@ void Form2::keyPressEvent(QKeyEvent *event)
 
 bool Form2::isPageChoiceKeyRelease(QEvent *event)
 {
+    // A key pressed in the list and let go elsewhere (Tab moves the focus on
+    // the press) must not count the next time the focus arrives with it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        m_keysPressedInList.clear();
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -60,6 +60,8 @@ void Form2::buildLayout()
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setGeometry(shell::twipsRect(120, 9105, 9330, 255));
+    VScroll1->setAccessibleName(QStringLiteral("Scroll the page up and down"));
+    HScroll1->setAccessibleName(QStringLiteral("Scroll the page left and right"));
     for (QScrollBar *bar : {VScroll1, HScroll1}) {
         bar->setRange(0, 0);
         bar->setEnabled(false);

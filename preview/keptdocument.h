@@ -15,7 +15,8 @@ class RenderSession;
 // The saved document, kept open in a word-processor instance of the preview's
 // own for as long as the preview shows it: drawing the page for another zoom,
 // printing or exporting then costs a drawing, not a start of the word
-// processor. The copy is only read, never saved.
+// processor. The copy is never saved over the file it was opened from; an
+// export saves it into a file of its own.
 class KeptDocument {
 public:
     KeptDocument();

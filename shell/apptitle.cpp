@@ -54,4 +54,9 @@ QString appTitle()
     return storedTitle();
 }
 
+void setAppTitleForTesting(const QString &title)
+{
+    storedTitle() = title;
+}
+
 } // namespace shell

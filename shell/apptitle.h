@@ -18,4 +18,7 @@ void SetAppTitle();
 // The application title: captions every message box that has none of its own.
 QString appTitle();
 
+// Tests put a title of their own in place, to see what SetAppTitle makes of it.
+void setAppTitleForTesting(const QString &title);
+
 } // namespace shell

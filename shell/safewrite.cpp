@@ -111,6 +111,17 @@ QByteArray writtenBeside(const QString &path, const QByteArray &target, const QB
     return name;
 }
 
+// A file the user made read-only is theirs to keep: replacing it by a rename
+// would need no permission of its own, so its mode is looked at here. Any
+// write bit counts, so the check holds for a user who may write anything.
+bool isReadOnlyFile(const QByteArray &target)
+{
+    struct stat existing {};
+    if (::stat(target.constData(), &existing) != 0 || !S_ISREG(existing.st_mode))
+        return false;
+    return (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.constData(), W_OK) != 0;
+}
+
 bool sameFile(const QString &first, const QString &second)
 {
     const QString firstPath = QFileInfo(first).canonicalFilePath();
@@ -143,6 +154,8 @@ void replaceFileSyncingLater(const QString &path, const QByteArray &bytes)
         throw writeFailure(path, QStringLiteral("a folder of that name is in the way"));
     const QString replaced = replacedFile(path);
     const QByteArray target = QFile::encodeName(replaced);
+    if (isReadOnlyFile(target))
+        throw writeFailure(path, QStringLiteral("the file is read-only, so it is left as it is"));
     const QByteArray written = writtenBeside(path, target, bytes);
     // Renaming over the old file swaps the two at once: a reader, or a
     // program killed at any moment, sees one whole file or the other.

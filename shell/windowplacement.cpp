@@ -24,6 +24,14 @@ QMargins frameMargins(const QWidget &window)
             frame.bottom() - client.bottom()};
 }
 
+// The middle of `frame` as centredWithin takes it back: QRect::center() lies
+// half a pixel up and left of it for an even size, which moved the windows a
+// pixel each time one took the other's place.
+QPoint middle(const QRect &frame)
+{
+    return {frame.left() + frame.width() / 2, frame.top() + frame.height() / 2};
+}
+
 } // namespace
 
 QPoint centredWithin(QSize frameSize, QPoint centre, const QRect &available)
@@ -36,7 +44,7 @@ QPoint centredWithin(QSize frameSize, QPoint centre, const QRect &available)
 
 void placeWhere(QWidget &window, const QWidget &previous)
 {
-    const QPoint centre = previous.frameGeometry().center();
+    const QPoint centre = middle(previous.frameGeometry());
     const QScreen *screen = QGuiApplication::screenAt(centre);
     if (!screen)
         screen = previous.screen();

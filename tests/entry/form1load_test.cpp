@@ -89,16 +89,15 @@ TEST_F(Form1Test, ADamagedCursorFileIsReportedAtStep108)
     EXPECT_FALSE(form->pointer().hasCustomCursor());
 }
 
-TEST_F(Form1Test, AnUnreadableStoreCostsOneReportPerFieldAndTheRestStillLoads)
+TEST_F(Form1Test, AnUnreadableStoreCostsOneReportNotOnePerFieldAndTheRestStillLoads)
 {
     writeFile(shell::SettingsStore::fileName(), QByteArray());
     QFile::remove(shell::SettingsStore::fileName());
     QDir().mkpath(shell::SettingsStore::fileName()); // a folder where the file should be
     auto form = start();
     const QStringList reports = m_dialogs.errorReports();
-    EXPECT_EQ(reports.size(), 34);
+    ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports.first().contains(QStringLiteral("at line 128\r\r")));
-    EXPECT_TRUE(reports.last().contains(QStringLiteral("at line 194\r\r")));
     EXPECT_FALSE(m_endStatus.has_value());
 }
 

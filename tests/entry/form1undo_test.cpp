@@ -5,6 +5,7 @@
 #include "entry/sampledata.h"
 #include "entry/undobar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -145,4 +146,31 @@ TEST_F(Form1UndoTest, TheOfferEndsByItselfAfterItsTimeAndTakesTheKeptRecordWithI
     auto again = start();
     EXPECT_FALSE(bar(*again)->isOffering()) << "the record kept for undo is gone from the store";
     EXPECT_EQ(text(*again, "txtYourName"), QString());
+}
+
+TEST_F(Form1UndoTest, TheNoticeAfterACrashFitsCoversNoFieldOrLabelAndIsAnAlert)
+{
+    storeOwnRecord();
+    auto form = start();
+    testsupport::child<QPushButton>(*form, "PushButton3")->click();
+    form.release()->deleteLater(); // the process dies while the notice shows
+    auto again = shownAndActive();
+    entry::UndoBar *notice = bar(*again);
+    ASSERT_TRUE(notice->isVisible());
+    auto *message = testsupport::child<QLabel>(*again, "UndoMessage");
+    EXPECT_LE(message->heightForWidth(message->width()), message->height()) << "the whole text shows";
+    EXPECT_TRUE(again->rect().contains(notice->geometry()));
+    for (QWidget *widget : again->findChildren<QWidget *>()) {
+        const bool fieldOrLabel = qobject_cast<QLabel *>(widget) || widget->objectName().startsWith(QStringLiteral("txt"));
+        if (!fieldOrLabel || !widget->isVisible() || notice->isAncestorOf(widget))
+            continue;
+        const QRect place(widget->mapTo(again.get(), QPoint(0, 0)), widget->size());
+        EXPECT_FALSE(place.intersects(notice->geometry())) << widget->objectName().toStdString();
+    }
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(notice);
+    ASSERT_TRUE(face);
+    EXPECT_EQ(face->role(), QAccessible::AlertMessage);
+    EXPECT_TRUE(face->text(QAccessible::Name).startsWith(QStringLiteral("The resume replaced")));
+    testsupport::child<QPushButton>(*again, "UndoButton")->click();
+    EXPECT_EQ(again->height(), 526) << "the window is its own size again once the notice has gone";
 }

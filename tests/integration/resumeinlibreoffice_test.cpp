@@ -150,3 +150,25 @@ TEST(ResumeFromLibreOffice, IsAWord97DocumentThatReadsInOrderOnThePagesPreviewed
     EXPECT_EQ(pdf.pageCount(), saved.pages);
 }
 #endif
+
+TEST(ResumeInLibreOffice, TheSampleResumeAsWordDocumentReadsInOrderOnThePreviewsPages)
+{
+    requireTool("soffice");
+    requireTool("pandoc");
+    qunsetenv("PARVOLIN_ENGINE");
+    const SavedResume saved = saveSample(QStringLiteral("resume.docx"));
+    QFile file(saved.path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("PK\x03\x04")) << "a zip package, as the name says";
+    const LibreOfficePdf pdf(bytes, QStringLiteral("docx"));
+    ASSERT_TRUE(pdf.failure().isEmpty()) << pdf.failure().toStdString();
+    EXPECT_EQ(pdf.pageCount(), saved.pages);
+    expectInOrder(readAsPrinted(pdf));
+
+    // Wide enough that no table cell wraps, so each row reads left to right.
+    QString text = run(QStringLiteral("pandoc"),
+                       {QStringLiteral("-t"), QStringLiteral("plain"), QStringLiteral("--columns=100000"), saved.path});
+    text.replace(QRegularExpression(QStringLiteral("[+=\\-]{3,}|\\||\\s+")), QStringLiteral(" "));
+    expectInOrder(text);
+}

@@ -27,7 +27,7 @@ expect "package name" test "$(field Package)" = parvolin
 expect "version $version" test "$(field Version)" = "$version"
 expect "section" test -n "$(field Section)"
 expect "maintainer" grep -q '<.*@.*>' <<< "$(field Maintainer)"
-for needed in libqt6widgets6 libc6 fonts-wine fonts-crosextra-carlito fonts-liberation; do
+for needed in libqt6widgets6 libc6 libzip4 fonts-wine fonts-crosextra-carlito fonts-liberation; do
   expect "depends on $needed" grep -qE "(^|, )$needed( |,|$)" <<< "$(field Depends)"
 done
 for file in usr/bin/parvolin usr/share/applications/parvolin.desktop \

@@ -4,8 +4,11 @@
 #include "support/widgets.h"
 #include "generator/resume.h"
 #include "preview/form2handover.h"
+#include "shell/tempfolder.h"
+#include "support/files.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -52,6 +55,8 @@ protected:
                     return objective.join(QStringLiteral("\r\n"));
                 if (name == QLatin1String("txtCompany1"))
                     return QStringLiteral("Harbour Lights Ltd");
+                if (name == QLatin1String("txtExp1JobRes1"))
+                    return QStringLiteral("Ran the night crossings");
                 return QString();
             },
             handOver);
@@ -118,6 +123,32 @@ TEST_F(Form2PdfTest, ExportAsPdfWritesThePreviewsPagesAsSearchableTextWithEmbedd
             << font.toStdString();
 }
 
+TEST_F(Form2PdfTest, ThePdfIsTitledAfterThePersonAndItsBulletsReadAsBullets)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
+    m_form->setAuthorName(QStringLiteral("Zelda Quill"));
+    const QString target = m_folder + QStringLiteral("/titled.pdf");
+    m_dialogs.chooseFileNext(target);
+    chooseFromPageMenu(*m_form, "ExportPdfAction");
+    QCoreApplication::setApplicationVersion(QString());
+    const QString info = run(QStringLiteral("pdfinfo"), {target});
+    const auto field = [&](const char *name) {
+        const QRegularExpressionMatch line =
+            QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(QLatin1String(name)), QRegularExpression::MultilineOption)
+                .match(info);
+        return line.hasMatch() ? line.captured(1) : QString();
+    };
+    EXPECT_EQ(field("Title"), QStringLiteral("Zelda Quill \u2013 Resume"));
+    EXPECT_EQ(field("Author"), QStringLiteral("Zelda Quill"));
+    EXPECT_EQ(field("Creator"), QStringLiteral("Parvolin 4.5.6"));
+    EXPECT_EQ(pdfPages(target), previewPages()) << "the update keeps every page";
+    const QString text = pdfPageTexts(target).join(QString());
+    const qsizetype duty = text.indexOf(QStringLiteral("Ran the night crossings"));
+    ASSERT_GE(duty, 0);
+    EXPECT_TRUE(text.left(duty).trimmed().endsWith(QChar(0x2022))) << text.mid(duty - 20, 40).toStdString();
+    EXPECT_FALSE(text.contains(QChar(0xA7))) << "no bullet reads as the symbol font's code";
+}
+
 TEST_F(Form2PdfTest, CtrlPPrintsEveryPageOnThePrinterChosen)
 {
     const QString printed = m_folder + QStringLiteral("/printed.pdf");
@@ -162,4 +193,56 @@ TEST_F(Form2PdfTest, BadTargetsAreReportedAndLeaveNoFileBehind)
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{QStringLiteral("kept.pdf"), QStringLiteral("plain")}))
         << "no half-written file anywhere";
+}
+
+TEST_F(Form2PdfTest, ExportAsWordDocumentWritesADocxThatPandocReadsAndAsksBeforeReplacing)
+{
+    auto *menu = testsupport::child<QMenu>(*m_form, "PageMenu");
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().last()->text(), QStringLiteral("Export as Word Document (.docx)\u2026"));
+    const QString target = m_folder + QStringLiteral("/resume.docx");
+    m_dialogs.chooseFileNext(target);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_TRUE(m_dialogs.errorReports().isEmpty()) << m_dialogs.errorReports().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(m_dialogs.saveDialogs().last(),
+              QStringLiteral("Export as Word Document\nWord Documents (*.docx)|*.docx"));
+    const QString text = run(QStringLiteral("pandoc"), {QStringLiteral("-t"), QStringLiteral("plain"), target});
+    EXPECT_TRUE(text.contains(QStringLiteral("Zelda Quill"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Harbour Lights Ltd"))) << text.toStdString();
+
+    ASSERT_TRUE(testsupport::put(target, "old"));
+    m_dialogs.chooseFileNext(target);
+    m_dialogs.answerNext(shell::MessageAnswer::No);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_EQ(m_dialogs.saveFolders().last(), m_folder) << "it opens where the last export went";
+    ASSERT_EQ(m_dialogs.messages().size(), 1u);
+    EXPECT_EQ(m_dialogs.messages().front().text,
+              QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"));
+    EXPECT_EQ(testsupport::contents(target), QByteArray("old"));
+}
+
+TEST_F(Form2PdfTest, AFailedWordExportIsReportedAndLeavesNothingBehind)
+{
+    const QString temporary = shell::temporaryFolder();
+    const auto leftovers = [&] {
+        return QDir(temporary).entryList({QStringLiteral("parvolin-*.docx")}, QDir::Files | QDir::Hidden);
+    };
+    m_dialogs.chooseFileNext(m_folder + QStringLiteral("/missing/resume.docx"));
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    ASSERT_EQ(m_dialogs.errorReports().size(), 1);
+    EXPECT_TRUE(m_dialogs.errorReports().first().contains(QStringLiteral("Form2.ExportDocx")));
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+
+    // A document that cannot be read fails before the user's file is touched.
+    const QString kept = m_folder + QStringLiteral("/kept.docx");
+    ASSERT_TRUE(testsupport::put(kept, "old"));
+    m_form->setWordFile(m_folder + QStringLiteral("/gone.doc"));
+    m_dialogs.chooseFileNext(kept);
+    m_dialogs.answerNext(shell::MessageAnswer::Yes);
+    chooseFromPageMenu(*m_form, "ExportDocxAction");
+    EXPECT_EQ(m_dialogs.errorReports().size(), 2);
+    EXPECT_EQ(testsupport::contents(kept), QByteArray("old"));
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("kept.docx")});
+    EXPECT_EQ(leftovers(), QStringList()) << "the temporary copy is gone too";
 }

@@ -211,3 +211,33 @@ TEST_F(Form2InputTest, ReturnPressesTheFocusedButton)
     keyOnFocus(Qt::Key_Return);
     EXPECT_EQ(form->zoom(), 1.0f);
 }
+
+TEST_F(Form2InputTest, ATabPressedInTheListIsForgottenSoTabbingBackInKeepsTheZoom)
+{
+    auto form = shownAndActive(2);
+    pageList(*form)->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(pageList(*form), Qt::Key_Tab); // the focus leaves on the press
+    ASSERT_NE(QApplication::focusWidget(), pageList(*form));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    testsupport::child<QPushButton>(*form, "PushButton1")->click();
+    testsupport::child<QPushButton>(*form, "PushButton8")->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), pageList(*form));
+    QTest::keyRelease(pageList(*form), Qt::Key_Tab);
+    EXPECT_EQ(form->zoom(), 1.25f) << "arriving in the list chooses no page";
+}
+
+TEST_F(Form2InputTest, MenuKeyAndShiftF10OpenThePagesMenuFromAnyControl)
+{
+    auto form = shownAndActive(1);
+    auto *menu = testsupport::child<QMenu>(*form, "PageMenu");
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+        for (QWidget *focus : {static_cast<QWidget *>(pageList(*form)),
+                               static_cast<QWidget *>(testsupport::child<QPushButton>(*form, "PushButton6"))}) {
+            focus->setFocus(Qt::TabFocusReason);
+            keyOnFocus(key.key(), key.keyboardModifiers());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(menu, 2000)) << focus->objectName().toStdString();
+            menu->hide();
+        }
+    }
+}

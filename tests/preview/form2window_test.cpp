@@ -3,6 +3,7 @@
 #include "shell/skin.h"
 #include "shell/windowpointer.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -129,4 +130,24 @@ TEST_F(Form2Test, HourglassStaysOverButtonsWhileBusy)
     form->pointer().setBusy();
     form->pointer().overButton();
     EXPECT_EQ(form->pointer().shape(), shell::WindowPointer::Shape::Busy);
+}
+
+TEST_F(Form2Test, ThePageColumnKeepsItsWidthAndScreenReadersHearThePageAndBars)
+{
+    auto form = loaded(3);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(testsupport::child<QTreeWidget>(*form, "ListView1")->header()->sectionSize(0), 500)
+        << "7500 twips, not stretched to the list";
+    const auto spoken = [&](const char *name) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(testsupport::child<QWidget>(*form, name));
+        return face ? face->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(spoken("Picture1"), QStringLiteral("Page 1 of 3"));
+    auto *list = testsupport::child<QTreeWidget>(*form, "ListView1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
+    EXPECT_EQ(spoken("Picture1"), QStringLiteral("Page 2 of 3"));
+    EXPECT_FALSE(spoken("VScroll1").isEmpty());
+    EXPECT_FALSE(spoken("HScroll1").isEmpty());
+    EXPECT_NE(spoken("VScroll1"), spoken("HScroll1"));
 }

@@ -37,6 +37,8 @@ TEST(AppTitle, ALongNameStopsShorteningWhenNothingIsLeftToCut)
 
 TEST(AppTitle, SetAppTitleMakesTheTitleFromTheProductName)
 {
+    // A title from before, so a SetAppTitle that keeps nothing is seen.
+    shell::setAppTitleForTesting(QStringLiteral("Stale Title"));
     shell::SetAppTitle();
     EXPECT_EQ(shell::appTitle(), QStringLiteral("Parvolin"));
 }

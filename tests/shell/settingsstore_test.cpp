@@ -7,6 +7,9 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <thread>
+
 using shell::SettingsStore;
 
 namespace {
@@ -112,4 +115,44 @@ TEST_F(SettingsStoreTest, UnchangedStoreCountsNoWrites)
     EXPECT_EQ(writes.count(), 0u);
     m_store.write(QStringLiteral("Your Name"), QStringLiteral("A"));
     EXPECT_EQ(writes.count(), 1u);
+}
+
+TEST_F(SettingsStoreTest, AReadOnlySettingsFileIsNotReplaced)
+{
+    m_store.write(QStringLiteral("Your Name"), QStringLiteral("Ann"));
+    const QByteArray file = QFile::encodeName(SettingsStore::fileName());
+    QFile before(SettingsStore::fileName());
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+    struct stat was {};
+    ::stat(file.constData(), &was);
+    EXPECT_THROW(m_store.write(QStringLiteral("Your Name"), QStringLiteral("Bob")), automation::Failure);
+    struct stat now {};
+    ::stat(file.constData(), &now);
+    EXPECT_EQ(now.st_ino, was.st_ino) << "the user's own file is still there, not a new one";
+    EXPECT_EQ(now.st_mode & 07777, 0444u);
+    EXPECT_EQ(m_store.read(QStringLiteral("Your Name")), QStringLiteral("Ann"));
+    ::chmod(file.constData(), 0644);
+}
+
+TEST_F(SettingsStoreTest, TwoWritersAtOnceNeverEraseEachOthersChanges)
+{
+    // Each writer stores keys of its own, every one once: a write that read the
+    // file before the other's rename and replaced it after would lose a key.
+    const int keys = 150;
+    const auto writer = [keys](QChar who) {
+        SettingsStore store;
+        for (int i = 0; i < keys; ++i)
+            store.write(QStringLiteral("%1 %2").arg(who).arg(i), QStringLiteral("v%1").arg(i));
+    };
+    std::thread first(writer, QLatin1Char('A'));
+    std::thread second(writer, QLatin1Char('B'));
+    first.join();
+    second.join();
+    int lost = 0;
+    for (const QChar who : {QLatin1Char('A'), QLatin1Char('B')})
+        for (int i = 0; i < keys; ++i)
+            lost += m_store.read(QStringLiteral("%1 %2").arg(who).arg(i)) != QStringLiteral("v%1").arg(i);
+    EXPECT_EQ(lost, 0);
 }

@@ -44,3 +44,22 @@ TEST(WindowPlacement, APlacedWindowLiesWithinTheAvailableScreen)
     shell::placeWhere(window, previous);
     EXPECT_LE((window.frameGeometry().center() - previous.frameGeometry().center()).manhattanLength(), 2);
 }
+
+TEST(WindowPlacement, TakingEachOthersPlaceAgainAndAgainDoesNotMoveTheWindows)
+{
+    QWidget dataEntry;
+    dataEntry.resize(536, 526);
+    QWidget preview;
+    preview.resize(656, 530);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    dataEntry.move(available.center() - QPoint(268, 263));
+    const QPoint start = dataEntry.pos();
+    shell::placeWhere(preview, dataEntry);
+    const QPoint previewStart = preview.pos();
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        shell::placeWhere(dataEntry, preview); // "< Back"
+        shell::placeWhere(preview, dataEntry); // create again
+    }
+    EXPECT_EQ(dataEntry.pos(), start);
+    EXPECT_EQ(preview.pos(), previewStart);
+}

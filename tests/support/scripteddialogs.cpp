@@ -26,9 +26,10 @@ shell::MessageAnswer ScriptedDialogs::message(const shell::MessageRequest &reque
                                                            : shell::MessageAnswer::Ok;
 }
 
-QString ScriptedDialogs::saveFileName(const QString &, const QString &, const QString &folder)
+QString ScriptedDialogs::saveFileName(const QString &title, const QString &filter, const QString &folder)
 {
     m_saveFolders << folder;
+    m_saveDialogs << title + QLatin1Char('\n') + filter;
     if (m_fileNames.empty())
         return QString();
     const QString name = m_fileNames.front();

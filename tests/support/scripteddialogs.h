@@ -31,12 +31,15 @@ public:
     void clear() { m_messages.clear(); }
     // The folders the save dialogs opened in, in order.
     const QStringList &saveFolders() const { return m_saveFolders; }
+    // The title and filter of each save dialog, a line break between them.
+    const QStringList &saveDialogs() const { return m_saveDialogs; }
 
 private:
     std::vector<shell::MessageRequest> m_messages;
     std::deque<shell::MessageAnswer> m_answers;
     std::deque<QString> m_fileNames;
     QStringList m_saveFolders;
+    QStringList m_saveDialogs;
     std::deque<QString> m_printFiles;
 };
 

@@ -13,6 +13,7 @@
 #include "formats/documentformats.h"
 #include "automation/word/saveformat.h"
 #include "automation/word/constants.h"
+#include "automation/word/drawnpdf.h"
 #include "automation/failure.h"
 
 #include <algorithm>
@@ -90,6 +91,10 @@ void BuiltInDocument::saveAs(const QString &path)
 void BuiltInDocument::saveAs(const QString &path, long fileFormat)
 {
     m_state->ensureOpen();
+    // A PDF is an export of the layout: the document keeps its own file and
+    // its unsaved changes, as it cannot be opened from a PDF again.
+    if (fileFormat == word::wdFormatPDF)
+        return DocumentFile::write(path, pdf());
     DocumentFile::write(path, DocumentFormats::write(m_state->model(), fileFormat));
     m_state->savedAs(path);
 }
@@ -173,6 +178,12 @@ QSizeF BuiltInDocument::drawPage(int page, QPainter &painter)
         throw automation::Failure(QStringLiteral("The document has no page %1; it has %2.").arg(page).arg(layout.pageCount()));
     PageRenderer(layout, FontResolver::instance()).paint(painter, page - 1);
     return QSizeF(layout.geometry().widthTwips, layout.geometry().heightTwips);
+}
+
+QByteArray BuiltInDocument::pdf()
+{
+    m_state->ensureOpen();
+    return word::DrawnPdf::of(*this);
 }
 
 } // namespace engine

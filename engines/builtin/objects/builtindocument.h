@@ -29,6 +29,8 @@ public:
     std::shared_ptr<word::Range> range() override;
     QImage pagePicture(int page, double pixelsPerInch) override;
     QSizeF drawPage(int page, QPainter &painter) override;
+    // The document's own layout as a PDF, text kept as text.
+    QByteArray pdf() override;
 
     // The state shared by this document's objects, for tests that inspect the model.
     const std::shared_ptr<DocumentState> &state() const { return m_state; }

@@ -16,6 +16,8 @@ namespace {
 constexpr double twipsPerInch = 1440;
 // Wingdings' small square bullet; without the font a drawn square stands in.
 constexpr char16_t squareBullet = 0xF0A7;
+// What the square bullet says as text.
+constexpr char16_t readableBullet = 0x2022;
 
 // A PDF keeps glyph runs as text a reader can search and copy.
 bool keepsText(QPainter &painter)
@@ -129,9 +131,32 @@ void PageRenderer::drawListMark(QPainter &painter, const ListMark &mark, double 
         painter.fillRect(QRectF(x, middle - side / 2, side, side), Qt::black);
         return;
     }
-    painter.setFont(
-        m_fonts.layoutFont(symbolBullet ? QStringLiteral("Wingdings") : mark.fontName, mark.sizeHalfPoints, mark.bold));
+    const QFont font =
+        m_fonts.layoutFont(symbolBullet ? QStringLiteral("Wingdings") : mark.fontName, mark.sizeHalfPoints, mark.bold);
+    if (symbolBullet && keepsText(painter)) {
+        drawReadableBullet(painter, font, QPointF(x, baselineTwips), mark.sizeHalfPoints);
+        return;
+    }
+    painter.setFont(font);
     painter.drawText(QPointF(x, baselineTwips), mark.text);
+}
+
+void PageRenderer::drawReadableBullet(QPainter &painter, const QFont &wingdings, const QPointF &origin,
+                                      int sizeHalfPoints) const
+{
+    // A reader of a PDF takes a glyph's text from its font, and the Wingdings
+    // square maps back to "§" there (its code in the symbol font). So the
+    // square is drawn as its own outline, which looks the same, and over it
+    // goes a bullet "•" of a text face that is never seen, for readers and
+    // applicant-tracking parsers to find.
+    QPainterPath square;
+    square.addText(origin, wingdings, QString(QChar(squareBullet)));
+    painter.fillPath(square, painter.pen().color());
+    painter.save();
+    painter.setFont(m_fonts.layoutFont(QStringLiteral("Arial"), sizeHalfPoints, false));
+    painter.setPen(QColor(0, 0, 0, 0));
+    painter.drawText(origin, QString(QChar(readableBullet)));
+    painter.restore();
 }
 
 } // namespace engine

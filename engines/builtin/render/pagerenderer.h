@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSize>
 
+class QFont;
 class QGlyphRun;
 class QPainter;
 class QPointF;
@@ -32,6 +33,8 @@ private:
     void drawLine(QPainter &painter, int index) const;
     void drawGlyphs(QPainter &painter, const QPointF &origin, const QGlyphRun &run) const;
     void drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const;
+    // The Wingdings square on a painter that keeps text, reading as "•".
+    void drawReadableBullet(QPainter &painter, const QFont &wingdings, const QPointF &origin, int sizeHalfPoints) const;
 
     const DocumentLayout &m_layout;
     FontResolver &m_fonts;

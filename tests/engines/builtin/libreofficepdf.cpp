@@ -88,7 +88,7 @@ QString LibreOfficePdf::cachedPath(const QByteArray &rtf)
         + QStringLiteral(".pdf");
 }
 
-QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs)
+QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs, const QString &suffix)
 {
     if (!available())
         return QStringLiteral("soffice is not installed");
@@ -106,7 +106,7 @@ QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs)
         const QString target = cachedPath(rtf);
         if (QFile::exists(target) || targets.contains(target))
             continue;
-        QFile file(folder + QStringLiteral("/document%1.rtf").arg(inputs.size()));
+        QFile file(folder + QStringLiteral("/document%1.").arg(inputs.size()) + suffix);
         if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
             return QStringLiteral("cannot write ") + file.fileName();
         inputs << file.fileName();
@@ -122,8 +122,8 @@ QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs)
     return failure;
 }
 
-LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf)
-    : m_failure(convertAll({rtf}))
+LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf, const QString &suffix)
+    : m_failure(convertAll({rtf}, suffix))
 {
     if (m_failure.isEmpty())
         m_pdf = cachedPath(rtf);

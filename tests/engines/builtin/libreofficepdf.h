@@ -22,14 +22,15 @@ class LibreOfficePdf {
 public:
     // Converts `rtf`; failure() says what went wrong when it did. Conversions
     // are kept by content, so each distinct file is printed once per machine.
-    explicit LibreOfficePdf(const QByteArray &rtf);
+    explicit LibreOfficePdf(const QByteArray &rtf, const QString &suffix = QStringLiteral("rtf"));
 
     // Whether soffice can be found at all.
     static bool available();
     // Converts those of `rtfs` not yet converted, all in one run of soffice,
     // so that each LibreOfficePdf made of them afterwards finds its PDF at
     // once. Returns what went wrong, or an empty text.
-    static QString convertAll(const std::vector<QByteArray> &rtfs);
+    // `suffix` is the files' extension, which tells LibreOffice their format.
+    static QString convertAll(const std::vector<QByteArray> &rtfs, const QString &suffix = QStringLiteral("rtf"));
 
     const QString &failure() const { return m_failure; }
     const QString &pdfPath() const { return m_pdf; }

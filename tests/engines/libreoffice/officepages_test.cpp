@@ -80,3 +80,30 @@ TEST(OfficePages, ItsOwnPdfHoldsThePagesAsText)
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
     EXPECT_TRUE(text.contains(QStringLiteral("Objective: efficient staffing\nLast line"))) << text.toStdString();
 }
+
+TEST(OfficePages, SavesAWordDocumentAndAPdfThatOtherReadersRead)
+{
+    auto application = engines::libreoffice::engine()->create();
+    auto document = application->documents()->add();
+    document->activeWindowSelection()->typeText(QStringLiteral("Salt & <pepper> staffing"));
+    QTemporaryDir folder;
+    const QString docx = folder.filePath(QStringLiteral("saved.docx"));
+    const QString pdf = folder.filePath(QStringLiteral("saved.pdf"));
+    document->saveAs(docx);
+    document->saveAs(pdf, word::wdFormatPDF);
+    document->close(word::wdDoNotSaveChanges);
+    application->quit();
+    QFile saved(docx);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(4) == QByteArray("PK\x03\x04")) << "a zip package, as .docx is";
+    const auto textOf = [](const QString &program, const QStringList &arguments) {
+        QProcess reader;
+        reader.start(program, arguments);
+        reader.waitForFinished(60000);
+        return QString::fromUtf8(reader.readAllStandardOutput());
+    };
+    EXPECT_TRUE(textOf(QStringLiteral("pandoc"), {QStringLiteral("-t"), QStringLiteral("plain"), docx})
+                    .contains(QStringLiteral("Salt & <pepper> staffing")));
+    EXPECT_TRUE(textOf(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                    .contains(QStringLiteral("Salt & <pepper> staffing")));
+}
