@@ -7,6 +7,7 @@
 #include "automation/word/font.h"
 #include "automation/word/selection.h"
 #include "engines/builtin/builtinengine.h"
+#include "generator/engineregistry.h"
 #include "preview/pagepicture.h"
 
 #include <QEvent>
@@ -90,6 +91,22 @@ bool IdleWarmUp::eventFilter(QObject *watched, QEvent *event)
 
 void IdleWarmUp::warmUpEngine(double pixelsPerInch)
 {
+    std::shared_ptr<word::Engine> chosen;
+    try {
+        chosen = generator::EngineRegistry::selected();
+    } catch (...) {
+        // No engine by that name: the create command reports it.
+    }
+    // An engine that runs elsewhere (an office process) starts in the
+    // background now; the built-in one is warmed by using it.
+    if (chosen)
+        chosen->prepare();
+    drawPreviewControls(chosen == engine::builtInEngine() ? warmUpBuiltInEngine(pixelsPerInch) : QImage());
+}
+
+QImage IdleWarmUp::warmUpBuiltInEngine(double pixelsPerInch)
+{
+    QImage page;
     try {
         const auto application = engine::builtInEngine()->create();
         try {
@@ -100,9 +117,8 @@ void IdleWarmUp::warmUpEngine(double pixelsPerInch)
             const QString path = folder.filePath(QStringLiteral("warmup.doc"));
             document->saveAs(path);
             const auto opened = application->documents()->open(path);
-            const QImage page = opened->pagePicture(1, pixelsPerInch);
+            page = opened->pagePicture(1, pixelsPerInch);
             opened->close(word::wdDoNotSaveChanges);
-            drawPreviewControls(page);
             document->close(word::wdDoNotSaveChanges);
         } catch (...) {
         }
@@ -111,6 +127,7 @@ void IdleWarmUp::warmUpEngine(double pixelsPerInch)
     } catch (...) {
         // A warm-up that fails only leaves the first create as slow as it was.
     }
+    return page;
 }
 
 } // namespace app

@@ -19,6 +19,10 @@ public:
     virtual std::shared_ptr<Application> create() = 0;
     // An instance that is running now; throws automation::Failure when there is none.
     virtual std::shared_ptr<Application> attachRunning() = 0;
+    // Gets ready for the first instance without making the caller wait, for
+    // example by starting a process in the background; the program calls it
+    // once its window has shown. Never fails visibly.
+    virtual void prepare() {}
 };
 
 } // namespace word

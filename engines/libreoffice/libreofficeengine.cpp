@@ -1,6 +1,7 @@
 #include "libreofficeengine.h"
 
 #include "officeapplication.h"
+#include "sharedoffice.h"
 #include "useroffice.h"
 #include "automation/word/engine.h"
 #include "automation/failure.h"
@@ -20,6 +21,8 @@ public:
             throw automation::Failure(QStringLiteral("No LibreOffice of the user's is running."));
         return std::make_shared<UserOffice>();
     }
+
+    void prepare() override { SharedOffice::prepare(); }
 };
 
 } // namespace

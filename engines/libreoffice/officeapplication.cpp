@@ -5,41 +5,27 @@
 #include "documentstate.h"
 #include "officedocument.h"
 #include "officedocuments.h"
+#include "sharedoffice.h"
 #include "automation/failure.h"
 
-#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 using namespace css;
 
 namespace engines::libreoffice {
-namespace {
-
-// A private office usually accepts within four seconds; a busy machine gets ample room.
-constexpr int connectTimeoutMs = 60000;
-// How long a terminated office may take to end before it is killed.
-constexpr int endTimeoutMs = 10000;
-
-} // namespace
 
 OfficeApplication::OfficeApplication()
     : m_state(std::make_shared<ApplicationState>())
 {
-    m_state->process = std::make_unique<OfficeProcess>();
-    // A failed connection ends the process at once: the object is never made,
-    // so no destructor would.
-    try {
-        m_state->connection = std::make_unique<OfficeConnection>(*m_state->process, connectTimeoutMs);
-    } catch (...) {
-        m_state->process->end(0);
-        throw;
-    }
+    // The office itself is found (or started) at the first call that needs
+    // it, so that the start-up check does not wait for one.
+    OfficeProcess::ensureCanStart();
 }
 
 OfficeApplication::~OfficeApplication()
 {
     if (!m_state->quit)
-        endOffice();
+        closeDocuments();
 }
 
 QString OfficeApplication::name() const
@@ -81,21 +67,32 @@ void OfficeApplication::setDisplayAlerts(bool display)
 
 void OfficeApplication::quit()
 {
-    ensureRunning();
-    if (!endOffice())
+    if (m_state->quit)
+        throw automation::Failure(QStringLiteral("The LibreOffice instance has already quit."));
+    m_state->quit = true;
+    // An instance that never made a call has nothing to close.
+    if (!m_state->office)
+        return;
+    const bool alive = !m_state->office->hasEnded();
+    closeDocuments();
+    if (!alive)
         throw automation::Failure(QStringLiteral("LibreOffice could not quit: the LibreOffice process had already ended "
-                                         "or stopped answering."));
+                                                 "or stopped answering."));
 }
 
 void OfficeApplication::ensureRunning() const
 {
     if (m_state->quit)
         throw automation::Failure(QStringLiteral("The LibreOffice instance has already quit."));
-    if (!m_state->process->isOfficeAlive())
+    if (!m_state->office) {
+        m_state->office = SharedOffice::acquire();
+        return;
+    }
+    if (m_state->office->hasEnded())
         throw automation::Failure(QStringLiteral("The LibreOffice instance has ended unexpectedly."));
 }
 
-bool OfficeApplication::endOffice()
+void OfficeApplication::closeDocuments()
 {
     m_state->quit = true;
     const CallWatch watch;
@@ -109,18 +106,7 @@ bool OfficeApplication::endOffice()
         } catch (...) {
         }
     }
-    bool answered = false;
-    try {
-        if (m_state->connection && m_state->process->isRunning())
-            answered = m_state->connection->desktop()->terminate();
-    } catch (const lang::DisposedException &) {
-        // The connection closes while the office ends, which is what was asked for.
-        answered = true;
-    } catch (...) {
-    }
-    m_state->connection.reset();
-    m_state->process->end(endTimeoutMs);
-    return answered;
+    m_state->documents.clear();
 }
 
 } // namespace engines::libreoffice

@@ -8,13 +8,16 @@ namespace engines::libreoffice {
 
 struct ApplicationState;
 
-// One private LibreOffice instance: started with the object, ended by quit()
-// or, at the latest, by the object's destruction.
+// One instance of LibreOffice as Word's object model sees an application: its
+// own documents, each in a frame of its own, in the program's one private
+// office (which the instance finds at its first call). quit() closes what the
+// instance opened, as does its destruction; the office runs on for the next
+// instance.
 class OfficeApplication : public word::Application {
 public:
     static constexpr const char *productName = "LibreOffice";
 
-    // Starts the office and connects; throws automation::Failure when it cannot.
+    // Throws automation::Failure when no office could be started.
     OfficeApplication();
     ~OfficeApplication() override;
 
@@ -27,9 +30,10 @@ public:
     void quit() override;
 
 private:
+    // Finds the office at the first call, and fails once the instance quit or its office ended.
     void ensureRunning() const;
-    // Ends the office whatever its state; whether it answered the request to terminate.
-    bool endOffice();
+    // Closes the instance's documents without saving.
+    void closeDocuments();
 
     std::shared_ptr<ApplicationState> m_state;
 };

@@ -3,15 +3,24 @@
 #include "callwatch.h"
 #include "automation/failure.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QThread>
 #include <QUrl>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace engines::libreoffice {
 namespace {
@@ -19,25 +28,11 @@ namespace {
 // Every private profile folder's name starts with this, which is also how a
 // private office is told apart from the user's own.
 const char folderPrefix[] = "parvolin-libreoffice-";
-
-// The keeper: $1 the program's process id, $2 the private folder, then the
-// office's command line. LibreOffice exits with 81 after setting up a fresh
-// profile and expects to be started again.
-const char keeperScript[] = R"sh(
-owner=$1; folder=$2; shift 2
-while :; do
-  "$@" </dev/null >/dev/null 2>&1 &
-  office=$!
-  echo "$office" > "$folder/office.pid"
-  ( while kill -0 "$owner" 2>/dev/null; do sleep 0.3; done; kill -9 "$office" 2>/dev/null ) >/dev/null 2>&1 &
-  watcher=$!
-  wait "$office"; status=$?
-  kill "$watcher" 2>/dev/null
-  [ "$status" = 81 ] || break
-done
-rm -rf "$folder"
-exit "$status"
-)sh";
+const char officeBinary[] = LIBREOFFICE_PROGRAM_DIR "/soffice.bin";
+// LibreOffice exits with this after setting up a fresh profile and expects to be started again.
+constexpr int restartStatus = 81;
+// The keeper's descriptor for the read end of the pipe this program holds open.
+constexpr int ownerFd = 3;
 
 QString temporaryFolder()
 {
@@ -45,14 +40,19 @@ QString temporaryFolder()
     return temp.isEmpty() ? QDir::tempPath() : temp;
 }
 
+[[noreturn]] void throwNoFolder()
+{
+    throw automation::Failure(QStringLiteral("LibreOffice could not be started: no private profile folder could be "
+                                             "made in the temporary folder \"%1\".")
+                                  .arg(temporaryFolder()));
+}
+
 // mkdtemp creates the folder exclusively, readable by us alone.
 QString makePrivateFolder()
 {
     QByteArray pattern = QFile::encodeName(QDir(temporaryFolder()).filePath(QLatin1String(folderPrefix) + "XXXXXX"));
     if (!::mkdtemp(pattern.data()))
-        throw automation::Failure(QStringLiteral("LibreOffice could not be started: no private profile folder could be "
-                                         "made in the temporary folder \"%1\".")
-                              .arg(temporaryFolder()));
+        throwNoFolder();
     return QFile::decodeName(pattern);
 }
 
@@ -70,7 +70,7 @@ QString writeFontConfig(const QString &folder)
 
 QStringList officeArguments(const QString &folder, const QString &pipeName)
 {
-    return {QStringLiteral(LIBREOFFICE_PROGRAM_DIR "/soffice.bin"),
+    return {QString::fromLatin1(officeBinary),
             QStringLiteral("--headless"),
             QStringLiteral("--invisible"),
             QStringLiteral("--nologo"),
@@ -81,65 +81,231 @@ QStringList officeArguments(const QString &folder, const QString &pipeName)
             QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(pipeName)};
 }
 
+// Where LibreOffice puts the socket of a named pipe; a killed office leaves it behind.
+QString officePipeSocket(const QString &pipeName)
+{
+    return QStringLiteral("/tmp/OSL_PIPE_%1_%2").arg(::getuid()).arg(pipeName);
+}
+
 QByteArray commandLineOf(qint64 pid)
 {
     QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Strings and the pointer arrays execve takes, kept together.
+class CommandLine {
+public:
+    explicit CommandLine(const QStringList &parts)
+    {
+        for (const QString &part : parts)
+            m_strings.push_back(QFile::encodeName(part).toStdString());
+        for (std::string &text : m_strings)
+            m_pointers.push_back(text.data());
+        m_pointers.push_back(nullptr);
+    }
+    char *const *pointers() { return m_pointers.data(); }
+
+private:
+    std::vector<std::string> m_strings;
+    std::vector<char *> m_pointers;
+};
+
+// Everything the keeper needs, made before the fork: after it, in a child of
+// a program with many threads, only async-signal-safe calls are allowed, so
+// the keeper allocates nothing and uses system calls alone.
+struct KeeperPlan {
+    CommandLine office;
+    CommandLine environment;
+    CommandLine removal;
+    std::string pidFile;
+    std::string pidFileDraft;
+};
+
+void resetSignals()
+{
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &standard, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+void closeFrom(int first)
+{
+    if (::syscall(SYS_close_range, first, ~0U, 0) != 0)
+        for (int fd = first; fd < 4096; ++fd)
+            ::close(fd);
+}
+
+// The office itself: it dies with the keeper, whatever ends the keeper.
+[[noreturn]] void runOffice(KeeperPlan &plan, pid_t keeper)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The keeper may have gone before the signal was asked for.
+    if (::getppid() != keeper)
+        ::_exit(1);
+    const int null = ::open("/dev/null", O_RDWR);
+    for (int fd = 0; fd <= 2; ++fd)
+        ::dup2(null, fd);
+    closeFrom(3);
+    ::execve(plan.office.pointers()[0], plan.office.pointers(), plan.environment.pointers());
+    ::_exit(127);
+}
+
+// Writes `pid` in decimal to the pid file, replacing it in one step so that a
+// reader never sees it half written.
+void writePidFile(const KeeperPlan &plan, pid_t pid)
+{
+    char digits[24];
+    int length = 0;
+    char reversed[24];
+    for (unsigned long value = static_cast<unsigned long>(pid); value > 0 || length == 0; value /= 10)
+        reversed[length++] = static_cast<char>('0' + value % 10);
+    for (int index = 0; index < length; ++index)
+        digits[index] = reversed[length - 1 - index];
+    const int fd = ::open(plan.pidFileDraft.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    [[maybe_unused]] const ssize_t written = ::write(fd, digits, static_cast<size_t>(length));
+    ::close(fd);
+    ::rename(plan.pidFileDraft.c_str(), plan.pidFile.c_str());
+}
+
+// Waits until the office ends or this program goes, whichever comes first;
+// whether the program went (the office is then killed and reaped).
+bool waitForOfficeOrOwner(pid_t office, int *status)
+{
+    const int officeFd = static_cast<int>(::syscall(SYS_pidfd_open, office, 0));
+    for (;;) {
+        pollfd watched[2] = {{ownerFd, POLLIN, 0}, {officeFd, POLLIN, 0}};
+        // Without a process descriptor (an old kernel) the office is looked at twice a second.
+        const int ready = ::poll(watched, officeFd >= 0 ? 2 : 1, officeFd >= 0 ? -1 : 500);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready > 0 && watched[0].revents != 0) {
+            ::kill(office, SIGKILL);
+            ::waitpid(office, status, 0);
+            return true;
+        }
+        if (::waitpid(office, status, officeFd >= 0 ? 0 : WNOHANG) == office)
+            return false;
+    }
+}
+
+[[noreturn]] void runKeeper(KeeperPlan &plan, int ownerRead)
+{
+    resetSignals();
+    // Out of the way first: the standard descriptors are replaced next.
+    const int owner = ::fcntl(ownerRead, F_DUPFD, 10);
+    const int null = ::open("/dev/null", O_RDWR);
+    for (int fd = 0; fd <= 2; ++fd)
+        ::dup2(null, fd);
+    ::dup2(owner, ownerFd);
+    ::fcntl(ownerFd, F_SETFD, FD_CLOEXEC);
+    closeFrom(ownerFd + 1);
+    const pid_t keeper = ::getpid();
+    for (;;) {
+        const pid_t office = ::fork();
+        if (office == 0)
+            runOffice(plan, keeper);
+        if (office < 0)
+            break;
+        writePidFile(plan, office);
+        int status = 0;
+        if (waitForOfficeOrOwner(office, &status) || !WIFEXITED(status) || WEXITSTATUS(status) != restartStatus)
+            break;
+    }
+    ::execve(plan.removal.pointers()[0], plan.removal.pointers(), plan.environment.pointers());
+    ::_exit(1);
+}
+
 } // namespace
 
-OfficeProcess::OfficeProcess()
-    : m_folder(makePrivateFolder())
-    , m_pipeName(QStringLiteral("parvolin-") + QFileInfo(m_folder).fileName())
+void OfficeProcess::ensureCanStart()
 {
+    if (::access(officeBinary, X_OK) != 0)
+        throw automation::Failure(
+            QStringLiteral("LibreOffice could not be started: \"%1\" is missing.").arg(QLatin1String(officeBinary)));
+    if (::access(QFile::encodeName(temporaryFolder()).constData(), W_OK | X_OK) != 0)
+        throwNoFolder();
+}
+
+OfficeProcess::OfficeProcess()
+{
+    ensureCanStart();
+    m_folder = makePrivateFolder();
+    m_pipeName = QStringLiteral("parvolin-") + QFileInfo(m_folder).fileName();
     // The connection to the office is a local socket: a write after the office
     // has ended must come back as an error the call reports, not as a signal
     // that ends this program (it did, now and then, as an office quit).
     std::signal(SIGPIPE, SIG_IGN);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), writeFontConfig(m_folder));
-    m_keeper.setProcessEnvironment(environment);
-    m_keeper.setStandardInputFile(QProcess::nullDevice());
-    m_keeper.setStandardOutputFile(QProcess::nullDevice());
-    m_keeper.setStandardErrorFile(QProcess::nullDevice());
-    QStringList arguments{QStringLiteral("-c"), QString::fromLatin1(keeperScript), QStringLiteral("sh"),
-                          QString::number(QCoreApplication::applicationPid()), m_folder};
-    arguments += officeArguments(m_folder, m_pipeName);
-    m_keeper.start(QStringLiteral("/bin/sh"), arguments);
-    if (!m_keeper.waitForStarted(10000)) {
+    // The office's own temporary files go inside the private folder, so that
+    // they go with it even when the office is killed.
+    const QString officeTemp = m_folder + QStringLiteral("/tmp");
+    QDir().mkdir(officeTemp);
+    for (const char *variable : {"TMPDIR", "TMP", "TEMP"})
+        environment.insert(QLatin1String(variable), officeTemp);
+    KeeperPlan plan{CommandLine(officeArguments(m_folder, m_pipeName)), CommandLine(environment.toStringList()),
+                    CommandLine({QStringLiteral("/bin/rm"), QStringLiteral("-rf"), QStringLiteral("--"), m_folder,
+                                 officePipeSocket(m_pipeName)}),
+                    QFile::encodeName(m_folder + QStringLiteral("/office.pid")).toStdString(),
+                    QFile::encodeName(m_folder + QStringLiteral("/office.pid.new")).toStdString()};
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) {
         QDir(m_folder).removeRecursively();
-        throw automation::Failure(QStringLiteral("LibreOffice could not be started: %1").arg(m_keeper.errorString()));
+        throw automation::Failure(QStringLiteral("LibreOffice could not be started: no pipe to its keeper."));
     }
+    m_keeper = ::fork();
+    if (m_keeper == 0)
+        runKeeper(plan, ends[0]);
+    ::close(ends[0]);
+    if (m_keeper < 0) {
+        ::close(ends[1]);
+        QDir(m_folder).removeRecursively();
+        throw automation::Failure(QStringLiteral("LibreOffice could not be started: no process could be made."));
+    }
+    m_ownerPipe = ends[1];
     CallWatch::watch(this);
 }
 
 OfficeProcess::~OfficeProcess()
 {
     CallWatch::unwatch(this);
-    end(0);
+    stop();
+    waitForKeeper();
+}
+
+void OfficeProcess::stop()
+{
+    if (m_ownerPipe >= 0)
+        ::close(m_ownerPipe);
+    m_ownerPipe = -1;
+}
+
+void OfficeProcess::waitForKeeper()
+{
+    // The keeper kills the office at once and removes a folder of a few hundred kilobytes.
+    for (int waitedMs = 0; isRunning() && waitedMs < 5000; waitedMs += 10)
+        QThread::msleep(10);
+    if (isRunning()) {
+        killOffice();
+        ::kill(m_keeper, SIGKILL);
+    }
+    ::waitpid(m_keeper, nullptr, 0);
+    if (QFileInfo::exists(m_folder))
+        QDir(m_folder).removeRecursively();
 }
 
 bool OfficeProcess::isRunning() const
 {
-    // Without an event loop Qt learns of the keeper's end only when asked to wait.
-    if (m_keeper.state() != QProcess::NotRunning)
-        m_keeper.waitForFinished(0);
-    return m_keeper.state() != QProcess::NotRunning;
-}
-
-void OfficeProcess::end(int waitMs)
-{
-    if (isRunning() && !m_keeper.waitForFinished(waitMs)) {
-        killOffice();
-        // The keeper removes the folder as soon as the office has gone.
-        if (!m_keeper.waitForFinished(5000)) {
-            m_keeper.kill();
-            m_keeper.waitForFinished(2000);
-        }
-    }
-    if (!m_folder.isEmpty() && QFileInfo::exists(m_folder))
-        QDir(m_folder).removeRecursively();
+    // Only looked at, not reaped, so that any thread may ask any number of times.
+    siginfo_t info{};
+    return ::waitid(P_PID, static_cast<id_t>(m_keeper), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
 }
 
 bool OfficeProcess::isPrivateOffice(const QByteArray &commandLine)

@@ -1,8 +1,8 @@
 // Times the create command for the sample resume, from the click to the
 // preview shown, once with the built-in engine and once with LibreOffice:
 // the generator's instance builds and saves the resume, the renderer's
-// instance lays it out and draws every page. With LibreOffice each of the two
-// instances is a private office started for the purpose. Also times the
+// instance lays it out and draws every page. With LibreOffice both instances
+// work in the program's one private office. Also times the
 // generator alone (build, save as Word 97, quit) with each engine.
 #include "app/createcommand.h"
 #include "app/enginemodules.h"

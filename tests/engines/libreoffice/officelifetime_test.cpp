@@ -1,15 +1,19 @@
-// A private office lives exactly as long as its application instance: quit,
-// destruction without quit, and the program ending abruptly mid-run each
-// leave no process and no profile folder behind.
+// One private office serves every application instance of a program run:
+// quit and destruction close only what an instance opened, an office that
+// died is replaced for the next instance, and the program ending abruptly
+// mid-run (even by SIGKILL) leaves no process and no profile folder behind.
 #include "engines/libreoffice/libreofficeengine.h"
 #include "officetrace.h"
+#include "support/testenvironment.h"
 #include "automation/word/application.h"
 #include "automation/word/document.h"
 #include "automation/word/engine.h"
+#include "automation/word/selection.h"
 #include "automation/failure.h"
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -20,76 +24,118 @@ namespace {
 const char childVariable[] = "PARVOLIN_OFFICE_CHILD";
 const char hungChildVariable[] = "PARVOLIN_OFFICE_HUNG_CHILD";
 
-// Runs one test of this program in a child process with `variable` set; its output.
-QString runChild(const char *test, const char *variable, const QStringList &extraEnvironment = {})
+struct ChildRun {
+    QString output;
+    // The child's own temporary folder, where its office had its profile.
+    QString temp;
+};
+
+// Runs one test of this program in a child process with `variable` set to
+// `value` and a temporary folder of its own.
+ChildRun runChild(const char *test, const char *variable, const QString &value,
+                  const QStringList &extraEnvironment = {})
 {
+    ChildRun run{QString(), testsupport::freshFolder(QStringLiteral("office-child"))};
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(variable), QStringLiteral("1"));
+    environment.insert(QLatin1String(variable), value);
+    environment.insert(QStringLiteral("TEMP"), run.temp);
     for (const QString &setting : extraEnvironment)
         environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=OfficeLifetime.") + QLatin1String(test)});
     EXPECT_TRUE(child.waitForFinished(120000));
-    return QString::fromLocal8Bit(child.readAllStandardOutput());
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return run;
 }
 
-bool nothingLeft()
+// Nothing at all: a killed office once left its own temporary files beside the profile.
+bool nothingLeftIn(const QString &temp)
 {
-    return profileFolders().isEmpty() && privateOffices().isEmpty();
+    return QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) && privateOffices(temp).isEmpty();
+}
+
+void killPrivateOffices()
+{
+    for (const QString &pid : privateOffices())
+        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-9"), pid});
 }
 
 } // namespace
 
-TEST(OfficeLifetime, QuitEndsTheProcessAndRemovesTheProfile)
+TEST(OfficeLifetime, QuitClosesOnlyItsOwnDocumentsAndEveryInstanceSharesOneOffice)
 {
-    auto application = engines::libreoffice::engine()->create();
+    const auto engine = engines::libreoffice::engine();
+    auto kept = engine->create();
+    auto keptDocument = kept->documents()->add();
+    const QStringList offices = privateOffices();
+    ASSERT_EQ(offices.size(), 1);
+    for (int run = 0; run < 3; ++run) {
+        auto quitting = engine->create();
+        quitting->documents()->add()->activeWindowSelection()->typeText(QStringLiteral("Run"));
+        quitting->quit();
+        EXPECT_THROW(quitting->documents(), automation::Failure) << "an instance that quit cannot be used";
+        // Dropped without quit, as a failed run leaves an instance.
+        engine->create()->documents()->add();
+    }
+    EXPECT_EQ(privateOffices(), offices) << "one office for every instance";
     EXPECT_EQ(profileFolders().size(), 1);
-    EXPECT_EQ(privateOffices().size(), 1);
-    application->documents()->add();
-    application->quit();
-    EXPECT_TRUE(nothingLeft()) << profileFolders().join(' ').toStdString();
-    EXPECT_THROW(application->documents(), automation::Failure) << "an instance that quit cannot be used";
-}
-
-TEST(OfficeLifetime, DroppingAnInstanceWithoutQuitEndsItToo)
-{
-    engines::libreoffice::engine()->create()->documents()->add();
-    EXPECT_TRUE(nothingLeft()) << profileFolders().join(' ').toStdString();
+    keptDocument->activeWindowSelection()->typeText(QStringLiteral("Still open"));
+    EXPECT_NO_THROW(keptDocument->pagePicture(1, 72)) << "another instance's quit left this document open";
+    kept->quit();
+    EXPECT_EQ(privateOffices(), offices) << "quit leaves the office for the next instance";
 }
 
 // Run only as the child of the next test: starts an office, says where its
-// profile is, and ends the process at once, as closing the data-entry window does.
+// profile is, and ends the process at once, as closing the data-entry window
+// does, or is killed.
 TEST(OfficeLifetime, ChildEndingAbruptly)
 {
-    if (qEnvironmentVariableIsEmpty(childVariable))
+    const QString how = qEnvironmentVariable(childVariable);
+    if (how.isEmpty())
         GTEST_SKIP() << "only run by ProgramEndingMidRunLeavesNothing";
     const auto application = engines::libreoffice::engine()->create();
     application->documents()->add();
     std::printf("profile=%s\n", qPrintable(profileFolders().join(QLatin1Char(' '))));
     std::fflush(stdout);
+    if (how == QLatin1String("kill"))
+        std::raise(SIGKILL);
     std::_Exit(0);
 }
 
 TEST(OfficeLifetime, ProgramEndingMidRunLeavesNothing)
 {
-    const QString output = runChild("ChildEndingAbruptly", childVariable);
-    ASSERT_TRUE(output.contains(QLatin1String("profile=parvolin-libreoffice-"))) << output.toStdString();
-    EXPECT_TRUE(waitFor(nothingLeft, 10000)) << "left behind: " << profileFolders().join(' ').toStdString() << " "
-                                             << privateOffices().join(' ').toStdString();
+    for (const char *how : {"exit", "kill"}) {
+        const ChildRun run = runChild("ChildEndingAbruptly", childVariable, QLatin1String(how));
+        ASSERT_TRUE(run.output.contains(QLatin1String("profile=parvolin-libreoffice-"))) << run.output.toStdString();
+        EXPECT_TRUE(waitFor([&] { return nothingLeftIn(run.temp); }, 10000))
+            << how << " left behind: " << QDir(run.temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ').toStdString() << " "
+            << privateOffices(run.temp).join(' ').toStdString();
+    }
 }
 
-TEST(OfficeLifetime, AnOfficeThatDiesMidRunGivesReportsNotAHang)
+TEST(OfficeLifetime, AnOfficeThatDiesMidRunGivesReportsAndAFreshOfficeForTheNextRun)
 {
-    auto application = engines::libreoffice::engine()->create();
+    const auto engine = engines::libreoffice::engine();
+    auto application = engine->create();
     auto document = application->documents()->add();
-    for (const QString &pid : privateOffices())
-        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-9"), pid});
+    const QStringList died = privateOffices();
+    const QStringList diedFolders = profileFolders();
+    killPrivateOffices();
     ASSERT_TRUE(waitFor([] { return privateOffices().isEmpty(); }, 5000));
     EXPECT_THROW(document->saveAs(temporaryFolder() + QStringLiteral("/lost.doc")), automation::Failure);
+    EXPECT_THROW(application->documents(), automation::Failure) << "the instance stays with the office that died";
     EXPECT_THROW(application->quit(), automation::Failure);
     application.reset();
-    EXPECT_TRUE(waitFor(nothingLeft, 5000));
+
+    auto next = engine->create();
+    next->documents()->add()->activeWindowSelection()->typeText(QStringLiteral("Next run"));
+    next->quit();
+    const QStringList offices = privateOffices();
+    EXPECT_EQ(offices.size(), 1);
+    EXPECT_NE(offices, died) << "a fresh office";
+    EXPECT_TRUE(waitFor([&] { return profileFolders().size() == 1 && profileFolders() != diedFolders; }, 5000))
+        << "the dead office's profile is removed";
 }
 
 // Run only as the child of the next test, with a call limit of two seconds:
@@ -113,8 +159,8 @@ TEST(OfficeLifetime, ChildWithAStoppedOffice)
 
 TEST(OfficeLifetime, AnOfficeThatStopsAnsweringIsEndedAndReported)
 {
-    const QString output = runChild("ChildWithAStoppedOffice", hungChildVariable,
-                                    {QStringLiteral("PARVOLIN_OFFICE_CALL_LIMIT_MS=2000")});
-    EXPECT_TRUE(output.contains(QLatin1String("reported: LibreOffice could not save"))) << output.toStdString();
-    EXPECT_TRUE(waitFor(nothingLeft, 10000));
+    const ChildRun run = runChild("ChildWithAStoppedOffice", hungChildVariable, QStringLiteral("1"),
+                                  {QStringLiteral("PARVOLIN_OFFICE_CALL_LIMIT_MS=2000")});
+    EXPECT_TRUE(run.output.contains(QLatin1String("reported: LibreOffice could not save"))) << run.output.toStdString();
+    EXPECT_TRUE(waitFor([&] { return nothingLeftIn(run.temp); }, 10000));
 }

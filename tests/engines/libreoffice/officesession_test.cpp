@@ -1,7 +1,9 @@
-// The session checks with LibreOffice chosen: the start-up check starts and
-// ends a private office, or gives the advice when none can start; a
+// The session checks with LibreOffice chosen: the start-up check passes
+// without starting or waiting for an office, or gives the advice when none
+// can start; a
 // LibreOffice the user runs is warned about, and is left running whatever
 // the answer.
+#include "generator/engineregistry.h"
 #include "generator/isinstalled.h"
 #include "generator/resume.h"
 #include "generator/wordrunning.h"
@@ -11,6 +13,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 #include "automation/word/application.h"
+#include "automation/word/document.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -80,13 +83,15 @@ QString anyText(const QString &name)
 
 } // namespace
 
-TEST_F(OfficeSession, AnInstalledOfficeIsStartedAndEndedSilently)
+TEST_F(OfficeSession, AnInstalledOfficeIsCheckedSilentlyWithoutStartingOne)
 {
+    const QStringList offices = privateOffices();
+    const QStringList folders = profileFolders();
     generator::CheckWordInstalled();
     EXPECT_TRUE(m_dialogs.messages().empty());
     EXPECT_FALSE(m_endStatus.has_value());
-    EXPECT_TRUE(profileFolders().isEmpty());
-    EXPECT_TRUE(privateOffices().isEmpty());
+    EXPECT_EQ(profileFolders(), folders) << "the office starts in the background once the window shows";
+    EXPECT_EQ(privateOffices(), offices);
 }
 
 TEST_F(OfficeSession, AnOfficeThatCannotStartGivesTheAdviceAndEndsTheProgram)
@@ -104,6 +109,12 @@ TEST_F(OfficeSession, AnOfficeThatCannotStartGivesTheAdviceAndEndsTheProgram)
 TEST_F(OfficeSession, TheUsersOwnOfficeIsWarnedAboutAndNeverTouched)
 {
     {
+        const auto ours = generator::createObject(QStringLiteral("Word.Application"));
+        ours->documents()->add();
+        EXPECT_FALSE(generator::IsWordRunning()) << "the program's own office is not the user's";
+        ours->quit();
+    }
+    {
         const OutsideOffice background(true);
         ASSERT_TRUE(waitFor([&] { return background.isAlive(); }, 30000));
         EXPECT_FALSE(generator::IsWordRunning()) << "a headless background conversion is not the user's office";
@@ -113,10 +124,11 @@ TEST_F(OfficeSession, TheUsersOwnOfficeIsWarnedAboutAndNeverTouched)
     ASSERT_TRUE(waitFor([&] { return users.isAlive(); }, 30000));
     EXPECT_TRUE(generator::IsWordRunning());
 
+    const QStringList folders = profileFolders();
     m_dialogs.answerNext(shell::MessageAnswer::No);
     EXPECT_TRUE(generator::GenerateResume(anyText).stoppedEarly);
     EXPECT_EQ(m_dialogs.messages().size(), 1u) << "No stops without any further message";
-    EXPECT_TRUE(profileFolders().isEmpty()) << "nothing was started";
+    EXPECT_EQ(profileFolders(), folders) << "nothing was started";
 
     m_dialogs.clear();
     m_dialogs.answerNext(shell::MessageAnswer::Yes);
@@ -124,6 +136,24 @@ TEST_F(OfficeSession, TheUsersOwnOfficeIsWarnedAboutAndNeverTouched)
     ASSERT_TRUE(result.application && result.document);
     result.application->quit();
     EXPECT_EQ(m_dialogs.messages().size(), 1u) << m_dialogs.errorReports().join('\n').toStdString();
-    EXPECT_TRUE(profileFolders().isEmpty());
+    EXPECT_EQ(privateOffices().size(), 1) << "the generator's instance used the program's one office";
     EXPECT_TRUE(users.isAlive()) << "the user's office is left running";
+}
+
+TEST_F(OfficeSession, AnOfficeKilledBetweenRunsIsReplacedForTheNextRunWithoutAReport)
+{
+    generator::createObject(QStringLiteral("Word.Application"))->documents()->add();
+    const QStringList killed = privateOffices();
+    ASSERT_EQ(killed.size(), 1);
+    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-9"), killed.front()});
+    ASSERT_TRUE(waitFor([] { return privateOffices().isEmpty(); }, 5000));
+
+    m_dialogs.answerNext(shell::MessageAnswer::Yes);
+    const generator::GeneratedDocument result = generator::GenerateResume(anyText);
+    ASSERT_TRUE(result.application && result.document);
+    result.application->quit();
+    EXPECT_TRUE(m_dialogs.errorReports().isEmpty()) << m_dialogs.errorReports().join('\n').toStdString();
+    const QStringList offices = privateOffices();
+    EXPECT_EQ(offices.size(), 1);
+    EXPECT_NE(offices, killed) << "a fresh office";
 }

@@ -16,9 +16,10 @@ inline QString temporaryFolder()
     return temp.isEmpty() ? QDir::tempPath() : temp;
 }
 
-inline QStringList profileFolders()
+// In `temp`, the temporary folder unless given.
+inline QStringList profileFolders(const QString &temp = temporaryFolder())
 {
-    return QDir(temporaryFolder()).entryList({QStringLiteral("parvolin-libreoffice-*")}, QDir::Dirs | QDir::Hidden);
+    return QDir(temp).entryList({QStringLiteral("parvolin-libreoffice-*")}, QDir::Dirs | QDir::Hidden);
 }
 
 // Office processes whose command line names `folderPart`.
@@ -33,11 +34,11 @@ inline QStringList officeProcesses(const QString &folderPart)
     return found;
 }
 
-// Private offices started from the temporary folder, still alive.
-inline QStringList privateOffices()
+// Private offices started from `temp` (the temporary folder unless given), still alive.
+inline QStringList privateOffices(const QString &temp = temporaryFolder())
 {
     QStringList found;
-    for (const QString &pid : officeProcesses(temporaryFolder() + QStringLiteral("/parvolin-libreoffice-"))) {
+    for (const QString &pid : officeProcesses(temp + QStringLiteral("/parvolin-libreoffice-"))) {
         QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
         if (name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "soffice.bin")
             found << pid;
