@@ -2,7 +2,10 @@
 // field's whole text to the settings file. Each of the 1000 keystrokes types
 // one more character into a field of a loaded window that holds the example
 // resume; the same is then timed while another writer keeps the disk busy
-// with syncs, which is when a sync on this thread would show.
+// with syncs, which is when a sync on this thread would show. Last, real key
+// presses at the end of a 1 MB single-line and multi-line field, and the
+// longest turn of the event loop after each, which is how long work done
+// while idle (drawing, checking) could hold up the next key.
 #include "diskcontention.h"
 #include "entry/fieldbox.h"
 #include "entry/form1.h"
@@ -13,6 +16,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 
 namespace {
 
@@ -28,6 +32,40 @@ std::vector<double> typeIntoField(entry::FieldBox &field, int keystrokes)
         samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     return samples;
+}
+
+// About 1 MB of ordinary resume prose, a few words misspelt, in lines of
+// `lineBreak` (empty for one long line).
+QString megabyteOfProse(const QString &lineBreak)
+{
+    const QString sentence = QStringLiteral("Managed a team of twelve engineers and recieved an award for the "
+                                            "new billing sytem in 2019. ");
+    QString text;
+    while (text.size() < 1'000'000)
+        text += sentence + lineBreak;
+    return text;
+}
+
+void typeAtEndOfLargeField(entry::FieldBox &field, const QString &lineBreak, const char *what)
+{
+    field.setText(megabyteOfProse(lineBreak));
+    QWidget *box = field.widget();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    std::vector<double> keys;
+    std::vector<double> turns;
+    QElapsedTimer timer;
+    for (int i = 0; i < 50; ++i) {
+        timer.start();
+        QTest::keyClick(box, static_cast<char>('a' + i % 26));
+        keys.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        timer.start();
+        QCoreApplication::processEvents();
+        turns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    printSummary(what, keys);
+    printSummary("  next turn of the event loop", turns);
 }
 
 } // namespace
@@ -57,5 +95,12 @@ int main(int argc, char **argv)
         std::printf("%-40s %ld (other writer: %ld syncs)\n", "  background syncs for 1000 keystrokes",
                     sync.syncsDone() - syncsBefore, contention.syncs());
     }
+    form.show();
+    QApplication::setActiveWindow(&form);
+    (void)QTest::qWaitForWindowExposed(&form);
+    typeAtEndOfLargeField(*form.field(QStringLiteral("txtYourName")), QString(),
+                          "one key pressed (1 MB single-line field)");
+    typeAtEndOfLargeField(*form.field(QStringLiteral("txtObjective")), QStringLiteral("\r\n"),
+                          "one key pressed (1 MB multi-line field)");
     return 0;
 }

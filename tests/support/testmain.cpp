@@ -13,6 +13,7 @@ int main(int argc, char **argv)
     testsupport::freshSettingsFolder();
     const QString temp = testsupport::freshFolder(QStringLiteral("temp"));
     qputenv("TEMP", QFile::encodeName(temp));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(testsupport::freshFolder(QStringLiteral("data"))));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
