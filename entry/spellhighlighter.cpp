@@ -10,6 +10,9 @@ namespace entry {
 namespace {
 
 constexpr qint64 sliceBudgetNs = 3'000'000;
+// A line this short is checked as it is drawn; a longer one (a pasted page
+// without line breaks) is checked while idle.
+constexpr int checkAtOnceChars = 2000;
 
 } // namespace
 
@@ -31,8 +34,10 @@ SpellHighlighter::SpellHighlighter(QTextDocument *document, std::shared_ptr<shel
 void SpellHighlighter::highlightBlock(const QString &text)
 {
     bool waits = false;
+    const bool atOnce = text.size() <= checkAtOnceChars;
     for (const shell::WordSpan &word : shell::checkableWords(text)) {
-        switch (m_checker->verdict(text.mid(word.start, word.length))) {
+        const QString spelling = text.mid(word.start, word.length);
+        switch (atOnce ? m_checker->verdictNow(spelling) : m_checker->verdict(spelling)) {
         case shell::SpellChecker::Verdict::Misspelt:
             setFormat(word.start, word.length, m_misspelt);
             break;

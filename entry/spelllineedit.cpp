@@ -35,9 +35,11 @@ SpellLineEdit::SpellLineEdit(QWidget *parent)
 void SpellLineEdit::checkSpelling(std::shared_ptr<shell::SpellChecker> checker)
 {
     m_checker = std::move(checker);
-    const auto redraw = [this] { update(); };
-    connect(m_checker.get(), &shell::SpellChecker::wordsChecked, this, redraw);
-    connect(m_checker.get(), &shell::SpellChecker::dictionaryChanged, this, redraw);
+    connect(m_checker.get(), &shell::SpellChecker::wordsChecked, this, [this] {
+        if (m_waiting)
+            update();
+    });
+    connect(m_checker.get(), &shell::SpellChecker::dictionaryChanged, this, [this] { update(); });
 }
 
 void SpellLineEdit::paintEvent(QPaintEvent *event)
@@ -66,6 +68,7 @@ void SpellLineEdit::paintMisspeltWords()
     const qreal caretX = cursorRect().x() + 5;
     const qreal waveTop = cursorRect().y() + metrics.ascent() + 1;
 
+    m_waiting = false;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::red, 1));
@@ -81,8 +84,12 @@ void SpellLineEdit::paintMisspeltWords()
         measured = word.end();
         if (left > width())
             break;
-        if (x >= 0
-            && m_checker->verdict(near.mid(word.start, word.length)) == shell::SpellChecker::Verdict::Misspelt)
+        if (x < 0)
+            continue;
+        // The words in view are few, so they are checked at once.
+        const auto verdict = m_checker->verdictNow(near.mid(word.start, word.length));
+        m_waiting = m_waiting || verdict == shell::SpellChecker::Verdict::NotYetKnown;
+        if (verdict == shell::SpellChecker::Verdict::Misspelt)
             drawWave(painter, left, x, waveTop);
     }
 }

@@ -47,6 +47,13 @@ SpellChecker::Verdict SpellChecker::verdict(const QString &word)
     return Verdict::NotYetKnown;
 }
 
+SpellChecker::Verdict SpellChecker::verdictNow(const QString &word)
+{
+    if (!m_dictionary && !dictionaryReady())
+        return verdict(word);
+    return isMisspelt(word) ? Verdict::Misspelt : Verdict::Correct;
+}
+
 bool SpellChecker::isMisspelt(const QString &word)
 {
     const auto known = m_misspelt.constFind(word);

@@ -32,6 +32,10 @@ public:
     // What is known about `word`; a word not known yet is checked soon, and
     // wordsChecked() follows.
     Verdict verdict(const QString &word);
+    // As verdict(), but a word not known yet is checked at once when the
+    // dictionary is loaded: for the few words of a short text, where one
+    // check costs less than drawing the text again later.
+    Verdict verdictNow(const QString &word);
     // Whether `word` is misspelt, found now (the user asked, so waiting for the
     // dictionary is right).
     bool isMisspelt(const QString &word);
