@@ -13,6 +13,9 @@ constexpr qint64 sliceBudgetNs = 3'000'000;
 // How often to look whether the background load has finished.
 constexpr int loadPollMs = 10;
 constexpr int mostSuggestions = 5;
+// How many words may be checked at once, as they are drawn, before the rest
+// wait for an idle slice: a pasted page of new words must not stall a turn.
+constexpr int checksNowPerSlice = 200;
 
 } // namespace
 
@@ -49,8 +52,12 @@ SpellChecker::Verdict SpellChecker::verdict(const QString &word)
 
 SpellChecker::Verdict SpellChecker::verdictNow(const QString &word)
 {
-    if (!m_dictionary && !dictionaryReady())
+    const auto known = m_misspelt.constFind(word);
+    if (known != m_misspelt.cend())
+        return *known ? Verdict::Misspelt : Verdict::Correct;
+    if (m_checksNowLeft == 0 || (!m_dictionary && !dictionaryReady()))
         return verdict(word);
+    --m_checksNowLeft;
     return isMisspelt(word) ? Verdict::Misspelt : Verdict::Correct;
 }
 
@@ -89,6 +96,7 @@ void SpellChecker::checkSlice()
         return;
     }
     m_slices.setInterval(0);
+    m_checksNowLeft = checksNowPerSlice;
     QElapsedTimer timer;
     timer.start();
     while (!m_queue.isEmpty() && timer.nsecsElapsed() < sliceBudgetNs) {

@@ -65,6 +65,7 @@ private:
     QHash<QString, bool> m_misspelt;
     QStringList m_queue;
     QSet<QString> m_queued;
+    int m_checksNowLeft = 0;
     QTimer m_slices;
 };
 
