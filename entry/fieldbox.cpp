@@ -119,6 +119,10 @@ bool FieldBox::eventFilter(QObject *watched, QEvent *event)
 
 void FieldBox::onWidgetTextChanged()
 {
+    // Reading a long text back costs as much as the text is long; drawing
+    // spelling marks again, line by line, changes none of it.
+    if (m_highlighter && m_highlighter->isRedrawing())
+        return;
     const QString current = widgetText();
     if (current == m_text)
         return;

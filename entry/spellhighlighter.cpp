@@ -67,8 +67,10 @@ void SpellHighlighter::redrawWaitingSlice()
     QElapsedTimer timer;
     timer.start();
     qsizetype done = 0;
+    m_redrawing = true;
     while (done < batch.size() && timer.nsecsElapsed() < sliceBudgetNs)
         rehighlightBlock(batch[done++].block());
+    m_redrawing = false;
     m_waiting = batch.mid(done) + m_waiting;
     if (m_waiting.isEmpty() || m_checker->isBusy())
         m_redraw.stop();

@@ -24,6 +24,9 @@ public:
 
     // True while lines wait to be drawn again with new verdicts.
     bool isBusy() const { return !m_waiting.isEmpty(); }
+    // True while lines are drawn again: the document then announces a change
+    // of its contents, but only the marks changed, never the text.
+    bool isRedrawing() const { return m_redrawing; }
 
 protected:
     void highlightBlock(const QString &text) override;
@@ -37,6 +40,7 @@ private:
     // drawn again is still found when the text above it changed.
     QList<QTextCursor> m_waiting;
     QTimer m_redraw;
+    bool m_redrawing = false;
 };
 
 } // namespace entry

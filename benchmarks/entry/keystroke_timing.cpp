@@ -5,7 +5,8 @@
 // with syncs, which is when a sync on this thread would show. Last, real key
 // presses at the end of a 1 MB single-line and multi-line field, and the
 // longest turn of the event loop after each, which is how long work done
-// while idle (drawing, checking) could hold up the next key.
+// while idle (drawing, checking) could hold up the next key; and the turns
+// while a 1 MB field of new words is checked.
 #include "diskcontention.h"
 #include "entry/fieldbox.h"
 #include "entry/form1.h"
@@ -68,6 +69,34 @@ void typeAtEndOfLargeField(entry::FieldBox &field, const QString &lineBreak, con
     printSummary("  next turn of the event loop", turns);
 }
 
+// Fills a multi-line field with 1 MB of words all different, so nearly every
+// one must go to the dictionary, and times the turns of the event loop until
+// the field's spelling is checked: no turn may be long enough to hold up a key.
+void fillWithDistinctWords(entry::FieldBox &field)
+{
+    QString text;
+    for (int n = 0; text.size() < 1'000'000; ++n) {
+        for (int rest = n + 26 * 26 * 26; rest > 0; rest /= 26)
+            text += QLatin1Char('a' + rest % 26);
+        text += (n % 10 == 9) ? QStringLiteral("\r\n") : QStringLiteral(" ");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    field.setText(text);
+    std::vector<double> fill{static_cast<double>(timer.nsecsElapsed()) / 1e6};
+    printSummary("1 MB of distinct words set in a field", fill);
+    std::vector<double> turns;
+    QElapsedTimer total;
+    total.start();
+    while (field.isCheckingSpelling()) {
+        timer.start();
+        QCoreApplication::processEvents();
+        turns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    printSummary("  turns of the event loop while checking", turns);
+    std::printf("%-40s %.0f ms\n", "  until every word is checked", static_cast<double>(total.nsecsElapsed()) / 1e6);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -102,5 +131,6 @@ int main(int argc, char **argv)
                           "one key pressed (1 MB single-line field)");
     typeAtEndOfLargeField(*form.field(QStringLiteral("txtObjective")), QStringLiteral("\r\n"),
                           "one key pressed (1 MB multi-line field)");
+    fillWithDistinctWords(*form.field(QStringLiteral("txtReferences")));
     return 0;
 }
