@@ -1,5 +1,11 @@
 #include "fieldbox.h"
 
+#include "spellhighlighter.h"
+#include "spelllineedit.h"
+#include "spellmenu.h"
+
+#include "shell/spellchecker.h"
+
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,7 +59,7 @@ FieldBox::FieldBox(const QString &name, bool multiLine, QWidget *parent)
         m_lines->setTabChangesFocus(true);
         connect(m_lines, &QPlainTextEdit::textChanged, this, &FieldBox::onWidgetTextChanged);
     } else {
-        m_line = new QLineEdit(parent);
+        m_line = new SpellLineEdit(parent);
         // The record sets no limit on any field; Qt's line edit would stop
         // at 32,767 characters and cut a longer stored value.
         m_line->setMaxLength(std::numeric_limits<int>::max());
@@ -85,6 +91,24 @@ void FieldBox::setText(const QString &text)
     // the CR LF form, which the change above has announced.
 }
 
+void FieldBox::checkSpelling(std::shared_ptr<shell::SpellChecker> checker)
+{
+    m_speller = checker;
+    const QString procedure = QStringLiteral("Form1.%1_ContextMenu").arg(m_name);
+    if (m_line) {
+        m_line->checkSpelling(checker);
+        new SpellMenu(m_line, std::move(checker), procedure);
+        return;
+    }
+    m_highlighter = new SpellHighlighter(m_lines->document(), checker);
+    new SpellMenu(m_lines, std::move(checker), procedure);
+}
+
+bool FieldBox::isCheckingSpelling() const
+{
+    return m_speller && (m_speller->isBusy() || (m_highlighter && m_highlighter->isBusy()));
+}
+
 bool FieldBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == widget() && event->type() == QEvent::FocusIn
@@ -95,6 +119,10 @@ bool FieldBox::eventFilter(QObject *watched, QEvent *event)
 
 void FieldBox::onWidgetTextChanged()
 {
+    // Reading a long text back costs as much as the text is long; drawing
+    // spelling marks again, line by line, changes none of it.
+    if (m_highlighter && m_highlighter->isRedrawing())
+        return;
     const QString current = widgetText();
     if (current == m_text)
         return;

@@ -2,12 +2,19 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
-class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
+namespace shell {
+class SpellChecker;
+}
+
 namespace entry {
+
+class SpellHighlighter;
+class SpellLineEdit;
 
 // The text box of one resume field, single- or multi-line. Its text uses CR LF
 // between lines whatever the widget holds inside, and it announces every real
@@ -24,6 +31,11 @@ public:
     QWidget *widget() const;
     QString text() const;
     void setText(const QString &text);
+    // Underlines misspelt words and offers corrections in the context menu,
+    // checked with `checker` (shared by the window's fields).
+    void checkSpelling(std::shared_ptr<shell::SpellChecker> checker);
+    // True while words wait to be checked or their marks to be drawn.
+    bool isCheckingSpelling() const;
 
 signals:
     void changed(const QString &text);
@@ -37,9 +49,11 @@ private:
     void selectAll();
 
     QString m_name;
-    QLineEdit *m_line = nullptr;
+    SpellLineEdit *m_line = nullptr;
     QPlainTextEdit *m_lines = nullptr;
     QString m_text;
+    std::shared_ptr<shell::SpellChecker> m_speller;
+    SpellHighlighter *m_highlighter = nullptr;
 };
 
 } // namespace entry

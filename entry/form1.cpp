@@ -14,6 +14,7 @@
 #include "shell/programend.h"
 #include "shell/settingsstore.h"
 #include "shell/skin.h"
+#include "shell/spellchecker.h"
 #include "shell/steps.h"
 #include "shell/twips.h"
 #include "shell/windowparts.h"
@@ -33,7 +34,7 @@
 namespace entry {
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_spelling(std::make_shared<shell::SpellChecker>())
 {
     shell::makeFixedWindow(this, "Form1", 8040, 7890);
     buildButtons();

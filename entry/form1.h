@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QGroupBox;
@@ -13,6 +14,7 @@ class QPushButton;
 class QTabWidget;
 
 namespace shell {
+class SpellChecker;
 class Steps;
 class WindowPointer;
 } // namespace shell
@@ -94,6 +96,8 @@ private:
     std::array<QGroupBox *, 4> jobAndSchoolFrames{}; // Frame2 to Frame5
     std::array<QWidget *, 6> Picture1{};
 
+    // One checker for all fields, so a word is checked once per run.
+    std::shared_ptr<shell::SpellChecker> m_spelling;
     std::map<QString, FieldBox *> m_fields;
     std::array<FieldBox *, 34> m_fieldsByRow{};
     shell::WindowPointer *m_pointer = nullptr;

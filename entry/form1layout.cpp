@@ -55,6 +55,7 @@ FieldBox *Form1::addField(QWidget *parent, int row, int left, int top, int width
     const ResumeField &field = resumeFields()[row];
     auto *box = new FieldBox(QString::fromLatin1(field.name), field.multiLine, parent);
     box->widget()->setGeometry(shell::twipsRect(left, top, width, height));
+    box->checkSpelling(m_spelling);
     m_fields[box->name()] = box;
     m_fieldsByRow[static_cast<std::size_t>(row)] = box;
     return box;

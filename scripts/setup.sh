@@ -11,6 +11,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libhunspell-dev hunspell-en-us
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
   libreoffice-dev libpoppler-qt6-dev antiword catdoc file

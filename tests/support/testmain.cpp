@@ -14,6 +14,7 @@ int main(int argc, char **argv)
     const QString temp = testsupport::freshFolder(QStringLiteral("temp"));
     qputenv("TEMP", QFile::encodeName(temp));
     testsupport::useLetterPaper();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(testsupport::freshFolder(QStringLiteral("data"))));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
