@@ -5,6 +5,7 @@
 #include "automation/word/document.h"
 #include "automation/word/drawnpdf.h"
 
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <functional>
@@ -33,7 +34,8 @@ QByteArray PagePrinting::pdf(word::Document &document)
 
 void PagePrinting::setUpPaper(word::Document &document, QPrinter &printer)
 {
-    const QPageSize paper(pageSizeTwips(document, 1) / twipsPerPoint, QPageSize::Point, QString(),
+    constexpr double twipsPerPoint = 20;
+    const QPageSize paper(word::DrawnPdf::pageSizeTwips(document, 1) / twipsPerPoint, QPageSize::Point, QString(),
                           QPageSize::FuzzyMatch);
     if (!printer.setPageSize(paper))
         throw automation::Failure(QStringLiteral("The printer has no paper of the document's size."));
