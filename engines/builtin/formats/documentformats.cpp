@@ -4,6 +4,9 @@
 #include "automation/word/constants.h"
 #include "formats/rtf/rtfreader.h"
 #include "formats/rtf/rtfwriter.h"
+#include "formats/cfb/compoundfilereader.h"
+#include "formats/word97/word97reader.h"
+#include "formats/word97/word97writer.h"
 
 namespace engine {
 
@@ -11,6 +14,7 @@ QByteArray DocumentFormats::write(const DocumentModel &model, long fileFormat)
 {
     switch (fileFormat) {
     case word::wdFormatDocument:
+        return Word97Writer::write(model);
     case word::wdFormatRTF:
         return RtfWriter::write(model);
     default:
@@ -21,7 +25,12 @@ QByteArray DocumentFormats::write(const DocumentModel &model, long fileFormat)
 
 DocumentModel DocumentFormats::read(const QByteArray &bytes)
 {
-    return RtfReader::read(bytes);
+    if (CompoundFileReader::isCompoundFile(bytes))
+        return Word97Reader::read(bytes);
+    if (bytes.startsWith("{\\rtf"))
+        return RtfReader::read(bytes);
+    throw automation::Failure(
+        QStringLiteral("The document cannot be opened: it is neither a Word document nor Rich Text Format."));
 }
 
 } // namespace engine
