@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
-  libreoffice-dev libpoppler-qt6-dev antiword file
+  libreoffice-dev libpoppler-qt6-dev antiword catdoc wv file
   xvfb xauth x11-utils imagemagick xdotool python3
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
