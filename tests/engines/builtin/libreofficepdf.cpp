@@ -106,7 +106,9 @@ QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs)
         const QString target = cachedPath(rtf);
         if (QFile::exists(target) || targets.contains(target))
             continue;
-        QFile file(folder + QStringLiteral("/document%1.rtf").arg(inputs.size()));
+        // LibreOffice chooses its import filter by the name as well as the content.
+        const bool word97 = rtf.startsWith("\xD0\xCF\x11\xE0");
+        QFile file(folder + QStringLiteral("/document%1.%2").arg(inputs.size()).arg(word97 ? "doc" : "rtf"));
         if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
             return QStringLiteral("cannot write ") + file.fileName();
         inputs << file.fileName();

@@ -17,7 +17,7 @@ struct PdfWord {
     double baseline() const { return top + (bottom - top) * 0.95 / 1.3; }
 };
 
-// A Rich Text Format file as LibreOffice prints it to PDF, read back with poppler's tools.
+// A saved document (Word 97 or Rich Text Format) as LibreOffice prints it to PDF, read back with poppler's tools.
 class LibreOfficePdf {
 public:
     // Converts `rtf`; failure() says what went wrong when it did. Conversions
