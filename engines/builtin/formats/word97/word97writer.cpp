@@ -73,12 +73,16 @@ void Word97Writer::appendCharacter(const StoryPosition &position, int index)
 {
     const char32_t c = position.character;
     const bool control = position.mark == Mark::None && escaped(c);
-    const QByteArray properties = CharacterSprms::run(m_story.characterFormat(position.characterFormat),
-                                                      m_fonts.index(m_story.characterFormat(position.characterFormat).fontName),
-                                                      control);
-    if (properties != m_runProperties) {
-        closeCharacterRun(fc(static_cast<int>(m_text.size())));
-        m_runProperties = properties;
+    // Formats repeat for long stretches; their sprms are built once a stretch.
+    if (position.characterFormat != m_runFormat || control != m_runEscaped) {
+        const CharacterFormat &format = m_story.characterFormat(position.characterFormat);
+        const QByteArray properties = CharacterSprms::run(format, m_fonts.index(format.fontName), control);
+        m_runFormat = position.characterFormat;
+        m_runEscaped = control;
+        if (properties != m_runProperties) {
+            closeCharacterRun(fc(static_cast<int>(m_text.size())));
+            m_runProperties = properties;
+        }
     }
     if (position.mark != Mark::None) {
         m_text += QChar(markUnit(position.mark));

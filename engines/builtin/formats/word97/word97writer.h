@@ -51,6 +51,8 @@ private:
     FkpWriter m_paragraphs{FkpWriter::Kind::Paragraph};
     int m_runStart = 0;
     QByteArray m_runProperties;
+    int m_runFormat = -1;
+    bool m_runEscaped = false;
     int m_paragraphStart = 0;
     QByteArray m_wordDocument;
     QByteArray m_table;
