@@ -15,6 +15,9 @@ public:
     ByteCursor(const QByteArray &bytes, qint64 offset, qint64 length, const QString &what);
     // The whole of `bytes`.
     ByteCursor(const QByteArray &bytes, const QString &what);
+    // The cursor keeps a reference, so it may not read a temporary.
+    ByteCursor(QByteArray &&, qint64, qint64, const QString &) = delete;
+    ByteCursor(QByteArray &&, const QString &) = delete;
 
     uint32_t u8();
     uint32_t u16();

@@ -161,7 +161,8 @@ void CompoundFileReader::readMiniFat(uint32_t start, uint32_t sectorsCount)
     if (sectorsCount == 0)
         return;
     const std::vector<uint32_t> ids = chain(m_fat, start, sectorsCount, QStringLiteral("mini FAT"));
-    ByteCursor cursor(sectors(ids), QStringLiteral("mini FAT"));
+    const QByteArray table = sectors(ids);
+    ByteCursor cursor(table, QStringLiteral("mini FAT"));
     m_miniFat.reserve(static_cast<size_t>(cursor.remaining() / 4));
     while (cursor.remaining() >= 4)
         m_miniFat.push_back(cursor.u32());

@@ -170,7 +170,8 @@ std::vector<Word97Reader::Run> Word97Reader::readBins(Fib::Pair pair, bool parag
 
 void Word97Reader::readPage()
 {
-    ByteCursor sections(tablePart(Fib::SectionTable), QStringLiteral("section table"));
+    const QByteArray sectionTable = tablePart(Fib::SectionTable);
+    ByteCursor sections(sectionTable, QStringLiteral("section table"));
     if (sections.remaining() != 8 + 12)
         unsupported(QStringLiteral("more than one section"));
     sections.skip(8 + 2);
