@@ -14,7 +14,7 @@ packages=(
   libhunspell-dev hunspell-en-us
   fonts-liberation fonts-crosextra-carlito fonts-wine
   libreoffice-writer-nogui poppler-utils
-  libreoffice-dev libpoppler-qt6-dev antiword catdoc file
+  libreoffice-dev libpoppler-qt6-dev antiword catdoc wv file
   libzip-dev pandoc
   xvfb xauth x11-utils imagemagick xdotool python3
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian

@@ -12,7 +12,7 @@
 #include "automation/word/document.h"
 
 #include "layout/documentlayout.h"
-#include "formats/rtf/rtfreader.h"
+#include "formats/documentformats.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -152,12 +152,12 @@ void PrintTo(const FidelityRecord &record, std::ostream *out)
 
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
-    const QByteArray &rtf = s_files[GetParam().name];
-    ASSERT_FALSE(rtf.isEmpty()) << "the generator reported a failure or saved nothing";
-    const LibreOfficePdf pdf(rtf);
+    const QByteArray &saved = s_files[GetParam().name];
+    ASSERT_FALSE(saved.isEmpty()) << "the generator reported a failure or saved nothing";
+    const LibreOfficePdf pdf(saved);
     ASSERT_TRUE(pdf.failure().isEmpty()) << pdf.failure().toStdString();
     // What the preview shows is the saved file read back.
-    const DocumentModel model = RtfReader::read(rtf);
+    const DocumentModel model = DocumentFormats::read(saved);
     const DocumentLayout layout = DocumentLayout::build(model);
     ASSERT_EQ(pdf.pageCount(), layout.pageCount());
 

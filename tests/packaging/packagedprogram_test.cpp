@@ -42,8 +42,10 @@ TEST(PackagedProgram, StartsCreatesTheSampleResumeAndEndsCleanly)
     const QString events = QString::fromUtf8(readAll(out + QStringLiteral("/events.log")));
     EXPECT_EQ(events, QStringLiteral("sample loaded\npreview shown\nclosed\n"));
     const QByteArray generated = readAll(out + QStringLiteral("/generated.doc"));
-    EXPECT_TRUE(generated.startsWith("{\\rtf1"));
-    EXPECT_TRUE(generated.contains("Marjorie L. Castellane"));
+    // A Word 97 document, whose text is UTF-16.
+    EXPECT_TRUE(generated.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+    const QString name = QStringLiteral("Marjorie L. Castellane");
+    EXPECT_TRUE(generated.contains(QByteArray(reinterpret_cast<const char *>(name.utf16()), name.size() * 2)));
     EXPECT_EQ(shell::SettingsStore().read(QStringLiteral("Your Name")), QStringLiteral("Marjorie L. Castellane"));
     EXPECT_EQ(readAll(out + QStringLiteral("/exit-status")).trimmed(), QByteArray("0"));
     EXPECT_TRUE(QDir(temp).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());

@@ -28,12 +28,9 @@ CellBox RowLayouter::layoutCell(int cellEnd, int leftTwips, int rightTwips, std:
         const int mark = story.paragraphEnd(from);
         const int list = story.paragraphFormat(story.at(mark).paragraphFormat).list;
         const int ordinal = list >= 0 ? ++listOrdinals[list] : 0;
-        ParagraphBox paragraph = m_paragraphs.layout(from, mark, widthTwips, ordinal);
-        // LibreOffice gives an empty paragraph in a table cell no space after
-        // it; we follow, so that rows are as high in the saved file as here.
-        if (from == mark)
-            paragraph.spaceAfterTwips = 0;
-        cell.paragraphs.push_back(std::move(paragraph));
+        // An empty paragraph keeps the Normal style's space after, in a cell
+        // as anywhere else, as Word and LibreOffice reading the file have it.
+        cell.paragraphs.push_back(m_paragraphs.layout(from, mark, widthTwips, ordinal));
         from = mark + 1;
     }
     return cell;

@@ -55,11 +55,15 @@ TEST(EngineDocumentLifecycle, SaveChangesWritesBackToTheOpenedFile)
     const QString path = testsupport::freshFolder(QStringLiteral("lifecycle")) + QStringLiteral("/doc.doc");
     auto document = application->documents()->add();
     document->saveAs(path);
-    const qint64 emptySize = QFileInfo(path).size();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray empty = saved.readAll();
+    saved.close();
     auto reopened = application->documents()->open(path);
     reopened->activeWindowSelection()->typeText(QStringLiteral("added later"));
     reopened->close(wdSaveChanges);
-    EXPECT_GT(QFileInfo(path).size(), emptySize);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_NE(saved.readAll(), empty);
     auto third = application->documents()->open(path);
     EXPECT_TRUE(StoryInspection::text(StoryInspection::model(*third).story, 0, 11) == QStringLiteral("added later"));
     application->quit();

@@ -106,7 +106,10 @@ QString LibreOfficePdf::convertAll(const std::vector<QByteArray> &rtfs, const QS
         const QString target = cachedPath(rtf);
         if (QFile::exists(target) || targets.contains(target))
             continue;
-        QFile file(folder + QStringLiteral("/document%1.").arg(inputs.size()) + suffix);
+        // LibreOffice chooses its import filter by the name as well as the content.
+        const bool word97 = rtf.startsWith("\xD0\xCF\x11\xE0");
+        const QString extension = !suffix.isEmpty() ? suffix : QString::fromLatin1(word97 ? "doc" : "rtf");
+        QFile file(folder + QStringLiteral("/document%1.").arg(inputs.size()) + extension);
         if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
             return QStringLiteral("cannot write ") + file.fileName();
         inputs << file.fileName();

@@ -18,20 +18,21 @@ struct PdfWord {
     double baseline() const { return top + (bottom - top) * 0.95 / 1.3; }
 };
 
-// A Rich Text Format file as LibreOffice prints it to PDF, read back with poppler's tools.
+// A saved document (Word 97 or Rich Text Format) as LibreOffice prints it to PDF, read back with poppler's tools.
 class LibreOfficePdf {
 public:
     // Converts `rtf`; failure() says what went wrong when it did. Conversions
     // are kept by content, so each distinct file is printed once per machine.
-    explicit LibreOfficePdf(const QByteArray &rtf, const QString &suffix = QStringLiteral("rtf"));
+    explicit LibreOfficePdf(const QByteArray &rtf, const QString &suffix = QString());
 
     // Whether soffice can be found at all.
     static bool available();
     // Converts those of `rtfs` not yet converted, all in one run of soffice,
     // so that each LibreOfficePdf made of them afterwards finds its PDF at
     // once. Returns what went wrong, or an empty text.
-    // `suffix` is the files' extension, which tells LibreOffice their format.
-    static QString convertAll(const std::vector<QByteArray> &rtfs, const QString &suffix = QStringLiteral("rtf"));
+    // `suffix` is the files' extension, which tells LibreOffice their format;
+    // without one, a Word 97 document is named .doc and anything else .rtf.
+    static QString convertAll(const std::vector<QByteArray> &rtfs, const QString &suffix = QString());
 
     const QString &failure() const { return m_failure; }
     const QString &pdfPath() const { return m_pdf; }

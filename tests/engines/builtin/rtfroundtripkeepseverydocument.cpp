@@ -23,11 +23,11 @@ TEST(EngineRtfRoundTrip, RandomDocumentsSaveOpenAndSaveToIdenticalBytes)
     const QString folder = testsupport::freshFolder(QStringLiteral("roundtrip"));
     for (unsigned seed = 1; seed <= 300; ++seed) {
         auto document = RandomDocument(*application, seed).build();
-        const QString first = folder + QStringLiteral("/first.doc");
+        const QString first = folder + QStringLiteral("/first.rtf");
         document->saveAs(first);
         document->close(word::wdDoNotSaveChanges);
         auto reopened = application->documents()->open(first);
-        const QString second = folder + QStringLiteral("/second.doc");
+        const QString second = folder + QStringLiteral("/second.rtf");
         reopened->saveAs(second);
         reopened->close();
         QFile a(first), b(second);

@@ -44,7 +44,12 @@ protected:
 
 TEST_F(EngineSavedResume, StartsAsRtfAndSpellsOutTheBlankDocumentDefaults)
 {
-    EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
+    // A .doc is a Word 97 document; Rich Text Format is what an .rtf name gets.
+    EXPECT_TRUE(bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+    const QString rtfPath = folder + QStringLiteral("/resume.rtf");
+    SampleDocument(*application).buildResume()->saveAs(rtfPath);
+    const QByteArray rtf = readAll(rtfPath);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     for (const char *expected : {"\\paperw12240\\paperh15840", "\\margl1440\\margr1440\\margt1440\\margb1440",
                                  "\\sa160\\sl259\\slmult1", "{\\*\\defchp\\f0\\fs22\\kerning0}",
                                  "\\fs22\\kerning0\\snext0 Normal;", "\\b0\\kerning0 ", "\\trgaph108\\trleft-108",
@@ -52,7 +57,7 @@ TEST_F(EngineSavedResume, StartsAsRtfAndSpellsOutTheBlankDocumentDefaults)
                                  "\\fcharset2\\fprq2 Wingdings;", "\\listtable", "\\listoverridetable",
                                  "{\\leveltext\\'01\\u-3929?;}", "\\ls1\\ilvl0", "\\clbrdrb\\brdrs\\brdrw20",
                                  "\\clbrdrb\\brdrs\\brdrw30", "\\clvertalb", "\\trrh300", "\\trrh1000"}) {
-        EXPECT_TRUE(bytes.contains(expected)) << expected;
+        EXPECT_TRUE(rtf.contains(expected)) << expected;
     }
 }
 
@@ -99,7 +104,7 @@ TEST(EngineDocumentFiles, OpeningWhatIsNotOursFailsWithPathAndCause)
     write(truncated, "{\\rtf1\\ansi{\\fonttbl{\\f0 Calibri;}}\\pard\\plain Hello");
     write(foreign, "{\\rtf1\\ansi\\pict\\wmetafile8 0102}");
     const std::pair<QString, QString> cases[] = {
-        {plain, QStringLiteral("not a Rich Text Format")},
+        {plain, QStringLiteral("neither a Word document nor Rich Text Format")},
         {truncated, QStringLiteral("truncated")},
         {foreign, QStringLiteral("\\pict")},
         {folder + QStringLiteral("/absent.doc"), QStringLiteral("does not exist")},

@@ -71,9 +71,7 @@ void DocxBody::startParagraph(int index)
         startRow(index);
     if (cellEnd >= 0)
         startCell(cellEnd);
-    const int mark = m_story.paragraphEnd(index);
-    const bool emptyInCell = mark == index && m_story.at(mark).mark != Mark::Paragraph;
-    m_out += "<w:p>" + paragraphProperties(m_story.at(mark), emptyInCell);
+    m_out += "<w:p>" + paragraphProperties(m_story.at(m_story.paragraphEnd(index)));
 }
 
 void DocxBody::startRow(int index)
@@ -150,7 +148,7 @@ void DocxBody::closeTable()
     m_table = -1;
 }
 
-QByteArray DocxBody::paragraphProperties(const StoryPosition &mark, bool emptyInCell) const
+QByteArray DocxBody::paragraphProperties(const StoryPosition &mark) const
 {
     const ParagraphFormat &format = m_story.paragraphFormat(mark.paragraphFormat);
     QByteArray out = "<w:pPr><w:widowControl/>";
@@ -160,11 +158,8 @@ QByteArray DocxBody::paragraphProperties(const StoryPosition &mark, bool emptyIn
         out += "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + QByteArray::number(format.list + 1)
             + "\"/></w:numPr>" + DocxNumbering::levelTabs(*level);
     // Every paragraph says its spacing itself, as a reader's table style must
-    // not change it. The layout gives an empty paragraph in a cell no space
-    // after it, and the file says so, so that it prints on the pages the
-    // preview shows.
-    out += QByteArray("<w:spacing w:before=\"0\" w:after=\"") + (emptyInCell ? "0" : "160")
-        + "\" w:line=\"259\" w:lineRule=\"auto\"/>";
+    // not change it.
+    out += "<w:spacing w:before=\"0\" w:after=\"160\" w:line=\"259\" w:lineRule=\"auto\"/>";
     if (level)
         out += DocxNumbering::levelIndents(*level);
     out += "<w:jc w:val=\"" + QByteArray(justification(format.alignment)) + "\"/>";

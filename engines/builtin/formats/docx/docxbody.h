@@ -25,7 +25,7 @@ private:
     void endRow();
     void closeTable();
     void closeRun();
-    QByteArray paragraphProperties(const StoryPosition &mark, bool emptyInCell) const;
+    QByteArray paragraphProperties(const StoryPosition &mark) const;
     QByteArray sectionProperties() const;
 
     const DocumentModel &m_model;

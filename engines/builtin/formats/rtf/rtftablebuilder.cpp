@@ -1,6 +1,7 @@
 #include "rtftablebuilder.h"
 
 #include "rtfunits.h"
+#include "formats/tablegrid.h"
 #include "rtfproblem.h"
 #include "automation/failure.h"
 
@@ -184,31 +185,7 @@ void RtfTableBuilder::endRow(int offset)
 void RtfTableBuilder::finish()
 {
     for (size_t table = 0; table < m_tableRows.size(); ++table)
-        assignGrid(static_cast<int>(table), m_tableRows[table]);
-}
-
-void RtfTableBuilder::assignGrid(int table, const std::vector<TableRow> &rows)
-{
-    // The grid's column boundaries are every cell edge of every row.
-    std::set<int> edges;
-    for (const TableRow &row : rows) {
-        edges.insert(row.leftEdgeTwips);
-        edges.insert(row.rightEdgesTwips.begin(), row.rightEdgesTwips.end());
-    }
-    std::vector<int> grid(edges.begin(), edges.end());
-    std::vector<double> &widths = m_story.table(table).columnWidthsPoints;
-    widths.clear();
-    for (size_t i = 1; i < grid.size(); ++i)
-        widths.push_back(RtfUnits::points(grid[i] - grid[i - 1]));
-    for (const TableRow &row : rows) {
-        int left = row.leftEdgeTwips;
-        for (size_t i = 0; i < row.cellFormats.size(); ++i) {
-            const int right = row.rightEdgesTwips[i];
-            const auto span = std::count_if(grid.begin(), grid.end(), [&](int edge) { return edge > left && edge <= right; });
-            m_story.cell(row.cellFormats[i]).columnSpan = static_cast<int>(span);
-            left = right;
-        }
-    }
+        TableGrid::assign(m_story, static_cast<int>(table), m_tableRows[table]);
 }
 
 } // namespace engine

@@ -2,6 +2,7 @@
 
 #include "model/story.h"
 #include "rtftoken.h"
+#include "formats/tablegrid.h"
 
 #include <vector>
 
@@ -42,18 +43,13 @@ private:
         CellFormat cell;
         std::vector<CellDefinition> cells;
     };
-    struct TableRow {
-        int leftEdgeTwips;
-        std::vector<int> rightEdgesTwips;
-        std::vector<int> cellFormats;
-    };
+    using TableRow = TableGrid::Row;
 
     bool rowWord(const RtfToken &token);
     bool cellWord(const RtfToken &token);
     bool borderWord(const RtfToken &token);
     BorderLine &currentBorder(const RtfToken &token);
     void addCellEdge(const RtfToken &token);
-    void assignGrid(int table, const std::vector<TableRow> &rows);
 
     Story &m_story;
     const std::vector<long> &m_colors;
