@@ -5,14 +5,9 @@
 # are, and kills the program with SIGKILL.
 # Usage: office_then_kill.sh <parvolin binary> <output folder>
 set -u
-binary=$1
-out=$2
-"$binary" &
-pid=$!
-for _ in $(seq 1 100); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Parvolin"' && break
-  sleep 0.1
-done
+. "$(cd "$(dirname "$0")" && pwd)/desktopsteps.sh"
+start_program "$1" "$2"
+wait_for_width 536 > /dev/null || exit 0
 offices() { pgrep -f "UserInstallation=file://$TEMP/parvolin-libreoffice-" | wc -l; }
 for _ in $(seq 1 300); do
   [ "$(offices)" -gt 0 ] && break
