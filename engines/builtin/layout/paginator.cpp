@@ -44,7 +44,7 @@ int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std
             const ParagraphLine &paragraphLine = paragraph.lines[static_cast<size_t>(i)];
             const int spaceAfter = i + 1 == lineCount ? paragraph.spaceAfterTwips : 0;
             waiting->push_back({static_cast<int>(m_lines.size()) - 1, paragraphLine.topTwips, paragraphLine.heightTwips,
-                                spaceAfter, index, i, lineCount});
+                                paragraphLine.leadingTwips, spaceAfter, index, i, lineCount});
         }
     }
     m_paragraphs.push_back(std::move(paragraph));
@@ -176,7 +176,7 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     for (size_t c = 0; c < cells.size(); ++c) {
         const int remaining = cells[c].remainingTwips();
         height = std::max(height, remaining);
-        neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c, firstPart));
+        neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c));
     }
     const int needed = std::max(minimum, neededContent);
     const int available = m_geometry.textBottomTwips() - m_yTwips;
@@ -203,15 +203,14 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     return true;
 }
 
-int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart)
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index)
 {
     if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
         return 0;
     const WaitingLine &last = cell.waiting.back();
     const bool shownFirst = cell.waiting[cell.next].paragraph == last.paragraph;
     const bool oneLine = cell.next + 1 == cell.waiting.size();
-    const bool minimumHeight = firstPart && row.minimumHeightTwips > 0;
-    return shownFirst && (oneLine || minimumHeight) ? last.spaceAfterTwips : 0;
+    return shownFirst && oneLine ? last.spaceAfterTwips : 0;
 }
 
 void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
@@ -222,7 +221,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
         int content = cell.remainingTwips();
         // A cell taller than the aligned height leaves its last space after out.
         if (content > alignedHeightTwips)
-            content -= droppableTwips(row, cell, c, firstPart);
+            content -= droppableTwips(row, cell, c);
         const int offset =
             firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeightTwips - content) : 0;
         for (; cell.next < cell.waiting.size(); ++cell.next) {
@@ -233,22 +232,40 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips, bool firstPart)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
         const int bottom = slot.topTwips - cell.baseTwips + slot.heightTwips;
-        if (bottom > availableTwips)
+        // A line's text has to fit; below another line its line spacing may
+        // hang past the foot.
+        const int leading = s > cell.next ? slot.leadingTwips : 0;
+        if (bottom - leading > availableTwips)
             break;
         const int spaceAfter = slot.spaceAfterTwips - (s + 1 == cell.waiting.size() ? droppableTwips : 0);
-        if (bottom + spaceAfter > availableTwips) {
-            // The line fits but its space after does not: it moves on, and
-            // so does the whole paragraph when it is the first on the page.
-            if (slot.paragraph == cell.waiting[cell.next].paragraph)
+        if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + spaceAfter <= availableTwips)
+            continue;
+        // The paragraph ends here and its space after runs past the foot.
+        // LibreOffice lets it do so in some places and not in others.
+        const bool first = slot.paragraph == cell.waiting[cell.next].paragraph;
+        if (slot.linesInParagraph == 1) {
+            // A one-line paragraph stays when it opens the page, else moves on.
+            if (first)
+                continue;
+            break;
+        }
+        if (first) {
+            // The last line moves on, unless that leaves a single line
+            // behind: then the whole paragraph goes.
+            if (s - cell.next < static_cast<size_t>(widowOrphanLines))
                 count = 0;
             break;
         }
+        // Below other paragraphs, the first part of a row keeps the whole
+        // paragraph; a later part moves its last line on.
+        if (!firstPart)
+            break;
     }
     return count;
 }
@@ -293,7 +310,7 @@ void Paginator::placeRow(RowBox row)
         const int available = m_geometry.textBottomTwips() - m_yTwips;
         std::vector<size_t> counts;
         for (size_t c = 0; c < cells.size(); ++c)
-            counts.push_back(fittingLines(cells[c], available, droppableTwips(row, cells[c], c, firstPart)));
+            counts.push_back(fittingLines(cells[c], available, droppableTwips(row, cells[c], c), firstPart));
         keepLastLinesWithRules(row, cells, counts);
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;

@@ -40,6 +40,7 @@ private:
         int visualLine = 0;
         int topTwips = 0;
         int heightTwips = 0;
+        int leadingTwips = 0;
         // The paragraph's space after, on its last line only.
         int spaceAfterTwips = 0;
         int paragraph = 0;
@@ -67,8 +68,8 @@ private:
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
                              int alignedHeightTwips);
-    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool firstPart);
-    static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips);
+    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips, bool firstPart);
     static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
                                        std::vector<size_t> &counts);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,

@@ -163,6 +163,7 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
         include(markFormat);
     }
     line.heightTwips = spacedLineHeightTwips(above, below);
+    line.leadingTwips = line.heightTwips - line.heightTwips * 100 / lineSpacingPercent;
     line.baselineTwips = above;
 }
 

@@ -13,6 +13,9 @@ struct ParagraphLine {
     int to = 0;
     int topTwips = 0;
     int heightTwips = 0;
+    // What line spacing adds to the fonts' own height; LibreOffice lets it
+    // hang past the foot of a table's page.
+    int leadingTwips = 0;
     // From the line's top down to its baseline.
     int baselineTwips = 0;
     // Where the line's text begins, indent and alignment included.
