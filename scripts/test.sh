@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh build
-# A test process that drives LibreOffice now and then crashes while it exits,
-# after its tests passed (the office connection meets the UNO runtime's own
-# teardown); such a test is run once more rather than failing the whole run.
+# Tests that drive LibreOffice, or the whole program under an X server, depend
+# on another program's timing on a loaded machine; a failed test is run once
+# more, and only a second failure fails the run.
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600 --repeat until-pass:2

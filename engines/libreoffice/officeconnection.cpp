@@ -6,7 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QThread>
+#include <cstdlib>
+#include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 #include <cppuhelper/bootstrap.hxx>
@@ -32,6 +35,24 @@ uno::Reference<uno::XComponentContext> localContext()
         }
     }();
     return context;
+}
+
+// Closes every bridge to an office while the UNO runtime still stands. The
+// shared office's connection lives to the program's end, and a bridge whose
+// threads are still reading while the runtime's own libraries tear down at
+// exit crashes the program after all its work is done.
+void disposeBridgesAtExit()
+{
+    try {
+        const auto bridges = bridge::BridgeFactory::create(localContext())->getExistingBridges();
+        for (const auto &bridge : bridges) {
+            const uno::Reference<lang::XComponent> component(bridge, uno::UNO_QUERY);
+            if (component.is())
+                component->dispose();
+        }
+    } catch (const uno::Exception &) {
+        // A runtime that cannot list its bridges has none left to close.
+    }
 }
 
 } // namespace
@@ -62,6 +83,10 @@ OfficeConnection::OfficeConnection(const OfficeProcess &process, int timeoutMs)
         }
     }
     m_desktop = unoCall(QStringLiteral("give its desktop"), [this] { return frame::Desktop::create(m_context); });
+    // Registered after the runtime was made, so that it runs before the
+    // runtime's own end.
+    static const bool closesBridgesAtExit = std::atexit(disposeBridgesAtExit) == 0;
+    (void)closesBridgesAtExit;
 }
 
 } // namespace engines::libreoffice
