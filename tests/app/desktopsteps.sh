@@ -78,12 +78,18 @@ type_text() { # types into whatever dialog has the focus
 # exit status to $out/exit-status.
 close_and_record_exit() {
   python3 "$(dirname "${BASH_SOURCE[0]}")/closewindow.py" "$1"
+  record_exit "the preview closed"
+  note "closed"
+}
+
+# Waits up to five seconds for the program to end after $1, killing it (and
+# noting so) when it does not; writes its exit status to $out/exit-status.
+record_exit() {
   for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then
-    note "still running after the preview closed"
+    note "still running after $1"
     kill -9 "$pid"
   fi
   wait "$pid"
   echo $? > "$out/exit-status"
-  note "closed"
 }

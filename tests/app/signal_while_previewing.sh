@@ -12,10 +12,4 @@ click_in "$form1" 400 55            # Load Sample/Example Data
 create_document "$form1" "create" generated.doc
 note "preview shown"
 kill -"$3" "$pid"
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-  note "still running after the signal"
-  kill -9 "$pid"
-fi
-wait "$pid"
-echo $? > "$out/exit-status"
+record_exit "the signal"
