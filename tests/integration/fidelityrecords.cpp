@@ -1,8 +1,14 @@
 #include "fidelityrecords.h"
 
+#include "automation/word/application.h"
+#include "automation/word/document.h"
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
+#include "generator/resume.h"
+#include "support/scripteddialogs.h"
+#include "support/testenvironment.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -185,4 +191,27 @@ std::vector<FidelityRecord> fidelityRecords()
     for (int lines = 18; lines <= 22; ++lines)
         records.push_back({QStringLiteral("HeadingNearFoot%1").arg(lines), headingNearFoot(lines)});
     return records;
+}
+
+QString onPaper(const FidelityRecord &record, const char *paper)
+{
+    return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
+}
+
+QByteArray savedResume(const FidelityRecord &record, const char *paper)
+{
+    const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
+    testsupport::ScriptedDialogs dialogs;
+    const auto fields = record.fields;
+    const generator::GeneratedDocument generated = generator::GenerateResume([fields](const QString &name) {
+        const auto found = fields.find(name);
+        return found == fields.end() ? QString() : found->second;
+    });
+    if (!generated.document || !dialogs.messages().empty())
+        return QByteArray();
+    const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
+    generated.document->saveAs(path);
+    generated.application->quit();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <map>
 #include <vector>
@@ -15,3 +16,10 @@ struct FidelityRecord {
 // an unbreakable word, only spaces, Greek and Cyrillic text, an empty record,
 // and records of four to about ten pages.
 std::vector<FidelityRecord> fidelityRecords();
+
+// Names a record on a paper ("letter" or "a4") in file names, test names and the saved files.
+QString onPaper(const FidelityRecord &record, const char *paper);
+
+// The Word 97 document the program saves of `record` on `paper`; empty when
+// the generator reported a failure or saved nothing.
+QByteArray savedResume(const FidelityRecord &record, const char *paper);

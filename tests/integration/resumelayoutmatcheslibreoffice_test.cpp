@@ -4,17 +4,11 @@
 // All records are printed by one run of LibreOffice.
 #include "fidelityrecords.h"
 #include "layoutcomparison.h"
-#include "generator/resume.h"
 #include "libreofficepdf.h"
-#include "support/scripteddialogs.h"
-#include "support/testenvironment.h"
-#include "automation/word/application.h"
-#include "automation/word/document.h"
 
 #include "layout/documentlayout.h"
 #include "formats/documentformats.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -35,30 +29,6 @@ const char *const papers[] = {"letter", "a4"};
 const std::set<QString> breaksUnlikeLibreOffice = {
     QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"), QStringLiteral("ManyShortLines_a4"),
     QStringLiteral("WrappingAwardsAndReferences_a4"), QStringLiteral("HeadingNearFoot20_a4")};
-
-// Names a record on a paper in file names, test names and the saved files.
-QString onPaper(const FidelityRecord &record, const char *paper)
-{
-    return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
-}
-
-QByteArray savedResume(const FidelityRecord &record, const char *paper)
-{
-    const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
-    testsupport::ScriptedDialogs dialogs;
-    const auto fields = record.fields;
-    const generator::GeneratedDocument generated = generator::GenerateResume([fields](const QString &name) {
-        const auto found = fields.find(name);
-        return found == fields.end() ? QString() : found->second;
-    });
-    if (!generated.document || !dialogs.messages().empty())
-        return QByteArray();
-    const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
-    generated.document->saveAs(path);
-    generated.application->quit();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ResumeLayoutMatchesLibreOffice
     : public ::testing::TestWithParam<std::tuple<FidelityRecord, const char *>> {
