@@ -198,7 +198,7 @@ QString onPaper(const FidelityRecord &record, const char *paper)
     return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
 }
 
-QByteArray savedResume(const FidelityRecord &record, const char *paper)
+QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure)
 {
     const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
     testsupport::ScriptedDialogs dialogs;
@@ -207,8 +207,11 @@ QByteArray savedResume(const FidelityRecord &record, const char *paper)
         const auto found = fields.find(name);
         return found == fields.end() ? QString() : found->second;
     });
-    if (!generated.document || !dialogs.messages().empty())
+    if (!generated.document || !dialogs.messages().empty()) {
+        if (failure)
+            *failure = dialogs.errorReports().join(QLatin1Char('\n'));
         return QByteArray();
+    }
     const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
     generated.document->saveAs(path);
     generated.application->quit();

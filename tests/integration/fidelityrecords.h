@@ -21,5 +21,5 @@ std::vector<FidelityRecord> fidelityRecords();
 QString onPaper(const FidelityRecord &record, const char *paper);
 
 // The Word 97 document the program saves of `record` on `paper`; empty when
-// the generator reported a failure or saved nothing.
-QByteArray savedResume(const FidelityRecord &record, const char *paper);
+// the generator reported a failure (its reports then go to `failure`) or saved nothing.
+QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure = nullptr);

@@ -107,10 +107,15 @@ FidelityRecord RandomRecords::record(unsigned seed)
 
 std::vector<unsigned> RandomRecords::seeds(const std::vector<unsigned> &fixedSeeds, int count)
 {
-    bool given = false;
-    const unsigned seed = qEnvironmentVariable("PARVOLIN_SEED").toUInt(&given);
-    if (given)
-        return {seed};
+    std::vector<unsigned> given;
+    for (const QString &text : qEnvironmentVariable("PARVOLIN_SEED").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool number = false;
+        const unsigned seed = text.trimmed().toUInt(&number);
+        if (number)
+            given.push_back(seed);
+    }
+    if (!given.empty())
+        return given;
     if (!qEnvironmentVariableIsSet("PARVOLIN_FRESH_SEED"))
         return fixedSeeds;
     bool counted = false;

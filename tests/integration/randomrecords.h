@@ -16,8 +16,8 @@ public:
 
     // The record of `seed`, named "Seed<seed>".
     static FidelityRecord record(unsigned seed);
-    // The seeds to run: the one in PARVOLIN_SEED when that is set; fresh ones
-    // when PARVOLIN_FRESH_SEED is set, PARVOLIN_RECORD_COUNT of them or else
-    // `count`; otherwise the fixed `fixedSeeds`.
+    // The seeds to run: those in PARVOLIN_SEED (separated by commas) when it
+    // names any; fresh ones when PARVOLIN_FRESH_SEED is set, as many as
+    // PARVOLIN_RECORD_COUNT says or else `count`; otherwise `fixedSeeds`.
     static std::vector<unsigned> seeds(const std::vector<unsigned> &fixedSeeds, int count);
 };
