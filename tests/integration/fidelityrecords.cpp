@@ -136,6 +136,24 @@ Fields greekAndCyrillic()
     return fields;
 }
 
+// Letters Carlito and Tahoma lack: Chinese and Japanese, and a Greek name in
+// Tahoma, whose Greek stops at pi. Both drawing programs take them from other
+// faces, which must neither move the lines nor change their height.
+Fields chineseJapaneseAndGreekName()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtYourName")] = QStringLiteral("Ελένη Παπαδοπούλου");
+    fields[QStringLiteral("txtObjective")] =
+        QStringLiteral("我希望在一家成长中的软件公司领导客户支持团队，以耐心和清晰的沟通帮助客户解决问题。"
+                       "在过去的五年里，我负责培训新员工并改进了服务流程。")
+        + lineBreak + QStringLiteral("Second line in Latin after the Chinese paragraph.");
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("株式会社ブライトウォーター");
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("九人のサポートチームを率い、平均応答時間を三分の一短縮しました");
+    fields[QStringLiteral("txtJobTitle2")] = QStringLiteral("顧客サポート専門家");
+    fields[QStringLiteral("txtReferences")] = QStringLiteral("推荐人可应要求提供");
+    return fields;
+}
+
 Fields longCellTexts()
 {
     Fields fields = full();
@@ -183,6 +201,7 @@ std::vector<FidelityRecord> fidelityRecords()
         // run wider than the face's space, which Word does not.
         {QStringLiteral("OnlySpaces"), everyFieldSetTo(QStringLiteral(" "))},
         {QStringLiteral("GreekAndCyrillic"), greekAndCyrillic()},
+        {QStringLiteral("ChineseJapaneseAndGreekName"), chineseJapaneseAndGreekName()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},
