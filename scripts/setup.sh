@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
-  fonts-liberation fonts-crosextra-carlito fonts-wine
+  fonts-liberation fonts-crosextra-carlito fonts-wine fonts-dejavu-core fonts-noto-cjk fonts-noto-core
   libreoffice-writer-nogui poppler-utils
   libreoffice-dev libpoppler-qt6-dev antiword catdoc wv file
   libzip-dev pandoc

@@ -1,8 +1,14 @@
 #include "fidelityrecords.h"
 
+#include "automation/word/application.h"
+#include "automation/word/document.h"
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
+#include "generator/resume.h"
+#include "support/scripteddialogs.h"
+#include "support/testenvironment.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -130,6 +136,24 @@ Fields greekAndCyrillic()
     return fields;
 }
 
+// Letters Carlito and Tahoma lack: Chinese and Japanese, and a Greek name in
+// Tahoma, whose Greek stops at pi. Both drawing programs take them from other
+// faces, which must neither move the lines nor change their height.
+Fields chineseJapaneseAndGreekName()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtYourName")] = QStringLiteral("Ελένη Παπαδοπούλου");
+    fields[QStringLiteral("txtObjective")] =
+        QStringLiteral("我希望在一家成长中的软件公司领导客户支持团队，以耐心和清晰的沟通帮助客户解决问题。"
+                       "在过去的五年里，我负责培训新员工并改进了服务流程。")
+        + lineBreak + QStringLiteral("Second line in Latin after the Chinese paragraph.");
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("株式会社ブライトウォーター");
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("九人のサポートチームを率い、平均応答時間を三分の一短縮しました");
+    fields[QStringLiteral("txtJobTitle2")] = QStringLiteral("顧客サポート専門家");
+    fields[QStringLiteral("txtReferences")] = QStringLiteral("推荐人可应要求提供");
+    return fields;
+}
+
 Fields longCellTexts()
 {
     Fields fields = full();
@@ -177,6 +201,7 @@ std::vector<FidelityRecord> fidelityRecords()
         // run wider than the face's space, which Word does not.
         {QStringLiteral("OnlySpaces"), everyFieldSetTo(QStringLiteral(" "))},
         {QStringLiteral("GreekAndCyrillic"), greekAndCyrillic()},
+        {QStringLiteral("ChineseJapaneseAndGreekName"), chineseJapaneseAndGreekName()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},
@@ -185,4 +210,30 @@ std::vector<FidelityRecord> fidelityRecords()
     for (int lines = 18; lines <= 22; ++lines)
         records.push_back({QStringLiteral("HeadingNearFoot%1").arg(lines), headingNearFoot(lines)});
     return records;
+}
+
+QString onPaper(const FidelityRecord &record, const char *paper)
+{
+    return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
+}
+
+QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure)
+{
+    const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
+    testsupport::ScriptedDialogs dialogs;
+    const auto fields = record.fields;
+    const generator::GeneratedDocument generated = generator::GenerateResume([fields](const QString &name) {
+        const auto found = fields.find(name);
+        return found == fields.end() ? QString() : found->second;
+    });
+    if (!generated.document || !dialogs.messages().empty()) {
+        if (failure)
+            *failure = dialogs.errorReports().join(QLatin1Char('\n'));
+        return QByteArray();
+    }
+    const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
+    generated.document->saveAs(path);
+    generated.application->quit();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <map>
 #include <vector>
@@ -12,6 +13,14 @@ struct FidelityRecord {
 
 // Records that stress the page layout in different ways: the sample, a full
 // record, long paragraphs, many short lines, wrapping awards and references,
-// an unbreakable word, only spaces, Greek and Cyrillic text, an empty record,
+// an unbreakable word, only spaces, Greek and Cyrillic text, Chinese and
+// Japanese text with a Greek name, an empty record,
 // and records of four to about ten pages.
 std::vector<FidelityRecord> fidelityRecords();
+
+// Names a record on a paper ("letter" or "a4") in file names, test names and the saved files.
+QString onPaper(const FidelityRecord &record, const char *paper);
+
+// The Word 97 document the program saves of `record` on `paper`; empty when
+// the generator reported a failure (its reports then go to `failure`) or saved nothing.
+QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure = nullptr);
