@@ -91,6 +91,12 @@ QByteArray CharacterSprms::run(const CharacterFormat &format, int fontIndex, boo
     addFont(sprms, fontIndex);
     sprms.add16(Sprm::cHps, static_cast<uint32_t>(format.sizeHalfPoints));
     sprms.add8(Sprm::cFBold, format.bold ? 1 : 0);
+    // Readers draw Arabic and Hebrew letters with a run's complex-script
+    // properties, which otherwise default to 10 pt in the first font of the
+    // table: our one format holds for every script.
+    sprms.add16(Sprm::cFtcBi, static_cast<uint32_t>(fontIndex));
+    sprms.add16(Sprm::cHpsBi, static_cast<uint32_t>(format.sizeHalfPoints));
+    sprms.add8(Sprm::cFBoldBi, format.bold ? 1 : 0);
     if (format.kerningHalfPoints != 0)
         sprms.add16(Sprm::cHpsKern, static_cast<uint32_t>(format.kerningHalfPoints));
     if (escaped)

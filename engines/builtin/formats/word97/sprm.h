@@ -38,6 +38,10 @@ struct Sprm {
     static constexpr uint16_t cFImprint = 0x0854;
     static constexpr uint16_t cFEmboss = 0x0858;
     static constexpr uint16_t cSfxText = 0x2859;
+    // The font, size and weight of complex-script text (Arabic, Hebrew ...).
+    static constexpr uint16_t cFBoldBi = 0x085C;
+    static constexpr uint16_t cFtcBi = 0x4A5E;
+    static constexpr uint16_t cHpsBi = 0x4A61;
     static constexpr uint16_t cRgLid0 = 0x486D;
     static constexpr uint16_t cCv = 0x6870;
     static constexpr uint16_t cFNoProof = 0x0875;

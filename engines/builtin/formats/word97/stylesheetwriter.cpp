@@ -37,6 +37,8 @@ QByteArray normalCharacter()
     for (uint16_t sprm : {Sprm::cRgFtc0, Sprm::cRgFtc1, Sprm::cRgFtc2})
         sprms.add16(sprm, 0);
     sprms.add16(Sprm::cHps, 22);
+    sprms.add16(Sprm::cFtcBi, 0);
+    sprms.add16(Sprm::cHpsBi, 22);
     sprms.add16(Sprm::cRgLid0, 0x0409);
     return sprms.bytes();
 }
