@@ -12,6 +12,7 @@ struct FidelityRecord {
 
 // Records that stress the page layout in different ways: the sample, a full
 // record, long paragraphs, many short lines, wrapping awards and references,
-// an unbreakable word, only spaces, Greek and Cyrillic text, an empty record,
+// an unbreakable word, only spaces, Greek and Cyrillic text, Arabic and Hebrew
+// text mixed with English, an empty record,
 // and records of four to about ten pages.
 std::vector<FidelityRecord> fidelityRecords();
