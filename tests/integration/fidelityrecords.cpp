@@ -186,6 +186,54 @@ Fields pages(int objectiveParagraphs, int referenceLines)
     return fields;
 }
 
+Fields arabicName()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtYourName")] = QStringLiteral("ليلى حداد");
+    fields[QStringLiteral("txtCity")] = QStringLiteral("دبي");
+    return fields;
+}
+
+Fields hebrewDuties()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("ניהלתי צוות של תשעה נציגי שירות");
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("קיצרתי את זמן המענה הממוצע בשליש");
+    fields[QStringLiteral("txtExp1JobRes3")] = QStringLiteral("הכשרתי עובדים חדשים בכל רבעון");
+    return fields;
+}
+
+// Arabic lines with English words and numbers inside, and an English line
+// with Arabic words inside.
+Fields mixedDirectionDuties()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("أدرت فريق Customer Support من 9 أشخاص منذ 2019");
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("Trained the فريق الدعم team of 12 in Dubai");
+    fields[QStringLiteral("txtExp2JobRes1")] = QStringLiteral("خفضت زمن الرد بنسبة 30% خلال عام 2018");
+    return fields;
+}
+
+Fields longWrappingHebrew()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = QStringLiteral(
+        "אני מחפשת תפקיד של ניהול צוות תמיכה בחברת תוכנה צומחת, שבה אוכל להשתמש בניסיון של שבע שנים בשירות "
+        "לקוחות, בהדרכת עובדים חדשים ובשיפור תהליכי עבודה, כדי לתת לכל לקוח תשובה מהירה, ברורה ואדיבה, ולבנות "
+        "צוות שאנשים רוצים להישאר בו לאורך שנים רבות");
+    return fields;
+}
+
+// The three cells of a details row, each mixing right-to-left and left-to-right text.
+Fields mixedDirectionCells()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtDateEmployment1")] = QStringLiteral("2019 - 2024 حتى اليوم");
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("שירותי Brightwater בע\"מ");
+    fields[QStringLiteral("txtCity1")] = QStringLiteral("دبي, UAE");
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -202,6 +250,11 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("OnlySpaces"), everyFieldSetTo(QStringLiteral(" "))},
         {QStringLiteral("GreekAndCyrillic"), greekAndCyrillic()},
         {QStringLiteral("ChineseJapaneseAndGreekName"), chineseJapaneseAndGreekName()},
+        {QStringLiteral("ArabicName"), arabicName()},
+        {QStringLiteral("HebrewDuties"), hebrewDuties()},
+        {QStringLiteral("MixedDirectionDuties"), mixedDirectionDuties()},
+        {QStringLiteral("LongWrappingHebrew"), longWrappingHebrew()},
+        {QStringLiteral("MixedDirectionCells"), mixedDirectionCells()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},

@@ -14,7 +14,8 @@ struct FidelityRecord {
 // Records that stress the page layout in different ways: the sample, a full
 // record, long paragraphs, many short lines, wrapping awards and references,
 // an unbreakable word, only spaces, Greek and Cyrillic text, Chinese and
-// Japanese text with a Greek name, an empty record,
+// Japanese text with a Greek name, Arabic and Hebrew text mixed with English,
+// an empty record,
 // and records of four to about ten pages.
 std::vector<FidelityRecord> fidelityRecords();
 

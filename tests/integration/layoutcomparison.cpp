@@ -33,8 +33,10 @@ std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayou
         const QString word = text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
         if (word.isEmpty())
             continue;
-        const auto leading = static_cast<size_t>(text.indexOf(word));
-        words.push_back({word, line.page, (line.columnLeftTwips + layout.caretXTwips(line).at(leading)) / 20.0,
+        // A right-to-left word starts at its right; LibreOffice's box starts at its left.
+        const int from = paragraphLine.from + static_cast<int>(text.indexOf(word));
+        const double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
+        words.push_back({word, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
                          layout.baselineTwips(static_cast<int>(i)) / 20.0});
     }
     return words;

@@ -56,6 +56,12 @@ const std::vector<double> &DocumentLayout::caretXTwips(const VisualLine &line) c
     return paragraphLine.caretCache;
 }
 
+std::pair<double, double> DocumentLayout::spanXTwips(const VisualLine &line, int from, int to) const
+{
+    return ParagraphLayouter::spanX(paragraphLine(line), *m_paragraphs.at(static_cast<size_t>(line.paragraph)).text,
+                                    from, to);
+}
+
 int DocumentLayout::lineHolding(int position) const
 {
     const auto after =

@@ -5,6 +5,7 @@
 #include "paragraphbox.h"
 #include "visualline.h"
 
+#include <utility>
 #include <vector>
 
 namespace engine {
@@ -40,6 +41,9 @@ public:
     // edge: one entry per position, and one more for the mark on a
     // paragraph's last line. Found when first asked for, then kept.
     const std::vector<double> &caretXTwips(const VisualLine &line) const;
+    // The leftmost and rightmost x that story positions [from, to) of `line`
+    // cover, from its column's left edge: a right-to-left word begins at its right.
+    std::pair<double, double> spanXTwips(const VisualLine &line, int from, int to) const;
     // The index of the visual line holding story position `position`; a row's
     // end mark belongs to the last line of the row's last cell.
     int lineHolding(int position) const;

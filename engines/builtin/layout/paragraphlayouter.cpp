@@ -50,6 +50,26 @@ void appendCharacter(QString &text, char32_t character)
     }
 }
 
+// Whether any character of [from, to) is written right to left, which makes
+// the bidirectional algorithm reorder its line.
+bool holdsRightToLeft(const QString &text, int from, int to)
+{
+    for (int i = from; i < to; ++i) {
+        switch (text.at(i).direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 QString listText(const ListLevelFormat &level, int ordinal)
 {
     if (level.numberStyle == word::wdListNumberStyleBullet)
@@ -177,6 +197,16 @@ void ParagraphLayouter::spanPositions(ParagraphLine &line, const QTextLine &text
     line.to = from + static_cast<int>(after - text.indexOfPosition.begin());
 }
 
+int ParagraphLayouter::textIndex(const QTextLine &textLine, const QString &characters, int count)
+{
+    // Story positions are whole characters; one outside the Basic
+    // Multilingual Plane takes two places in the text.
+    int index = textLine.textStart();
+    for (int i = 0; i < count && index < characters.size(); ++i)
+        index += characters.at(index).isHighSurrogate() ? 2 : 1;
+    return index;
+}
+
 void ParagraphLayouter::placeCarets(const ParagraphLine &line, const QTextLayout &text)
 {
     if (!line.caretCache.empty())
@@ -185,13 +215,42 @@ void ParagraphLayouter::placeCarets(const ParagraphLine &line, const QTextLayout
     const QString &characters = text.text();
     const int count = line.to - line.from + (line.last ? 1 : 0);
     line.caretCache.reserve(static_cast<size_t>(count));
-    // Story positions are whole characters; one outside the Basic
-    // Multilingual Plane takes two places in the text.
     int index = textLine.textStart();
     for (int i = 0; i < count; ++i) {
         line.caretCache.push_back(line.textLeftTwips + textLine.cursorToX(index));
         index += index < characters.size() && characters.at(index).isHighSurrogate() ? 2 : 1;
     }
+}
+
+std::pair<double, double> ParagraphLayouter::spanX(const ParagraphLine &line, const QTextLayout &text, int from,
+                                                   int to)
+{
+    const QTextLine textLine = text.lineAt(line.textLine);
+    const QString &characters = text.text();
+    const auto [left, right] = visualSpan(textLine, characters, textIndex(textLine, characters, from - line.from),
+                                          textIndex(textLine, characters, to - line.from));
+    return {line.textLeftTwips + left, line.textLeftTwips + right};
+}
+
+std::pair<double, double> ParagraphLayouter::visualSpan(const QTextLine &textLine, const QString &characters, int from,
+                                                        int to)
+{
+    const int lineEnd = textLine.textStart() + textLine.textLength();
+    if (!holdsRightToLeft(characters, textLine.textStart(), lineEnd))
+        return {textLine.cursorToX(from), textLine.cursorToX(to)};
+    // Reordered, the characters' edges lie anywhere on the line. Qt gives a
+    // cursor between two runs of different direction the edge of the run
+    // before it, which still lies within the span; each character's other
+    // edge is its trailing one.
+    double left = textLine.cursorToX(to);
+    double right = left;
+    for (int i = from; i < to; ++i) {
+        for (const double x : {textLine.cursorToX(i), textLine.cursorToX(i, QTextLine::Trailing)}) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    return {left, right};
 }
 
 std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int mark, long alignment) const
@@ -202,6 +261,11 @@ std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int
     // Qt stretches justified lines itself, all but a paragraph's last; the
     // other alignments are done by placing each line.
     option.setAlignment(alignment == word::wdAlignParagraphJustify ? Qt::AlignJustify : Qt::AlignLeft);
+    // Our paragraphs run left to right, as they do for readers of the saved
+    // file, which take a paragraph's direction from its properties and not
+    // from its first letter as Qt would: Arabic or Hebrew words inside it are
+    // reordered in their runs.
+    option.setTextDirection(Qt::LeftToRight);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setUseDesignMetrics(true);
     option.setTabStopDistance(defaultTabTwips);
@@ -229,13 +293,15 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
         int visibleEnd = textLine.textStart() + textLine.textLength();
         while (visibleEnd > textLine.textStart() && text.characters.at(visibleEnd - 1).isSpace())
             --visibleEnd;
-        const double slack =
-            lineWidthTwips - (textLine.cursorToX(visibleEnd) - textLine.cursorToX(textLine.textStart()));
+        // A space that breaks a right-to-left stretch stays in it, at its
+        // left end, as it does in LibreOffice; alignment places what is seen.
+        const auto [visibleLeft, visibleRight] =
+            visualSpan(textLine, text.characters, textLine.textStart(), visibleEnd);
         line.textLeftTwips = indentTwips;
         if (alignment == word::wdAlignParagraphCenter)
-            line.textLeftTwips += slack / 2;
+            line.textLeftTwips += (lineWidthTwips - visibleRight - visibleLeft) / 2;
         else if (alignment == word::wdAlignParagraphRight)
-            line.textLeftTwips += slack;
+            line.textLeftTwips += lineWidthTwips - visibleRight;
         top += line.heightTwips;
         box.lines.push_back(std::move(line));
     }

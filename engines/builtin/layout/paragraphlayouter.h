@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace engine {
@@ -40,6 +41,16 @@ public:
     // they are there already.
     static void placeCarets(const ParagraphLine &line, const QTextLayout &text);
 
+    // The leftmost and rightmost x that story positions [from, to) of `line`
+    // cover, from the column's left edge, in twips.
+    static std::pair<double, double> spanX(const ParagraphLine &line, const QTextLayout &text, int from, int to);
+
+    // The leftmost and rightmost x that the characters [from, to) of
+    // `characters` cover on `textLine`, in the line's own coordinates:
+    // right-to-left runs put them in another order than the text's.
+    static std::pair<double, double> visualSpan(const QTextLine &textLine, const QString &characters, int from,
+                                                int to);
+
 private:
     struct Text {
         QString characters;
@@ -50,6 +61,10 @@ private:
         // The story's character format of each range in `formats`.
         std::vector<int> formatIndices;
     };
+
+    // The index into `characters` of the story position `count` places
+    // after the start of `textLine`.
+    static int textIndex(const QTextLine &textLine, const QString &characters, int count);
 
     Text collectText(int from, int mark) const;
     std::shared_ptr<QTextLayout> textLayout(const Text &text, int mark, long alignment) const;

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace {
 
 QString soffice()
@@ -36,6 +38,27 @@ QString decodeEntities(QString text)
         .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
         .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
         .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+bool rightToLeft(QChar c)
+{
+    return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+}
+
+// pdftotext gives a word's letters in the order they stand on the page;
+// Arabic and Hebrew letters are turned back into the order they are typed in.
+QString typedOrder(QString text)
+{
+    for (auto run = text.begin(); run != text.end();) {
+        if (!rightToLeft(*run)) {
+            ++run;
+            continue;
+        }
+        const auto end = std::find_if_not(run, text.end(), rightToLeft);
+        std::reverse(run, end);
+        run = end;
+    }
+    return text;
 }
 
 } // namespace
@@ -165,7 +188,7 @@ std::vector<PdfWord> LibreOfficePdf::words() const
             continue;
         }
         words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
-                         match.captured(4).toDouble(), decodeEntities(match.captured(5))});
+                         match.captured(4).toDouble(), typedOrder(decodeEntities(match.captured(5)))});
     }
     return words;
 }

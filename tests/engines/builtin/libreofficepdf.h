@@ -40,7 +40,7 @@ public:
     int pageCount() const;
     // The size of the first page as pdfinfo reports it, in points; empty when it cannot.
     QSizeF pageSizePoints() const;
-    // Every word of every page, in reading order.
+    // Every word of every page, in reading order, each with its letters in typed order.
     std::vector<PdfWord> words() const;
 
 private:

@@ -129,3 +129,21 @@ TEST_F(LineMovesFollowVisualLines, ACountTooLargeStopsAtTheLastLineAndSaysHowFar
     EXPECT_EQ(editor().active(), model().story.size() - 1);
     EXPECT_EQ(moves().moveDown(1, false), 0);
 }
+
+TEST_F(LineMovesFollowVisualLines, MovesOverRightToLeftLinesLandInsideThem)
+{
+    block->buildJob(QStringLiteral("Title"), {QStringLiteral("ניהלתי צוות של תשעה נציגי שירות"),
+                                              QStringLiteral("أدرت فريق Customer Support من 9 أشخاص منذ 2019"),
+                                              QStringLiteral("Three")});
+    editor().placeCaret(positionOf(QStringLiteral("Three")) + 3);
+    EXPECT_EQ(moves().moveUp(1, false), 1);
+    const int arabic = positionOf(QStringLiteral("أدرت"));
+    EXPECT_GE(editor().active(), arabic);
+    EXPECT_LE(editor().active(), arabic + 46);
+    EXPECT_EQ(moves().moveUp(1, false), 1);
+    const int hebrew = positionOf(QStringLiteral("ניהלתי"));
+    EXPECT_GE(editor().active(), hebrew);
+    EXPECT_LE(editor().active(), hebrew + 31);
+    moves().endKey(false);
+    EXPECT_EQ(editor().active(), hebrew + 31);
+}

@@ -69,3 +69,30 @@ TEST_F(LinesBreakAndAlignLikeWord, TrailingSpacesDoNotMoveACentredOrRightAligned
     EXPECT_NEAR(centredMiddle, textWidthTwips / 2.0, 2);
     EXPECT_NEAR(right.at(5), textWidthTwips, 2);
 }
+
+// Readers of the saved file run every paragraph left to right, whatever its
+// first letter, and reorder only the Arabic or Hebrew words inside it.
+TEST_F(LinesBreakAndAlignLikeWord, RightToLeftWordsKeepTheParagraphLeftToRight)
+{
+    selection->typeText(QStringLiteral("أدرت فريق Customer Support\r\n"));
+    selection->paragraphFormat()->setAlignment(word::wdAlignParagraphRight);
+    selection->typeText(QStringLiteral("Dubai دبي\r\n"));
+    selection->paragraphFormat()->setAlignment(word::wdAlignParagraphCenter);
+    selection->typeText(QStringLiteral("שירותי Brightwater"));
+    const DocumentLayout layout = DocumentLayout::build(StoryInspection::model(*document));
+    ASSERT_EQ(layout.lines().size(), 3u);
+    auto span = [&](int line, int from, int to) {
+        const VisualLine &visual = layout.lines()[static_cast<size_t>(line)];
+        const int start = layout.paragraphLine(visual).from;
+        return layout.spanXTwips(visual, start + from, start + to);
+    };
+    // Left-aligned from the margin; the Arabic words read from the right,
+    // and the English after them stands to their right.
+    EXPECT_NEAR(span(0, 0, 26).first, 0, 2);
+    EXPECT_GT(span(0, 0, 4).first, span(0, 5, 9).first);
+    EXPECT_GT(span(0, 10, 18).first, span(0, 0, 4).second);
+    // Alignment places what is seen, however it is ordered.
+    EXPECT_NEAR(span(1, 0, 9).second, textWidthTwips, 2);
+    const auto [left, right] = span(2, 0, 18);
+    EXPECT_NEAR((left + right) / 2, textWidthTwips / 2.0, 2);
+}
