@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
-#include <set>
 #include <tuple>
 
 using namespace engine;
@@ -39,14 +38,6 @@ struct PlacedWord {
 
 // The two papers every record is made on.
 const char *const papers[] = {"letter", "a4"};
-
-// Records whose page break falls where LibreOffice breaks differently: a
-// ruled heading row that LibreOffice keeps at the page foot and continues on
-// the next page, and three A4 page feet. They are reported as skipped with
-// the reason, not dropped, so that the day they agree is seen.
-const std::set<QString> breaksUnlikeLibreOffice = {
-    QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"), QStringLiteral("ManyShortLines_a4"),
-    QStringLiteral("WrappingAwardsAndReferences_a4"), QStringLiteral("HeadingNearFoot20_a4")};
 
 // Names a record on a paper in file names, test names and the saved files.
 QString onPaper(const FidelityRecord &record, const char *paper)
@@ -175,8 +166,6 @@ void PrintTo(const FidelityRecord &record, std::ostream *out)
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
     const auto &[record, paper] = GetParam();
-    if (breaksUnlikeLibreOffice.count(onPaper(record, paper)) && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
-        GTEST_SKIP() << "this record's page foot still breaks unlike LibreOffice (PARVOLIN_ALL_RECORDS=1 runs it)";
     const QByteArray &saved = s_files[onPaper(record, paper)];
     ASSERT_FALSE(saved.isEmpty()) << "the generator reported a failure or saved nothing";
     const LibreOfficePdf pdf(saved);
