@@ -171,6 +171,20 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
         rules.push_back({cell.rightTwips - right, topTwips, right, bottomTwips - topTwips});
 }
 
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index)
+{
+    // Where a row's minimum height holds a cell's last paragraph, all the
+    // cell has left, LibreOffice lets its space after and its last line's
+    // spacing hang past the foot of the page, unless a rule lies under it.
+    if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
+        return 0;
+    const WaitingLine &last = cell.waiting.back();
+    if (cell.waiting[cell.next].paragraph != last.paragraph)
+        return 0;
+    const int droppable = last.spaceAfterTwips + last.leadingTwips;
+    return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
+}
+
 int Paginator::bottomRuleTwips(const RowBox &row)
 {
     int widest = 0;
@@ -183,14 +197,26 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
 {
     int height = firstPart ? row.minimumHeightTwips : 0;
     int content = 0;
-    for (const CellQueue &cell : cells)
-        content = std::max(content, cell.remainingTwips());
+    int neededContent = 0;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        content = std::max(content, cells[c].remainingTwips());
+        neededContent = std::max(neededContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c) : 0));
+    }
     height = std::max(height, content);
     // The last row on a page keeps room below it for its bottom rule.
     const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
     if (height > available) {
-        if (content > available)
+        if (neededContent > available)
             return false;
+        if (content > available && row.minimumHeightTwips <= available) {
+            // The row stands whole at its minimum height, the last space
+            // after of its cells running past the foot.
+            placeRemainingLines(row, cells, firstPart, std::max(row.minimumHeightTwips, neededContent));
+            m_yTwips += available;
+            m_pageHasContent = true;
+            m_borderAboveTwips = bottomRuleTwips(row);
+            return true;
+        }
         // Only lines split a row; a row whose lines fit but whose minimum
         // height does not moves on whole, and a minimum taller than a whole
         // page is cut to the page.
@@ -211,7 +237,10 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
 {
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
-        const int content = cell.remainingTwips();
+        int content = cell.remainingTwips();
+        // A cell taller than the row leaves out what may hang past the foot.
+        if (content > heightTwips)
+            content -= droppableTwips(row, cell, c);
         const int offset =
             firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content) : 0;
         for (; cell.next < cell.waiting.size(); ++cell.next) {
@@ -257,9 +286,9 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 count = 0;
             break;
         }
-        // Below other paragraphs, the first part of a row keeps the whole
-        // paragraph; a later part moves its last line on.
-        if (!firstPart)
+        // Below other paragraphs the last line moves on, but in a row's
+        // first part one whose spacing already hangs past the foot stays.
+        if (!firstPart || bottom <= availableTwips)
             break;
     }
     return count;

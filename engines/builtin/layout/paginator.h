@@ -70,6 +70,7 @@ private:
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
+    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart);
     static int partContentTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
