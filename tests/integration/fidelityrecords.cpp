@@ -234,6 +234,28 @@ Fields mixedDirectionCells()
     return fields;
 }
 
+// The objective as `lines` short lines, then a paragraph of three lines,
+// whose lines meet the foot of the first page in different places.
+Fields paragraphNearFoot(int lines)
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = numberedLines(QStringLiteral("Aim"), lines) + lineBreak
+        + QStringLiteral("Lone ") + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3)
+        + lineBreak + QStringLiteral("Closing aim");
+    return fields;
+}
+
+// A job's city long enough for a cell taller than a page.
+Fields tallCity(int characters)
+{
+    Fields fields = full();
+    QString city;
+    while (city.size() < characters)
+        city += QStringLiteral("Springfield Heights ");
+    fields[QStringLiteral("txtCity1")] = city.left(characters);
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -262,6 +284,13 @@ std::vector<FidelityRecord> fidelityRecords()
     };
     for (int lines = 18; lines <= 22; ++lines)
         records.push_back({QStringLiteral("HeadingNearFoot%1").arg(lines), headingNearFoot(lines)});
+    // Page feet that once broke unlike LibreOffice: a paragraph's lone first
+    // line left at a cell's foot, a last line moved on for its space after,
+    // a row standing whole at its minimum height, a cell taller than a page.
+    records.push_back({QStringLiteral("LoneFirstLineAtCellFoot"), paragraphNearFoot(24)});
+    records.push_back({QStringLiteral("LastLineMovesForItsSpaceAfter"), paragraphNearFoot(23)});
+    records.push_back({QStringLiteral("RowWholeAtItsMinimumHeight"), paragraphNearFoot(15)});
+    records.push_back({QStringLiteral("CityCellTallerThanAPage"), tallCity(2400)});
     return records;
 }
 

@@ -15,8 +15,8 @@ struct FidelityRecord {
 // record, long paragraphs, many short lines, wrapping awards and references,
 // an unbreakable word, only spaces, Greek and Cyrillic text, Chinese and
 // Japanese text with a Greek name, Arabic and Hebrew text mixed with English,
-// an empty record,
-// and records of four to about ten pages.
+// an empty record, records of four to about ten pages, and page feet that
+// once broke unlike LibreOffice.
 std::vector<FidelityRecord> fidelityRecords();
 
 // Names a record on a paper ("letter" or "a4") in file names, test names and the saved files.

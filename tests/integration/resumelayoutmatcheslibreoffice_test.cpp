@@ -13,7 +13,6 @@
 
 #include <iostream>
 #include <map>
-#include <set>
 #include <tuple>
 
 using namespace engine;
@@ -22,14 +21,6 @@ namespace {
 
 // The two papers every record is made on.
 const char *const papers[] = {"letter", "a4"};
-
-// Records whose page break falls where LibreOffice breaks differently: a
-// ruled heading row that LibreOffice keeps at the page foot and continues on
-// the next page, and three A4 page feet. They are reported as skipped with
-// the reason, not dropped, so that the day they agree is seen.
-const std::set<QString> breaksUnlikeLibreOffice = {
-    QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"), QStringLiteral("ManyShortLines_a4"),
-    QStringLiteral("WrappingAwardsAndReferences_a4"), QStringLiteral("HeadingNearFoot20_a4")};
 
 // Right-to-left records that still differ from LibreOffice, with the reason;
 // skipped on both papers unless PARVOLIN_ALL_RECORDS is set.
@@ -85,8 +76,6 @@ void PrintTo(const FidelityRecord &record, std::ostream *out)
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
     const auto &[record, paper] = GetParam();
-    if (breaksUnlikeLibreOffice.count(onPaper(record, paper)) && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
-        GTEST_SKIP() << "this record's page foot still breaks unlike LibreOffice (PARVOLIN_ALL_RECORDS=1 runs it)";
     const auto unlike = rightToLeftUnlikeLibreOffice.find(record.name);
     if (unlike != rightToLeftUnlikeLibreOffice.end() && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
         GTEST_SKIP() << unlike->second << " (PARVOLIN_ALL_RECORDS=1 runs it)";

@@ -44,7 +44,8 @@ int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std
             const ParagraphLine &paragraphLine = paragraph.lines[static_cast<size_t>(i)];
             const int spaceAfter = i + 1 == lineCount ? paragraph.spaceAfterTwips : 0;
             waiting->push_back({static_cast<int>(m_lines.size()) - 1, paragraphLine.topTwips, paragraphLine.heightTwips,
-                                paragraphLine.leadingTwips, spaceAfter, index, i, lineCount});
+                                paragraphLine.leadingTwips, spaceAfter, index, i, lineCount,
+                                paragraph.from >= paragraph.mark});
         }
     }
     m_paragraphs.push_back(std::move(paragraph));
@@ -156,10 +157,13 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
 {
     std::vector<RuleLine> &rules = m_pages.back().rules;
     const int width = cell.rightTwips - cell.leftTwips;
+    const int bottom = borderTwips(cell.format, CellFormat::Bottom);
     if (const int top = borderTwips(cell.format, CellFormat::Top); top > 0 && first)
         rules.push_back({cell.leftTwips, topTwips, width, top});
+    else if (bottom > 0 && !first)
+        rules.push_back({cell.leftTwips, topTwips, width, bottom});
     // The bottom line lies just below the row, where the next row keeps room for it.
-    if (const int bottom = borderTwips(cell.format, CellFormat::Bottom); bottom > 0 && last)
+    if (bottom > 0 && last)
         rules.push_back({cell.leftTwips, bottomTwips, width, bottom});
     if (const int left = borderTwips(cell.format, CellFormat::Left); left > 0)
         rules.push_back({cell.leftTwips, topTwips, left, bottomTwips - topTwips});
@@ -167,22 +171,52 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
         rules.push_back({cell.rightTwips - right, topTwips, right, bottomTwips - topTwips});
 }
 
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index)
+{
+    // Where a row's minimum height holds a cell's last paragraph, all the
+    // cell has left, LibreOffice lets its space after and its last line's
+    // spacing hang past the foot of the page, unless a rule lies under it.
+    if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
+        return 0;
+    const WaitingLine &last = cell.waiting.back();
+    if (cell.waiting[cell.next].paragraph != last.paragraph)
+        return 0;
+    const int droppable = last.spaceAfterTwips + last.leadingTwips;
+    return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
+}
+
+int Paginator::bottomRuleTwips(const RowBox &row)
+{
+    int widest = 0;
+    for (const CellBox &cell : row.cells)
+        widest = std::max(widest, borderTwips(cell.format, CellFormat::Bottom));
+    return widest;
+}
+
 bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart)
 {
-    const int minimum = firstPart ? row.minimumHeightTwips : 0;
-    int height = minimum;
-    // What must lie above the page's foot: a cell's last space after need not.
+    int height = firstPart ? row.minimumHeightTwips : 0;
+    int content = 0;
     int neededContent = 0;
     for (size_t c = 0; c < cells.size(); ++c) {
-        const int remaining = cells[c].remainingTwips();
-        height = std::max(height, remaining);
-        neededContent = std::max(neededContent, remaining - droppableTwips(row, cells[c], c));
+        content = std::max(content, cells[c].remainingTwips());
+        neededContent = std::max(neededContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c) : 0));
     }
-    const int needed = std::max(minimum, neededContent);
-    const int available = m_geometry.textBottomTwips() - m_yTwips;
-    if (needed > available) {
+    height = std::max(height, content);
+    // The last row on a page keeps room below it for its bottom rule.
+    const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
+    if (height > available) {
         if (neededContent > available)
             return false;
+        if (content > available && row.minimumHeightTwips <= available) {
+            // The row stands whole at its minimum height, the last space
+            // after of its cells running past the foot.
+            placeRemainingLines(row, cells, firstPart, std::max(row.minimumHeightTwips, neededContent));
+            m_yTwips += available;
+            m_pageHasContent = true;
+            m_borderAboveTwips = bottomRuleTwips(row);
+            return true;
+        }
         // Only lines split a row; a row whose lines fit but whose minimum
         // height does not moves on whole, and a minimum taller than a whole
         // page is cut to the page.
@@ -192,38 +226,23 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         }
         height = available;
     }
-    // A row whose last space after runs past the foot aligns its cells within
-    // what has to fit.
-    placeRemainingLines(row, cells, firstPart, height, height > available ? needed : height);
+    placeRemainingLines(row, cells, firstPart, height);
     m_yTwips += height;
     m_pageHasContent = true;
-    m_borderAboveTwips = 0;
-    for (const CellBox &cell : row.cells)
-        m_borderAboveTwips = std::max(m_borderAboveTwips, borderTwips(cell.format, CellFormat::Bottom));
+    m_borderAboveTwips = bottomRuleTwips(row);
     return true;
 }
 
-int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index)
-{
-    if (cell.next >= cell.waiting.size() || borderTwips(row.cells[index].format, CellFormat::Bottom) > 0)
-        return 0;
-    const WaitingLine &last = cell.waiting.back();
-    const bool shownFirst = cell.waiting[cell.next].paragraph == last.paragraph;
-    const bool oneLine = cell.next + 1 == cell.waiting.size();
-    return shownFirst && oneLine ? last.spaceAfterTwips : 0;
-}
-
-void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
-                                    int alignedHeightTwips)
+void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips)
 {
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         int content = cell.remainingTwips();
-        // A cell taller than the aligned height leaves its last space after out.
-        if (content > alignedHeightTwips)
+        // A cell taller than the row leaves out what may hang past the foot.
+        if (content > heightTwips)
             content -= droppableTwips(row, cell, c);
         const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignedHeightTwips - content) : 0;
+            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content) : 0;
         for (; cell.next < cell.waiting.size(); ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -232,7 +251,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips, bool firstPart)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -243,63 +262,85 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, int dr
         const int leading = s > cell.next ? slot.leadingTwips : 0;
         if (bottom - leading > availableTwips)
             break;
-        const int spaceAfter = slot.spaceAfterTwips - (s + 1 == cell.waiting.size() ? droppableTwips : 0);
-        if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + spaceAfter <= availableTwips)
+        if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= availableTwips)
             continue;
         // The paragraph ends here and its space after runs past the foot.
         // LibreOffice lets it do so in some places and not in others.
-        const bool first = slot.paragraph == cell.waiting[cell.next].paragraph;
+        const bool lastOfCell = s + 1 == cell.waiting.size();
+        const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
+        // A paragraph opening a row's first part keeps its lines there when more of the cell follows it.
+        if (firstPart && opensPart && !lastOfCell)
+            continue;
         if (slot.linesInParagraph == 1) {
-            // A one-line paragraph stays when it opens the page, else moves on.
-            if (first)
+            // A one-line paragraph opening the part stays; at the cell's end
+            // it leaves the rest of itself to the next page, which an empty
+            // one cannot, so that one moves on.
+            if (opensPart && !(lastOfCell && slot.emptyParagraph))
                 continue;
             break;
         }
-        if (first) {
+        if (opensPart) {
             // The last line moves on, unless that leaves a single line
             // behind: then the whole paragraph goes.
             if (s - cell.next < static_cast<size_t>(widowOrphanLines))
                 count = 0;
             break;
         }
-        // Below other paragraphs, the first part of a row keeps the whole
-        // paragraph; a later part moves its last line on.
-        if (!firstPart)
+        // Below other paragraphs the last line moves on, but in a row's
+        // first part one whose spacing already hangs past the foot stays.
+        if (!firstPart || bottom <= availableTwips)
             break;
     }
     return count;
 }
 
-void Paginator::keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
-                                       std::vector<size_t> &counts)
+int Paginator::partContentTwips(const CellQueue &cell, size_t count)
 {
-    // A cell's bottom rule is drawn where the row ends. While the row goes
-    // on to the next page, a cell with a rule keeps its last line back for it.
-    for (size_t c = 0; c < cells.size(); ++c) {
-        const bool finishes = counts[c] > 0 && cells[c].next + counts[c] == cells[c].waiting.size();
-        if (finishes && borderTwips(row.cells[c].format, CellFormat::Bottom) > 0)
-            --counts[c];
-    }
+    if (count == 0)
+        return 0;
+    const size_t end = cell.next + count;
+    const WaitingLine &last = cell.waiting[end - 1];
+    const int bottom = last.topTwips - cell.baseTwips + last.heightTwips;
+    // A paragraph that goes on lets its last line's spacing hang past the
+    // foot; one that ends in this part keeps its space after below it.
+    const bool paragraphGoesOn = end < cell.waiting.size() && cell.waiting[end].paragraph == last.paragraph;
+    return paragraphGoesOn ? bottom - last.leadingTwips : bottom + last.spaceAfterTwips;
 }
 
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                              bool firstPart)
 {
-    int bottom = m_yTwips;
+    const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
+    std::vector<int> contents;
+    bool overflows = false;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        contents.push_back(partContentTwips(cells[c], counts[c]));
+        overflows = overflows || contents.back() > available;
+    }
+    // LibreOffice aligns the cells of a row's first part only where the
+    // row's minimum height reaches the foot of the page and every cell's
+    // part fits above it; elsewhere the lines stand at the part's top.
+    const bool aligned = firstPart && row.minimumHeightTwips > available && !overflows;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
-        for (size_t placed = 0; placed < counts[c]; ++placed, ++cell.next) {
+        const int offset =
+            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, available - contents[c]) : 0;
+        for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
-            const int top = m_yTwips + slot.topTwips - cell.baseTwips;
-            placeLine(slot.visualLine, top);
-            bottom = std::max(bottom, top + slot.heightTwips);
+            placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
         }
-        // Each later part starts below the rule above the row again, as in LibreOffice.
-        cell.baseTwips = cell.next < cell.waiting.size() ? cell.waiting[cell.next].topTwips - cell.insetTwips
-                                                         : cell.contentHeightTwips;
+        addBorders(row.cells[c], m_yTwips, m_yTwips + available, firstPart, true);
+        // Each later part starts below the rule above the row again, as in
+        // LibreOffice; a last line whose space after did not fit leaves its
+        // height and that space to the next part.
+        if (cell.next < cell.waiting.size())
+            cell.baseTwips = cell.waiting[cell.next].topTwips - cell.insetTwips;
+        else if (counts[c] > 0 && contents[c] > available)
+            cell.baseTwips = cell.contentHeightTwips - cell.insetTwips - cell.waiting.back().heightTwips
+                             - cell.waiting.back().spaceAfterTwips;
+        else if (counts[c] > 0)
+            cell.baseTwips = cell.contentHeightTwips;
     }
-    for (const CellBox &cell : row.cells)
-        addBorders(cell, m_yTwips, bottom, firstPart, false);
 }
 
 void Paginator::placeRow(RowBox row)
@@ -307,11 +348,10 @@ void Paginator::placeRow(RowBox row)
     std::vector<CellQueue> cells = registerRow(row);
     bool firstPart = true;
     while (!placeWholeRow(row, cells, firstPart)) {
-        const int available = m_geometry.textBottomTwips() - m_yTwips;
+        const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
         std::vector<size_t> counts;
-        for (size_t c = 0; c < cells.size(); ++c)
-            counts.push_back(fittingLines(cells[c], available, droppableTwips(row, cells[c], c), firstPart));
-        keepLastLinesWithRules(row, cells, counts);
+        for (const CellQueue &cell : cells)
+            counts.push_back(fittingLines(cell, available, firstPart));
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

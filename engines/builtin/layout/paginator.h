@@ -11,16 +11,16 @@ namespace engine {
 // that does not fit is split between lines onto the next pages. Paragraphs
 // outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
 //
-// Space after a paragraph belongs to its last line. In the body it may run
-// past the foot of the page, which drops it there. In a cell, the last line
-// of a paragraph stays on a page only with its space after, since the cell
-// goes on below it; when that paragraph is the first the cell shows on the
-// page, it moves on whole. The exception is a cell's last paragraph shown
-// first on the page with no rule under it: when it is one line, or its row
-// has a minimum height, its space may run past the foot. A row part shows
-// something of every cell that has something left, or the row moves on.
-// LibreOffice breaks the pages of the saved file this way. A row split never
-// tears a line from its cell's bottom rule, so a one-line heading moves whole.
+// In a cell the last line of a paragraph stays on a page only with its
+// space after, as LibreOffice prints the saved file, with these exceptions:
+// a paragraph opening a row's first part keeps its lines there when more of
+// the cell follows it; a one-line paragraph opening a part stays, and at the
+// cell's end it leaves what is left of it, a line's height and its space
+// after, to start the row's part on the next page (an empty one has nothing
+// to leave and moves on). A row part shows something of every cell that has
+// something left, or the row moves on. The last row on a page keeps room for
+// its bottom rule; at a split that rule is drawn at the page's foot, then atop
+// and under the next part.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -46,6 +46,8 @@ private:
         int paragraph = 0;
         int lineInParagraph = 0;
         int linesInParagraph = 0;
+        // Whether the paragraph holds no text, only its mark.
+        bool emptyParagraph = false;
     };
     struct CellQueue {
         std::vector<WaitingLine> waiting;
@@ -66,12 +68,11 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
-    void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips,
-                             int alignedHeightTwips);
+    void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
+    static int bottomRuleTwips(const RowBox &row);
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
-    static size_t fittingLines(const CellQueue &cell, int availableTwips, int droppableTwips, bool firstPart);
-    static void keepLastLinesWithRules(const RowBox &row, const std::vector<CellQueue> &cells,
-                                       std::vector<size_t> &counts);
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart);
+    static int partContentTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);
     void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);
