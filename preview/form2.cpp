@@ -21,7 +21,6 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <algorithm>
-#include <memory>
 
 namespace preview {
 
@@ -43,16 +42,6 @@ Form2::Form2(QWidget *parent)
 }
 
 Form2::~Form2() = default;
-
-Form2 &Form2::instance()
-{
-    static std::unique_ptr<Form2> form;
-    if (!form) {
-        form = std::make_unique<Form2>();
-        form->Form_Load();
-    }
-    return *form;
-}
 
 void Form2::connectHandlers()
 {

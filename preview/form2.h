@@ -33,10 +33,6 @@ public:
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
 
-    // The program's one preview window, created hidden (its load step run) on
-    // first use.
-    static Form2 &instance();
-
     void Form_Load();
     void Form_Activate();
     void ListView1_Click();
