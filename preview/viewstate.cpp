@@ -41,7 +41,8 @@ ScrollSetup ViewState::takeScrollSetup(Qt::Orientation orientation, qint32 pageE
 
 BarSteps ViewState::barSteps(Qt::Orientation orientation, qint32 viewportInterior) const
 {
-    return preview::barSteps(orientation == Qt::Vertical ? mVUnit : mHUnit, viewportInterior, mZoom);
+    return preview::barSteps(orientation == Qt::Vertical ? mVUnit : mHUnit, viewportInterior, mZoom,
+                             m_zoomOnePixelsPerInch);
 }
 
 qint32 ViewState::pageEdgeForBar(Qt::Orientation orientation, int value) const
@@ -66,12 +67,12 @@ int ViewState::barStepsForMove(Qt::Orientation orientation, double twips)
 
 double ViewState::lineTwips() const
 {
-    return bodyLinesTwips(1.0, mZoom);
+    return bodyLinesTwips(1.0, mZoom, m_zoomOnePixelsPerInch);
 }
 
 double ViewState::wheelMoveTwips(int angleDelta, int pixelDelta) const
 {
-    return wheelTwips(angleDelta, pixelDelta, mZoom);
+    return wheelTwips(angleDelta, pixelDelta, mZoom, m_zoomOnePixelsPerInch);
 }
 
 int ViewState::zoomStepsForWheel(int angleDelta)

@@ -32,7 +32,8 @@ class ViewStateStepsTest : public ::testing::TestWithParam<StepRow> {};
 
 } // namespace
 
-// The steps as they always were: a line of body text and a view less a line.
+// The Letter rows hold the steps as they always were; an A4 page, drawn
+// smaller, has smaller lines and so a little more of a view to a page step.
 TEST_P(ViewStateStepsTest, BarStepsAreLinesOfThePageAsItIsShown)
 {
     const StepRow row = GetParam();
@@ -45,8 +46,9 @@ TEST_P(ViewStateStepsTest, BarStepsAreLinesOfThePageAsItIsShown)
 
 INSTANTIATE_TEST_SUITE_P(Papers, ViewStateStepsTest,
                          ::testing::Values(StepRow{"LetterAtOne", 42.0, 1.0f, 13, 712},
-                                           StepRow{"LetterAtOneAndAHalf", 42.0, 1.5f, 19, 705}),
-
+                                           StepRow{"LetterAtOneAndAHalf", 42.0, 1.5f, 19, 705},
+                                           StepRow{"A4AtOne", 42.0 * 15840 / 16838, 1.0f, 12, 713},
+                                           StepRow{"A4AtOneAndAHalf", 42.0 * 15840 / 16838, 1.5f, 18, 707}),
                          [](const ::testing::TestParamInfo<StepRow> &info) { return std::string(info.param.paper); });
 
 TEST(ViewStateTest, SmallMovesAddUpPerAxisAndABarWithoutAUnitKeepsNothing)
