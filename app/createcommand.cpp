@@ -10,7 +10,6 @@
 #include "shell/windowpointer.h"
 
 #include <functional>
-#include <utility>
 
 namespace {
 
@@ -64,17 +63,6 @@ preview::Form2 &previewWindow(entry::Form1 &form1, std::unique_ptr<preview::Form
 void connectCreateCommand(entry::Form1 &form1, std::unique_ptr<preview::Form2> &form2)
 {
     runGeneratorInto(form1, [&form1, &form2]() -> preview::Form2 & { return previewWindow(form1, form2); });
-}
-
-void connectCreateCommand(entry::Form1 &form1)
-{
-    runGeneratorInto(form1, [&form1]() -> preview::Form2 & {
-        static bool joined = false;
-        preview::Form2 &form2 = preview::Form2::instance();
-        if (!std::exchange(joined, true))
-            joinToDataEntry(form1, form2);
-        return form2;
-    });
 }
 
 } // namespace app

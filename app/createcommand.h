@@ -19,10 +19,6 @@ namespace app {
 // lives, so it can go before the application object does.
 void connectCreateCommand(entry::Form1 &form1, std::unique_ptr<preview::Form2> &form2);
 
-// As above with the process-wide preview window of preview::Form2::instance(),
-// for the timing programs, which keep one preview over many runs.
-void connectCreateCommand(entry::Form1 &form1);
-
 // The preview window in `form2`, made and joined to `form1` on first use.
 preview::Form2 &previewWindow(entry::Form1 &form1, std::unique_ptr<preview::Form2> &form2);
 

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "pagepicture.h"
 #include "picturebox.h"
 #include "viewmath.h"
 
@@ -21,7 +22,6 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <algorithm>
-#include <memory>
 
 namespace preview {
 
@@ -43,16 +43,6 @@ Form2::Form2(QWidget *parent)
 }
 
 Form2::~Form2() = default;
-
-Form2 &Form2::instance()
-{
-    static std::unique_ptr<Form2> form;
-    if (!form) {
-        form = std::make_unique<Form2>();
-        form->Form_Load();
-    }
-    return *form;
-}
 
 void Form2::connectHandlers()
 {
@@ -141,8 +131,7 @@ void Form2::showChosenPage()
     // Without a chosen page, or a picture for it, the view stays as it is.
     if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
         const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
-        m_shownPage = k - 1;
-        m_sharpPictures.clear();
+        showPage(k - 1, zoomOneResolution(picture));
         Picture1->setAutoSize(true);
         Picture1->setPicture(picture);
         Zoom_Ori->hide();
@@ -157,18 +146,9 @@ void Form2::showChosenPage()
 
 void Form2::setUpView()
 {
-    mZoom = 1.0f;
-    takeOriginalSize();
+    setUp(originalWidthTwips(), originalHeightTwips());
     RedrawImage();
     SetupScrollbars();
-}
-
-void Form2::takeOriginalSize()
-{
-    mOrigW = originalWidthTwips();
-    mOrigH = originalHeightTwips();
-    mNewW = mOrigW;
-    mNewH = mOrigH;
 }
 
 qint32 Form2::originalWidthTwips() const
@@ -211,7 +191,7 @@ void Form2::setWordFile(const QString &path)
     if (path != mWordFile)
         m_keptDocument.release();
     mWordFile = path;
-    m_sharpPictures.clear();
+    forgetSharpPictures();
 }
 
 void Form2::setLastImageIndex(qint32 index)
@@ -227,14 +207,13 @@ int Form2::listedPages() const
 void Form2::showFirstPage()
 {
     Picture1->setPicture(Image1.front());
-    m_shownPage = 0;
-    m_sharpPictures.clear();
+    showPage(0, zoomOneResolution(Image1.front()));
     nameShownPage();
 }
 
 void Form2::nameShownPage()
 {
-    Picture1->setAccessibleName(QStringLiteral("Page %1 of %2").arg(m_shownPage + 1).arg(std::max(1, listedPages())));
+    Picture1->setAccessibleName(QStringLiteral("Page %1 of %2").arg(shownPage() + 1).arg(std::max(1, listedPages())));
 }
 
 bool Form2::event(QEvent *event)

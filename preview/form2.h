@@ -1,12 +1,12 @@
 #pragma once
 
 #include "keptdocument.h"
+#include "viewstate.h"
 
 #include <QImage>
 #include <QSet>
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <vector>
 
 class QGroupBox;
@@ -25,17 +25,15 @@ namespace preview {
 class PictureBox;
 
 // The preview window: the page list, the chosen page in a viewport with zoom,
-// scroll bars and drag-to-pan, and the commands that leave it.
-class Form2 : public QWidget {
+// scroll bars and drag-to-pan, and the commands that leave it. What the view
+// is (zoom, sizes, scroll units, drag, sharp pictures) is a ViewState of its
+// own; the window's handlers show it in the widgets.
+class Form2 : public QWidget, private ViewState {
     Q_OBJECT
 
 public:
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
-
-    // The program's one preview window, created hidden (its load step run) on
-    // first use.
-    static Form2 &instance();
 
     void Form_Load();
     void Form_Activate();
@@ -86,7 +84,7 @@ public:
     // What the window holds, for the code and the tests that look at it.
     const QString &wordFile() const { return mWordFile; }
     qint32 totalImages() const { return mTotalImages; }
-    float zoom() const { return mZoom; }
+    using ViewState::zoom;
     bool setUpPending() const { return mFirstActivate; }
     const QImage &image(int index) const { return Image1.at(static_cast<std::size_t>(index)); }
     // The view's sizes and scroll units, in twips.
@@ -117,7 +115,7 @@ private:
     void drawShownPage();
     // The shown page drawn by the engine for mZoom on this screen, made on
     // first use; null when the document cannot give it.
-    QImage sharpPicture();
+    QImage drawnSharpPicture();
     void buildShortcuts();
     void buildPageMenu();
     void openPageMenuFromKeyboard();
@@ -139,7 +137,6 @@ private:
     void zoomByWheel(int angleDelta);
     bool isPageChoiceKeyRelease(QEvent *event);
     void setUpView();
-    void takeOriginalSize();
     // The unscaled page size every redraw starts from: Zoom_Ori's interior
     // less 2, rounded halves to even, in twips.
     qint32 originalWidthTwips() const;
@@ -160,10 +157,6 @@ private:
     QPushButton *PushButton6 = nullptr;
     QMenu *m_pageMenu = nullptr;
     std::vector<QImage> Image1{QImage()};
-    int m_shownPage = 0;
-    // The shown page's pictures drawn for each zoom, keyed by zoom × 4; only
-    // one page's, so that long documents cost no more memory than short ones.
-    std::map<int, QImage> m_sharpPictures;
 
     QString mWordFile;
     QString m_authorName;
@@ -171,18 +164,6 @@ private:
     KeptDocument m_keptDocument;
     qint32 mTotalImages = 0;
     bool mFirstActivate = true;
-    float mZoom = 1.0f;
-    qint32 mOrigW = 0;
-    qint32 mOrigH = 0;
-    qint32 mNewW = 0;
-    qint32 mNewH = 0;
-    qint16 mHUnit = 0;
-    qint16 mVUnit = 0;
-    float mDownX = 0;
-    float mDownY = 0;
-    double m_horizontalRemainderTwips = 0;
-    double m_verticalRemainderTwips = 0;
-    int m_zoomWheelDelta = 0;
     QSet<int> m_keysPressedInList;
 };
 

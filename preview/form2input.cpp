@@ -2,7 +2,6 @@
 // scroll bars, zooming along the buttons' steps, and choosing pages as the
 // page list does.
 #include "form2.h"
-#include "scrollamounts.h"
 
 #include "shell/steps.h"
 
@@ -11,7 +10,7 @@
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QWheelEvent>
-#include <cmath>
+#include <algorithm>
 
 namespace preview {
 namespace {
@@ -82,18 +81,11 @@ void Form2::choosePageAt(int index)
 
 void Form2::scrollByTwips(Qt::Orientation orientation, double twips)
 {
-    const bool vertical = orientation == Qt::Vertical;
-    QScrollBar *bar = vertical ? VScroll1 : HScroll1;
-    const qint16 unit = vertical ? mVUnit : mHUnit;
-    double &remainder = vertical ? m_verticalRemainderTwips : m_horizontalRemainderTwips;
-    if (!bar->isEnabled() || unit <= 0)
+    QScrollBar *bar = orientation == Qt::Vertical ? VScroll1 : HScroll1;
+    if (!bar->isEnabled())
         return;
-    // Touchpads send many small deltas; what does not make a whole step of the
-    // bar is kept for the next one, so slow movements still scroll.
-    remainder += twips;
-    const double steps = std::trunc(remainder / unit);
-    remainder -= steps * unit;
-    bar->setValue(std::clamp(bar->value() + int(steps), bar->minimum(), bar->maximum()));
+    const int steps = barStepsForMove(orientation, twips);
+    bar->setValue(std::clamp(bar->value() + steps, bar->minimum(), bar->maximum()));
 }
 
 void Form2::wheelEvent(QWheelEvent *event)
@@ -110,30 +102,25 @@ void Form2::wheelEvent(QWheelEvent *event)
         angle = QPoint(angle.y(), 0);
         pixels = QPoint(pixels.y(), 0);
     }
-    scrollByTwips(Qt::Horizontal, wheelTwips(angle.x(), pixels.x(), mZoom));
-    scrollByTwips(Qt::Vertical, wheelTwips(angle.y(), pixels.y(), mZoom));
+    scrollByTwips(Qt::Horizontal, wheelMoveTwips(angle.x(), pixels.x()));
+    scrollByTwips(Qt::Vertical, wheelMoveTwips(angle.y(), pixels.y()));
     event->accept();
 }
 
 void Form2::zoomByWheel(int angleDelta)
 {
-    // Fine-grained wheels send parts of a notch; a zoom step needs a whole one.
-    m_zoomWheelDelta += angleDelta;
-    while (std::abs(m_zoomWheelDelta) >= wheelNotchDelta) {
-        if (m_zoomWheelDelta > 0) {
-            m_zoomWheelDelta -= wheelNotchDelta;
+    for (int steps = zoomStepsForWheel(angleDelta); steps != 0; steps += steps > 0 ? -1 : 1) {
+        if (steps > 0)
             PushButton1_Click();
-        } else {
-            m_zoomWheelDelta += wheelNotchDelta;
+        else
             PushButton2_Click();
-        }
     }
 }
 
 void Form2::keyPressEvent(QKeyEvent *event)
 {
     // Arrow keys that no focused control used for itself move the page.
-    const double line = bodyLinesTwips(1.0, mZoom);
+    const double line = lineTwips();
     switch (event->key()) {
     case Qt::Key_Up:
         scrollByTwips(Qt::Vertical, -line);

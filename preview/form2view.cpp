@@ -1,7 +1,6 @@
 // Zoom, scroll bars and drag-to-pan of the preview window. Every length here
 // is in twips.
 #include "form2.h"
-#include "pagepicture.h"
 #include "picturebox.h"
 #include "scrollamounts.h"
 #include "viewmath.h"
@@ -17,10 +16,9 @@
 namespace preview {
 namespace {
 
-void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit, qint32 viewportTwips, float zoom)
+void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, const BarSteps &steps)
 {
     bar->setEnabled(setup.enabled);
-    unit = setup.unit;
     if (!setup.enabled) {
         // A disabled bar keeps no range from the page before it, or it would
         // still draw that page's thumb.
@@ -30,7 +28,6 @@ void applyScrollSetup(QScrollBar *bar, const ScrollSetup &setup, qint16 &unit, q
     bar->setMaximum(setup.maximum);
     // The bar's own arrows and trough move by a line of text and by a view
     // less a line, whatever its unit.
-    const BarSteps steps = barSteps(setup.unit, viewportTwips, zoom);
     bar->setSingleStep(steps.single);
     bar->setPageStep(steps.page);
     bar->setValue(0);
@@ -63,15 +60,13 @@ void Form2::PushButton2_Click()
 
 void Form2::ZoomStep(qint32 direction)
 {
-    const float candidate = direction == 0 ? mZoom + zoomStep : mZoom - zoomStep;
-    SetZoom(candidate);
+    SetZoom(zoomCandidate(direction));
 }
 
 void Form2::SetZoom(float factor)
 {
-    if (factor < smallestZoom || factor > largestZoom)
+    if (!takeZoom(factor))
         return;
-    mZoom = factor;
     RedrawImage();
     SetupScrollbars();
 }
@@ -82,7 +77,7 @@ void Form2::RedrawImage()
     steps.run(100, [this] { mNewW = zoomedExtent(mOrigW, mZoom); });
     steps.run(102, [this] { mNewH = zoomedExtent(mOrigH, mZoom); });
     bool drawable = false;
-    steps.run(104, [&] { drawable = mNewW < drawableWidthLimit && mNewH < drawableHeightLimit; });
+    steps.run(104, [&] { drawable = ViewState::drawable(); });
     if (drawable) {
         steps.run(106, [this] { Picture1->clearPicture(); });
         steps.run(108, [this] { Picture1->setWidthTwips(mNewW); });
@@ -106,36 +101,32 @@ void Form2::RedrawImage()
 void Form2::drawShownPage()
 {
     const QRect target(0, 0, mNewW, mNewH);
-    const QImage sharp = sharpPicture();
+    const QImage sharp = drawnSharpPicture();
     if (!sharp.isNull())
         Picture1->drawUnscaled(sharp, target);
     else
         Picture1->drawStretched(Zoom_Ori->picture(), QRect(0, 0, mOrigW, mOrigH), target);
 }
 
-QImage Form2::sharpPicture()
+QImage Form2::drawnSharpPicture()
 {
     const qreal ratio = Picture1->devicePixelRatioF();
-    const int key = qRound(mZoom * 4);
-    const auto found = m_sharpPictures.find(key);
-    if (found != m_sharpPictures.end() && qFuzzyCompare(found->second.devicePixelRatio(), ratio))
-        return found->second;
+    if (const QImage kept = sharpPicture(ratio); !kept.isNull())
+        return kept;
     if (mWordFile.isEmpty())
         return QImage();
-    // The page shows at zoom 1.0 at the resolution its picture was made for.
-    const double zoomOne = zoomOneResolution(Zoom_Ori->picture());
     QImage picture;
     // The stretched copy still shows the page; a document that can no longer
     // be drawn is not worth a report while zooming.
     try {
         m_keptDocument.use(mWordFile, [&](word::Document &document) {
-            picture = document.pagePicture(m_shownPage + 1, sharpPictureResolution(mZoom, ratio, zoomOne));
+            picture = document.pagePicture(shownPage() + 1, sharpResolution(ratio));
         });
     } catch (const automation::Failure &) {
         return QImage();
     }
     picture.setDevicePixelRatio(ratio);
-    m_sharpPictures[key] = picture;
+    keepSharpPicture(picture);
     return picture;
 }
 
@@ -143,20 +134,20 @@ void Form2::SetupScrollbars()
 {
     Picture1->setTopTwips(0);
     Picture1->setLeftTwips(0);
-    applyScrollSetup(HScroll1, scrollSetup(Picture1->widthTwips(), Picture2->widthTwips()), mHUnit,
-                     Picture2->interiorWidthTwips(), mZoom);
-    applyScrollSetup(VScroll1, scrollSetup(Picture1->heightTwips(), Picture2->heightTwips()), mVUnit,
-                     Picture2->interiorHeightTwips(), mZoom);
+    const ScrollSetup horizontal = takeScrollSetup(Qt::Horizontal, Picture1->widthTwips(), Picture2->widthTwips());
+    applyScrollSetup(HScroll1, horizontal, barSteps(Qt::Horizontal, Picture2->interiorWidthTwips()));
+    const ScrollSetup vertical = takeScrollSetup(Qt::Vertical, Picture1->heightTwips(), Picture2->heightTwips());
+    applyScrollSetup(VScroll1, vertical, barSteps(Qt::Vertical, Picture2->interiorHeightTwips()));
 }
 
 void Form2::HScroll1_Change()
 {
-    Picture1->setLeftTwips(-(qint32(mHUnit) * HScroll1->value()));
+    Picture1->setLeftTwips(pageEdgeForBar(Qt::Horizontal, HScroll1->value()));
 }
 
 void Form2::VScroll1_Change()
 {
-    Picture1->setTopTwips(-(qint32(mVUnit) * VScroll1->value()));
+    Picture1->setTopTwips(pageEdgeForBar(Qt::Vertical, VScroll1->value()));
 }
 
 void Form2::picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
@@ -175,11 +166,11 @@ void Form2::picture1_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, 
         return;
     qint32 newLeft = Picture1->leftTwips();
     qint32 newTop = Picture1->topTwips();
-    steps.run(104, [&] { newLeft = roundHalfEven(Picture1->leftTwips() - mDownX + x); });
+    steps.run(104, [&] { newLeft = draggedEdge(Qt::Horizontal, Picture1->leftTwips(), x); });
     steps.run(106, [&] {
         newLeft = clampDraggedEdge(newLeft, Picture2->interiorWidthTwips(), Picture1->widthTwips());
     });
-    steps.run(114, [&] { newTop = roundHalfEven(Picture1->topTwips() - mDownY + y); });
+    steps.run(114, [&] { newTop = draggedEdge(Qt::Vertical, Picture1->topTwips(), y); });
     steps.run(116, [&] {
         newTop = clampDraggedEdge(newTop, Picture2->interiorHeightTwips(), Picture1->heightTwips());
     });

@@ -32,24 +32,19 @@ namespace {
 
 // One run of the command; the preview is sent back afterwards, deleting the
 // document, so every run starts as the first did.
-double createOnce(entry::Form1 &form, const QString *savedCopy)
+double createOnce(SampleProgram &program, const QString *savedCopy)
 {
     QElapsedTimer timer;
     timer.start();
-    form.PushButton1_Click();
+    program.form.PushButton1_Click();
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    preview::Form2 &preview = preview::Form2::instance();
+    preview::Form2 &preview = program.preview();
     if (savedCopy) {
         QFile::remove(*savedCopy);
         QFile::copy(preview.wordFile(), *savedCopy);
     }
     preview.PushButton8_Click();
     return ms;
-}
-
-int pagesShown()
-{
-    return preview::Form2::instance().listedPages();
 }
 
 void makeLong(entry::Form1 &form)
@@ -108,15 +103,15 @@ double sofficeOnce(const QString &file, const QString &profile, const QString &o
 
 bool quick = false;
 
-void measure(entry::Form1 &form, const char *what, int runs, const QString &copy)
+void measure(SampleProgram &program, const char *what, int runs, const QString &copy)
 {
     std::vector<double> samples;
-    createOnce(form, nullptr); // warm-up: fonts, first window
+    createOnce(program, nullptr); // warm-up: fonts, first window
     for (int run = 0; run < runs; ++run)
-        samples.push_back(createOnce(form, run == 0 ? &copy : nullptr));
-    form.PushButton1_Click();
-    std::printf("%s: %d pages\n", what, pagesShown());
-    preview::Form2::instance().PushButton8_Click();
+        samples.push_back(createOnce(program, run == 0 ? &copy : nullptr));
+    program.form.PushButton1_Click();
+    std::printf("%s: %d pages\n", what, program.preview().listedPages());
+    program.preview().PushButton8_Click();
     printSummary("create command, click to preview shown", samples);
     std::printf("%-40s %.1f MB\n", "peak resident memory so far", peakResidentMegabytes());
 
@@ -147,26 +142,26 @@ int main(int argc, char **argv)
     const QString objective = form.field(QStringLiteral("txtObjective"))->text();
     if (application.arguments().contains(QStringLiteral("--long-paragraphs-only"))) {
         makeLongParagraphs(form, objective);
-        measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+        measure(program, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
         return 0;
     }
     if (application.arguments().contains(QStringLiteral("--megabyte-only"))) {
         makeMegabyteObjective(form, objective);
-        measure(form, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
+        measure(program, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
         return 0;
     }
-    measure(form, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));
+    measure(program, "sample resume", 20, temp.path() + QStringLiteral("/sample.doc"));
     if (application.arguments().contains(QStringLiteral("--sample-only")))
         return 0;
     makeFull(form);
-    measure(form, "full record", 20, temp.path() + QStringLiteral("/full.doc"));
+    measure(program, "full record", 20, temp.path() + QStringLiteral("/full.doc"));
     form.PushButton3_Click();
     makeLong(form);
-    measure(form, "long resume, short lines", 5, temp.path() + QStringLiteral("/long.doc"));
+    measure(program, "long resume, short lines", 5, temp.path() + QStringLiteral("/long.doc"));
     makeLongParagraphs(form, objective);
-    measure(form, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
+    measure(program, "long resume, long paragraphs", 5, temp.path() + QStringLiteral("/longparagraphs.doc"));
     form.PushButton3_Click();
     makeMegabyteObjective(form, objective);
-    measure(form, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
+    measure(program, "1 MB objective", 3, temp.path() + QStringLiteral("/megabyte.doc"));
     return 0;
 }

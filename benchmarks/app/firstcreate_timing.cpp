@@ -39,6 +39,6 @@ int main(int argc, char **argv)
     form.PushButton1_Click();
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     std::printf("first create, click to preview shown%s: %.3f ms\n", warmUp ? "" : " (no warm-up)", ms);
-    preview::Form2::instance().PushButton8_Click();
+    program.preview().PushButton8_Click();
     return 0;
 }

@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     entry::Form1 &form = program.form;
     form.show();
     form.PushButton1_Click();
-    preview::Form2 &preview = preview::Form2::instance();
+    preview::Form2 &preview = program.preview();
     auto *zoomIn = preview.findChild<QPushButton *>(QStringLiteral("PushButton1"));
     auto *zoomOut = preview.findChild<QPushButton *>(QStringLiteral("PushButton2"));
     auto *pages = preview.findChild<QTreeWidget *>(QStringLiteral("ListView1"));

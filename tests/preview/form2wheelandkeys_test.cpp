@@ -241,3 +241,32 @@ TEST_F(Form2InputTest, MenuKeyAndShiftF10OpenThePagesMenuFromAnyControl)
         }
     }
 }
+
+namespace {
+
+struct PaperLines {
+    const char *name;
+    QImage (*page)(QColor);
+    // The resolution at which the page shows whole at zoom 1.0: an A4 page is
+    // drawn smaller than a Letter page to fit the same box.
+    double pixelsPerInchAtZoomOne;
+};
+
+class Form2PaperWheelTest : public Form2InputTest, public ::testing::WithParamInterface<PaperLines> {};
+
+} // namespace
+
+TEST_P(Form2PaperWheelTest, AWheelNotchScrollsThreeLinesOfThePageAsShownNotOfALetterPage)
+{
+    auto form = loaded(1, GetParam().page);
+    zoomInTwice(*form);
+    turnWheel(*form, QPoint(0, -120));
+    const double threeLinesTwips = 3 * 14.5 * (GetParam().pixelsPerInchAtZoomOne * 15 / 72) * 1.5;
+    // Within one step of the bar, which moves the page by 10 twips.
+    EXPECT_NEAR(-pageTop(*form), threeLinesTwips, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, Form2PaperWheelTest,
+                         ::testing::Values(PaperLines{"Letter", letterPage, 42.0},
+                                           PaperLines{"A4", a4Page, 42.0 * 15840 / 16838}),
+                         [](const ::testing::TestParamInfo<PaperLines> &info) { return std::string(info.param.name); });
