@@ -3,9 +3,9 @@
 // same text, and every line within 1.5 pt of where we put it, across and down.
 // All records are printed by one run of LibreOffice.
 #include "fidelityrecords.h"
+#include "layoutcomparison.h"
 #include "generator/resume.h"
 #include "libreofficepdf.h"
-#include "storyinspection.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 #include "automation/word/application.h"
@@ -17,8 +17,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <iostream>
 #include <set>
 #include <tuple>
@@ -26,16 +24,6 @@
 using namespace engine;
 
 namespace {
-
-constexpr double tolerancePoints = 1.5;
-
-// The first word of one line, where a layout puts it, in points from the page's top-left corner.
-struct PlacedWord {
-    QString text;
-    int page = 0;
-    double leftPoints = 0;
-    double baselinePoints = 0;
-};
 
 // The two papers every record is made on.
 const char *const papers[] = {"letter", "a4"};
@@ -70,66 +58,6 @@ QByteArray savedResume(const FidelityRecord &record, const char *paper)
     generated.application->quit();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The first word of every line of our layout that shows one.
-std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayout &layout)
-{
-    std::vector<PlacedWord> words;
-    for (size_t i = 0; i < layout.lines().size(); ++i) {
-        const VisualLine &line = layout.lines()[i];
-        const ParagraphLine &paragraphLine = layout.paragraphLine(line);
-        const QString text = StoryInspection::text(model.story, paragraphLine.from, paragraphLine.to);
-        const QString word = text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-        if (word.isEmpty())
-            continue;
-        const auto leading = static_cast<size_t>(text.indexOf(word));
-        words.push_back({word, line.page, (line.columnLeftTwips + layout.caretXTwips(line).at(leading)) / 20.0,
-                         layout.baselineTwips(static_cast<int>(i)) / 20.0});
-    }
-    return words;
-}
-
-// Whether `text` is only a symbol font's characters, as a bullet is.
-bool symbolOnly(const QString &text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_PrivateUse; });
-}
-
-// The word that a reader meets first on `page`: on the top line, the
-// leftmost; list marks are drawn, not text, and do not count.
-template <typename Word, typename Baseline, typename Left>
-const Word *firstOnPage(const std::vector<Word> &words, int page, Baseline baseline, Left left)
-{
-    const Word *first = nullptr;
-    for (const Word &word : words) {
-        if (word.page != page || symbolOnly(word.text))
-            continue;
-        const bool higher = first && baseline(word) < baseline(*first) - 1;
-        const bool sameLineFurtherLeft = first && std::abs(baseline(word) - baseline(*first)) <= 1
-                                         && left(word) < left(*first);
-        if (!first || higher || sameLineFurtherLeft)
-            first = &word;
-    }
-    return first;
-}
-
-// Of LibreOffice's words with `ours`'s text on its page, the one nearest to it.
-const PdfWord *nearestMatch(const std::vector<PdfWord> &theirs, const PlacedWord &ours)
-{
-    const PdfWord *match = nullptr;
-    double best = 0;
-    for (const PdfWord &word : theirs) {
-        if (word.page != ours.page || word.text != ours.text)
-            continue;
-        const double distance =
-            std::abs(word.left - ours.leftPoints) + std::abs(word.baseline() - ours.baselinePoints);
-        if (!match || distance < best) {
-            match = &word;
-            best = distance;
-        }
-    }
-    return match;
 }
 
 class ResumeLayoutMatchesLibreOffice
@@ -187,51 +115,15 @@ TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
     EXPECT_EQ(model.page.widthTwips, QByteArray(paper) == "a4" ? 11906 : 12240) << "the user's paper";
     EXPECT_NEAR(pdf.pageSizePoints().width(), model.page.widthTwips / 20.0, 0.5) << "LibreOffice's paper";
     EXPECT_NEAR(pdf.pageSizePoints().height(), model.page.heightTwips / 20.0, 0.5);
-    ASSERT_EQ(pdf.pageCount(), layout.pageCount());
-
-    const std::vector<PdfWord> theirs = pdf.words();
-    const std::vector<PlacedWord> ours = ourLines(model, layout);
     SCOPED_TRACE("LibreOffice's pages: " + pdf.pdfPath().toStdString());
-    for (int page = 0; page < layout.pageCount(); ++page) {
-        const PlacedWord *ourFirst = firstOnPage(
-            ours, page, [](const PlacedWord &w) { return w.baselinePoints; },
-            [](const PlacedWord &w) { return w.leftPoints; });
-        const PdfWord *theirFirst = firstOnPage(
-            theirs, page, [](const PdfWord &w) { return w.baseline(); }, [](const PdfWord &w) { return w.left; });
-        ASSERT_EQ(ourFirst == nullptr, theirFirst == nullptr) << "page " << page + 1;
-        if (ourFirst) {
-            EXPECT_EQ(ourFirst->text.toStdString(), theirFirst->text.toStdString()) << "first on page " << page + 1;
-        }
-    }
-
-    double largestAcross = 0;
-    double largestDown = 0;
-    const bool show = qEnvironmentVariableIsSet("PARVOLIN_SHOW_DEVIATIONS");
-    for (const PlacedWord &word : ours) {
-        const PdfWord *match = nearestMatch(theirs, word);
-        if (show) {
-            std::cout << "page " << word.page + 1 << " " << word.text.toStdString() << " x " << word.leftPoints
-                      << " baseline " << word.baselinePoints;
-            if (match)
-                std::cout << " dx " << match->left - word.leftPoints << " dy " << match->baseline() - word.baselinePoints;
-            std::cout << std::endl;
-        }
-        ASSERT_NE(match, nullptr) << "LibreOffice shows no \"" << word.text.toStdString() << "\" on page "
-                                  << word.page + 1;
-        const double across = match->left - word.leftPoints;
-        const double down = match->baseline() - word.baselinePoints;
-        largestAcross = std::max(largestAcross, std::abs(across));
-        largestDown = std::max(largestDown, std::abs(down));
-        EXPECT_LE(std::abs(across), tolerancePoints)
-            << word.text.toStdString() << " at x " << word.leftPoints << " on page " << word.page + 1;
-        EXPECT_LE(std::abs(down), tolerancePoints)
-            << word.text.toStdString() << " at baseline " << word.baselinePoints << " on page " << word.page + 1;
-    }
-    std::cout << onPaper(record, paper).toStdString() << ": " << layout.pageCount() << " pages, " << ours.size()
-              << " lines; largest offset " << largestAcross << " pt across, " << largestDown << " pt down"
-              << std::endl;
-    RecordProperty("largestAcrossPoints", QString::number(largestAcross, 'f', 2).toStdString());
-    RecordProperty("largestDownPoints", QString::number(largestDown, 'f', 2).toStdString());
+    const LayoutComparison comparison = compareLayouts(model, layout, pdf.words(), pdf.pageCount());
+    for (const std::string &failure : comparison.failures)
+        ADD_FAILURE() << failure;
+    std::cout << onPaper(record, paper).toStdString() << ": " << layout.pageCount() << " pages, " << comparison.lines
+              << " lines; largest offset " << comparison.largestAcrossPoints << " pt across, "
+              << comparison.largestDownPoints << " pt down" << std::endl;
+    RecordProperty("largestAcrossPoints", QString::number(comparison.largestAcrossPoints, 'f', 2).toStdString());
+    RecordProperty("largestDownPoints", QString::number(comparison.largestDownPoints, 'f', 2).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, ResumeLayoutMatchesLibreOffice,

@@ -1,0 +1,156 @@
+#include "layoutcomparison.h"
+
+#include "storyinspection.h"
+
+#include "layout/documentlayout.h"
+#include "model/documentmodel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <sstream>
+
+using namespace engine;
+
+namespace {
+
+// The first word of one line, where a layout puts it, in points from the page's top-left corner.
+struct PlacedWord {
+    QString text;
+    int page = 0;
+    double leftPoints = 0;
+    double baselinePoints = 0;
+};
+
+// The first word of every line of our layout that shows one.
+std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayout &layout)
+{
+    std::vector<PlacedWord> words;
+    for (size_t i = 0; i < layout.lines().size(); ++i) {
+        const VisualLine &line = layout.lines()[i];
+        const ParagraphLine &paragraphLine = layout.paragraphLine(line);
+        const QString text = StoryInspection::text(model.story, paragraphLine.from, paragraphLine.to);
+        const QString word = text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (word.isEmpty())
+            continue;
+        const auto leading = static_cast<size_t>(text.indexOf(word));
+        words.push_back({word, line.page, (line.columnLeftTwips + layout.caretXTwips(line).at(leading)) / 20.0,
+                         layout.baselineTwips(static_cast<int>(i)) / 20.0});
+    }
+    return words;
+}
+
+// Whether `text` is only a symbol font's characters, as a bullet is.
+bool symbolOnly(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_PrivateUse; });
+}
+
+// The word that a reader meets first on `page`: on the top line, the
+// leftmost; list marks are drawn, not text, and do not count.
+template <typename Word, typename Baseline, typename Left>
+const Word *firstOnPage(const std::vector<Word> &words, int page, Baseline baseline, Left left)
+{
+    const Word *first = nullptr;
+    for (const Word &word : words) {
+        if (word.page != page || symbolOnly(word.text))
+            continue;
+        const bool higher = first && baseline(word) < baseline(*first) - 1;
+        const bool sameLineFurtherLeft = first && std::abs(baseline(word) - baseline(*first)) <= 1
+                                         && left(word) < left(*first);
+        if (!first || higher || sameLineFurtherLeft)
+            first = &word;
+    }
+    return first;
+}
+
+// Of the PDF's words with `ours`'s text on its page, the one nearest to it.
+const PdfWord *nearestMatch(const std::vector<PdfWord> &theirs, const PlacedWord &ours)
+{
+    const PdfWord *match = nullptr;
+    double best = 0;
+    for (const PdfWord &word : theirs) {
+        if (word.page != ours.page || word.text != ours.text)
+            continue;
+        const double distance =
+            std::abs(word.left - ours.leftPoints) + std::abs(word.baseline() - ours.baselinePoints);
+        if (!match || distance < best) {
+            match = &word;
+            best = distance;
+        }
+    }
+    return match;
+}
+
+// Whether both start every page with the same word; false when a page has words in one and none in the other.
+bool samePageStarts(const std::vector<PlacedWord> &ours, const std::vector<PdfWord> &theirs, int pageCount,
+                    LayoutComparison &result)
+{
+    for (int page = 0; page < pageCount; ++page) {
+        const PlacedWord *ourFirst = firstOnPage(
+            ours, page, [](const PlacedWord &w) { return w.baselinePoints; },
+            [](const PlacedWord &w) { return w.leftPoints; });
+        const PdfWord *theirFirst = firstOnPage(
+            theirs, page, [](const PdfWord &w) { return w.baseline(); }, [](const PdfWord &w) { return w.left; });
+        if ((ourFirst == nullptr) != (theirFirst == nullptr)) {
+            result.failures.push_back("page " + std::to_string(page + 1) + " has words in only one of the two");
+            return false;
+        }
+        if (ourFirst && ourFirst->text != theirFirst->text)
+            result.failures.push_back("page " + std::to_string(page + 1) + " starts with \""
+                                      + ourFirst->text.toStdString() + "\" here but with \""
+                                      + theirFirst->text.toStdString() + "\" in the PDF");
+    }
+    return true;
+}
+
+std::string offsetFailure(const PlacedWord &word, const char *direction, double offsetPoints)
+{
+    std::ostringstream text;
+    text << word.text.toStdString() << " at x " << word.leftPoints << ", baseline " << word.baselinePoints
+         << " on page " << word.page + 1 << " is " << offsetPoints << " pt off " << direction;
+    return text.str();
+}
+
+} // namespace
+
+LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout &layout,
+                                const std::vector<PdfWord> &pdfWords, int pdfPageCount, double tolerancePoints)
+{
+    LayoutComparison result;
+    if (pdfPageCount != layout.pageCount()) {
+        result.failures.push_back("the PDF has " + std::to_string(pdfPageCount) + " pages, our layout "
+                                  + std::to_string(layout.pageCount()));
+        return result;
+    }
+    const std::vector<PlacedWord> ours = ourLines(model, layout);
+    result.lines = static_cast<int>(ours.size());
+    if (!samePageStarts(ours, pdfWords, layout.pageCount(), result))
+        return result;
+
+    const bool show = qEnvironmentVariableIsSet("PARVOLIN_SHOW_DEVIATIONS");
+    for (const PlacedWord &word : ours) {
+        const PdfWord *match = nearestMatch(pdfWords, word);
+        if (show) {
+            std::cout << "page " << word.page + 1 << " " << word.text.toStdString() << " x " << word.leftPoints
+                      << " baseline " << word.baselinePoints;
+            if (match)
+                std::cout << " dx " << match->left - word.leftPoints << " dy " << match->baseline() - word.baselinePoints;
+            std::cout << std::endl;
+        }
+        if (!match) {
+            result.failures.push_back("the PDF shows no \"" + word.text.toStdString() + "\" on page "
+                                      + std::to_string(word.page + 1));
+            return result;
+        }
+        const double across = match->left - word.leftPoints;
+        const double down = match->baseline() - word.baselinePoints;
+        result.largestAcrossPoints = std::max(result.largestAcrossPoints, std::abs(across));
+        result.largestDownPoints = std::max(result.largestDownPoints, std::abs(down));
+        if (std::abs(across) > tolerancePoints)
+            result.failures.push_back(offsetFailure(word, "across", across));
+        if (std::abs(down) > tolerancePoints)
+            result.failures.push_back(offsetFailure(word, "down", down));
+    }
+    return result;
+}

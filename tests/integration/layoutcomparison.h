@@ -1,0 +1,32 @@
+#pragma once
+
+// Our layout of a document against another program's PDF of it: as many
+// pages, each starting with the same word, and the first word of every line
+// within a tolerance of where we put it, across and down.
+#include "libreofficepdf.h"
+
+#include <string>
+#include <vector>
+
+namespace engine {
+struct DocumentModel;
+class DocumentLayout;
+} // namespace engine
+
+// What a comparison found: every disagreement in words, and the largest offsets, in points.
+struct LayoutComparison {
+    std::vector<std::string> failures;
+    double largestAcrossPoints = 0;
+    double largestDownPoints = 0;
+    // How many of our lines were compared.
+    int lines = 0;
+
+    bool agrees() const { return failures.empty(); }
+};
+
+// Compares `layout` of `model` with the words of a PDF of `pdfPageCount`
+// pages; a different page count or a line the PDF does not show ends the
+// comparison there. PARVOLIN_SHOW_DEVIATIONS=1 prints every line's offset.
+LayoutComparison compareLayouts(const engine::DocumentModel &model, const engine::DocumentLayout &layout,
+                                const std::vector<PdfWord> &pdfWords, int pdfPageCount,
+                                double tolerancePoints = 1.5);
