@@ -4,12 +4,8 @@
 // All records are printed by one run of LibreOffice.
 #include "fidelityrecords.h"
 #include "layoutcomparison.h"
-#include "generator/resume.h"
 #include "libreofficepdf.h"
-#include "support/scripteddialogs.h"
-#include "support/testenvironment.h"
-#include "automation/word/application.h"
-#include "automation/word/document.h"
+#include "savedrecord.h"
 
 #include "layout/documentlayout.h"
 #include "formats/documentformats.h"
@@ -25,9 +21,6 @@ using namespace engine;
 
 namespace {
 
-// The two papers every record is made on.
-const char *const papers[] = {"letter", "a4"};
-
 // Records whose page break falls where LibreOffice breaks differently: a
 // ruled heading row that LibreOffice keeps at the page foot and continues on
 // the next page, and three A4 page feet. They are reported as skipped with
@@ -35,30 +28,6 @@ const char *const papers[] = {"letter", "a4"};
 const std::set<QString> breaksUnlikeLibreOffice = {
     QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"), QStringLiteral("ManyShortLines_a4"),
     QStringLiteral("WrappingAwardsAndReferences_a4"), QStringLiteral("HeadingNearFoot20_a4")};
-
-// Names a record on a paper in file names, test names and the saved files.
-QString onPaper(const FidelityRecord &record, const char *paper)
-{
-    return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
-}
-
-QByteArray savedResume(const FidelityRecord &record, const char *paper)
-{
-    const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
-    testsupport::ScriptedDialogs dialogs;
-    const auto fields = record.fields;
-    const generator::GeneratedDocument generated = generator::GenerateResume([fields](const QString &name) {
-        const auto found = fields.find(name);
-        return found == fields.end() ? QString() : found->second;
-    });
-    if (!generated.document || !dialogs.messages().empty())
-        return QByteArray();
-    const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
-    generated.document->saveAs(path);
-    generated.application->quit();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ResumeLayoutMatchesLibreOffice
     : public ::testing::TestWithParam<std::tuple<FidelityRecord, const char *>> {
@@ -69,8 +38,8 @@ protected:
             return;
         std::vector<QByteArray> files;
         for (const FidelityRecord &record : fidelityRecords())
-            for (const char *paper : papers)
-                files.push_back(s_files[onPaper(record, paper)] = savedResume(record, paper));
+            for (const char *paper : recordPapers)
+                files.push_back(s_files[onPaper(record, paper)] = savedRecord(record, paper, QStringLiteral("resume.doc")));
         s_conversionFailure = LibreOfficePdf::convertAll(files);
     }
 
@@ -93,12 +62,6 @@ std::map<QString, QByteArray> ResumeLayoutMatchesLibreOffice::s_files;
 QString ResumeLayoutMatchesLibreOffice::s_conversionFailure;
 
 } // namespace
-
-// Test names and failure messages show a record by its name.
-void PrintTo(const FidelityRecord &record, std::ostream *out)
-{
-    *out << record.name.toStdString();
-}
 
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
@@ -127,7 +90,7 @@ TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, ResumeLayoutMatchesLibreOffice,
-                         ::testing::Combine(::testing::ValuesIn(fidelityRecords()), ::testing::ValuesIn(papers)),
+                         ::testing::Combine(::testing::ValuesIn(fidelityRecords()), ::testing::ValuesIn(recordPapers)),
                          [](const ::testing::TestParamInfo<std::tuple<FidelityRecord, const char *>> &info) {
                              return onPaper(std::get<0>(info.param), std::get<1>(info.param)).toStdString();
                          });
