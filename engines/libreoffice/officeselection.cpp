@@ -5,6 +5,7 @@
 #include "officeparagraphformat.h"
 #include "officerange.h"
 #include "officeselectionfont.h"
+#include "paragraphat.h"
 #include "storymap.h"
 #include "storyranges.h"
 #include "unocall.h"
@@ -99,6 +100,20 @@ void requireCharacterUnit(long unit, const char *move)
         throw automation::Failure(QStringLiteral("%1 by unit %2 is not supported; only characters (1) and cells (12) are.")
                               .arg(QLatin1String(move))
                               .arg(unit));
+}
+
+// The values that `cursor`'s paragraph has of the properties named in `format`.
+std::vector<beans::PropertyValue> paragraphFormatOf(const uno::Reference<text::XTextCursor> &cursor,
+                                                   const std::vector<beans::PropertyValue> &format)
+{
+    const auto paragraph = paragraphAt(cursor);
+    std::vector<beans::PropertyValue> values;
+    for (const auto &property : paragraph.is() ? format : std::vector<beans::PropertyValue>()) {
+        beans::PropertyValue value = property;
+        value.Value = paragraph->getPropertyValue(property.Name);
+        values.push_back(value);
+    }
+    return values;
 }
 
 } // namespace
@@ -302,6 +317,7 @@ void OfficeSelection::insertText(const QString &text)
     const auto cursor = story.cursorAt(start);
     const auto area = cursor->getText();
     const QStringList paragraphs = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const std::vector<beans::PropertyValue> markFormat = paragraphFormatOf(cursor, selection.typingFormat);
     int typed = 0;
     for (int index = 0; index < paragraphs.size(); ++index) {
         if (index > 0) {
@@ -316,6 +332,12 @@ void OfficeSelection::insertText(const QString &text)
                                                            uno::UNO_QUERY_THROW);
         for (const auto &property : selection.typingFormat)
             inserted->setPropertyValue(property.Name, property.Value);
+        // Each break typed is a new paragraph mark in the typing format; the
+        // paragraph that ends with the old mark keeps its format, which an
+        // empty last paragraph shows in its height.
+        const auto last = paragraphs.size() > 1 ? emptyParagraphAt(cursor) : uno::Reference<beans::XPropertySet>();
+        for (const auto &property : last.is() ? markFormat : std::vector<beans::PropertyValue>())
+            last->setPropertyValue(property.Name, property.Value);
     }
     const bool bodySplit = paragraphs.size() > 1 && !story.isCell(start.area);
     const auto typingFormat = selection.typingFormat;

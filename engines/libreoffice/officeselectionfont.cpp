@@ -2,6 +2,7 @@
 
 #include "characterproperties.h"
 #include "documentstate.h"
+#include "paragraphat.h"
 #include "storymap.h"
 #include "storyranges.h"
 #include "unocall.h"
@@ -10,32 +11,10 @@
 
 #include <algorithm>
 #include <com/sun/star/beans/XPropertySet.hpp>
-#include <com/sun/star/container/XEnumeration.hpp>
-#include <com/sun/star/container/XEnumerationAccess.hpp>
-#include <com/sun/star/text/XParagraphCursor.hpp>
 
 using namespace css;
 
 namespace engines::libreoffice {
-namespace {
-
-// The empty paragraph at `cursor`, if it is empty: its own character format
-// decides the height of its line, as a paragraph mark's format does in Word.
-uno::Reference<beans::XPropertySet> emptyParagraphAt(const uno::Reference<text::XTextCursor> &cursor)
-{
-    const uno::Reference<text::XParagraphCursor> paragraph(cursor, uno::UNO_QUERY);
-    if (!paragraph.is() || !paragraph->isStartOfParagraph() || !paragraph->isEndOfParagraph())
-        return {};
-    const uno::Reference<container::XEnumerationAccess> access(cursor, uno::UNO_QUERY);
-    if (!access.is())
-        return {};
-    const auto paragraphs = access->createEnumeration();
-    return paragraphs->hasMoreElements() ? uno::Reference<beans::XPropertySet>(paragraphs->nextElement(), uno::UNO_QUERY)
-                                         : uno::Reference<beans::XPropertySet>();
-}
-
-} // namespace
-
 OfficeSelectionFont::OfficeSelectionFont(std::shared_ptr<DocumentState> state)
     : m_state(std::move(state))
 {

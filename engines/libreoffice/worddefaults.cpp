@@ -4,7 +4,9 @@
 
 #include "automation/paper.h"
 
+#include <com/sun/star/beans/UnknownPropertyException.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
@@ -23,6 +25,44 @@ uno::Reference<beans::XPropertySet> style(const uno::Reference<text::XTextDocume
         supplier->getStyleFamilies()->getByName(rtl::OUString::createFromAscii(family)), uno::UNO_QUERY_THROW);
     return uno::Reference<beans::XPropertySet>(styles->getByName(rtl::OUString::createFromAscii(name)),
                                                uno::UNO_QUERY_THROW);
+}
+
+// The layout rules LibreOffice follows for a document read from Word's own
+// format, where they differ from its own documents': tabs measured from the
+// margin, trailing blanks and tabs past the margin as Word has them, border
+// spacing inside the border, bullets in the paragraph mark's font, rows kept
+// as Word keeps them. With them the pages of a document built here are the
+// pages LibreOffice shows of the same document saved by the built-in engine.
+void applyWordLayoutRules(const uno::Reference<text::XTextDocument> &document)
+{
+    const uno::Reference<lang::XMultiServiceFactory> factory(document, uno::UNO_QUERY_THROW);
+    const uno::Reference<beans::XPropertySet> settings(
+        factory->createInstance("com.sun.star.text.DocumentSettings"), uno::UNO_QUERY_THROW);
+    const std::pair<const char *, bool> rules[] = {
+        {"AddFrameOffsets", true},
+        {"ApplyParagraphMarkFormatToNumbering", true},
+        {"ClippedPictures", true},
+        {"ConsiderTextWrapOnObjPos", true},
+        {"ContinuousEndnotes", true},
+        {"DoNotJustifyLinesWithManualBreak", true},
+        {"FrameAutowidthWithMorePara", true},
+        {"HeaderSpacingBelowLastPara", true},
+        {"IgnoreTabsAndBlanksForLineCalculation", true},
+        {"InvertBorderSpacing", true},
+        {"MsWordCompTrailingBlanks", true},
+        {"SurroundTextWrapSmall", true},
+        {"TabOverMargin", true},
+        {"TableRowKeep", true},
+        {"TabsRelativeToIndent", false},
+        {"UnbreakableNumberings", true},
+    };
+    for (const auto &[name, value] : rules) {
+        try {
+            settings->setPropertyValue(rtl::OUString::createFromAscii(name), uno::Any(value));
+        } catch (const beans::UnknownPropertyException &) {
+            // An older LibreOffice lacks some of the rules; it lays out as it can without them.
+        }
+    }
 }
 
 } // namespace
@@ -51,7 +91,11 @@ void applyWordDefaults(const uno::Reference<text::XTextDocument> &document)
     paragraph->setPropertyValue("CharHeight", uno::Any(11.0f));
     paragraph->setPropertyValue("ParaTopMargin", uno::Any(sal_Int32(0)));
     paragraph->setPropertyValue("ParaBottomMargin", uno::Any(pointsToHundredthMm(8)));
-    paragraph->setPropertyValue("ParaLineSpacing", uno::Any(style::LineSpacing{style::LineSpacingMode::PROP, 108}));
+    // Word's 1.08 lines are 259/240 of a line, which LibreOffice, counting whole
+    // percents, reads from a Word document as 107 %.
+    paragraph->setPropertyValue("ParaLineSpacing", uno::Any(style::LineSpacing{style::LineSpacingMode::PROP, 259 * 100 / 240}));
+    paragraph->setPropertyValue("CharAutoKerning", uno::Any(false));
+    applyWordLayoutRules(document);
 }
 
 } // namespace engines::libreoffice

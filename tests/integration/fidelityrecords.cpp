@@ -1,14 +1,8 @@
 #include "fidelityrecords.h"
 
-#include "automation/word/application.h"
-#include "automation/word/document.h"
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
-#include "generator/resume.h"
-#include "support/scripteddialogs.h"
-#include "support/testenvironment.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -294,28 +288,3 @@ std::vector<FidelityRecord> fidelityRecords()
     return records;
 }
 
-QString onPaper(const FidelityRecord &record, const char *paper)
-{
-    return record.name + QLatin1Char('_') + QString::fromLatin1(paper);
-}
-
-QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure)
-{
-    const testsupport::ScopedVariable paperSize("PAPERSIZE", paper);
-    testsupport::ScriptedDialogs dialogs;
-    const auto fields = record.fields;
-    const generator::GeneratedDocument generated = generator::GenerateResume([fields](const QString &name) {
-        const auto found = fields.find(name);
-        return found == fields.end() ? QString() : found->second;
-    });
-    if (!generated.document || !dialogs.messages().empty()) {
-        if (failure)
-            *failure = dialogs.errorReports().join(QLatin1Char('\n'));
-        return QByteArray();
-    }
-    const QString path = testsupport::freshFolder(onPaper(record, paper)) + QStringLiteral("/resume.doc");
-    generated.document->saveAs(path);
-    generated.application->quit();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

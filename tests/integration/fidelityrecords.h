@@ -19,9 +19,3 @@ struct FidelityRecord {
 // once broke unlike LibreOffice.
 std::vector<FidelityRecord> fidelityRecords();
 
-// Names a record on a paper ("letter" or "a4") in file names, test names and the saved files.
-QString onPaper(const FidelityRecord &record, const char *paper);
-
-// The Word 97 document the program saves of `record` on `paper`; empty when
-// the generator reported a failure (its reports then go to `failure`) or saved nothing.
-QByteArray savedResume(const FidelityRecord &record, const char *paper, QString *failure = nullptr);

@@ -5,6 +5,7 @@
 #include "fidelityrecords.h"
 #include "layoutcomparison.h"
 #include "libreofficepdf.h"
+#include "savedrecord.h"
 
 #include "layout/documentlayout.h"
 #include "formats/documentformats.h"
@@ -18,9 +19,6 @@
 using namespace engine;
 
 namespace {
-
-// The two papers every record is made on.
-const char *const papers[] = {"letter", "a4"};
 
 // Right-to-left records that still differ from LibreOffice, with the reason;
 // skipped on both papers unless PARVOLIN_ALL_RECORDS is set.
@@ -42,8 +40,8 @@ protected:
             return;
         std::vector<QByteArray> files;
         for (const FidelityRecord &record : fidelityRecords())
-            for (const char *paper : papers)
-                files.push_back(s_files[onPaper(record, paper)] = savedResume(record, paper));
+            for (const char *paper : recordPapers)
+                files.push_back(s_files[onPaper(record, paper)] = savedRecord(record, paper, QStringLiteral("resume.doc")));
         s_conversionFailure = LibreOfficePdf::convertAll(files);
     }
 
@@ -66,12 +64,6 @@ std::map<QString, QByteArray> ResumeLayoutMatchesLibreOffice::s_files;
 QString ResumeLayoutMatchesLibreOffice::s_conversionFailure;
 
 } // namespace
-
-// Test names and failure messages show a record by its name.
-void PrintTo(const FidelityRecord &record, std::ostream *out)
-{
-    *out << record.name.toStdString();
-}
 
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
@@ -101,7 +93,7 @@ TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, ResumeLayoutMatchesLibreOffice,
-                         ::testing::Combine(::testing::ValuesIn(fidelityRecords()), ::testing::ValuesIn(papers)),
+                         ::testing::Combine(::testing::ValuesIn(fidelityRecords()), ::testing::ValuesIn(recordPapers)),
                          [](const ::testing::TestParamInfo<std::tuple<FidelityRecord, const char *>> &info) {
                              return onPaper(std::get<0>(info.param), std::get<1>(info.param)).toStdString();
                          });

@@ -155,6 +155,15 @@ LibreOfficePdf::LibreOfficePdf(const QByteArray &rtf, const QString &suffix)
         m_pdf = cachedPath(rtf);
 }
 
+LibreOfficePdf LibreOfficePdf::ofPdf(const QString &pdfPath)
+{
+    LibreOfficePdf pdf;
+    pdf.m_pdf = pdfPath;
+    if (!QFileInfo::exists(pdfPath))
+        pdf.m_failure = QStringLiteral("there is no PDF at ") + pdfPath;
+    return pdf;
+}
+
 int LibreOfficePdf::pageCount() const
 {
     QString failure;

@@ -25,6 +25,9 @@ public:
     // are kept by content, so each distinct file is printed once per machine.
     explicit LibreOfficePdf(const QByteArray &rtf, const QString &suffix = QString());
 
+    // A PDF already written, by LibreOffice's own export for example, read with the same tools.
+    static LibreOfficePdf ofPdf(const QString &pdfPath);
+
     // Whether soffice can be found at all.
     static bool available();
     // Converts those of `rtfs` not yet converted, all in one run of soffice,
@@ -44,6 +47,7 @@ public:
     std::vector<PdfWord> words() const;
 
 private:
+    LibreOfficePdf() = default;
     static QString convert(const QString &folder, const QStringList &rtfPaths);
     static QString fontConfigFile(const QString &folder);
     static QString cachedPath(const QByteArray &rtf);
