@@ -1,5 +1,6 @@
 #include "linenavigator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -28,6 +29,11 @@ double LineNavigator::caretXTwips(int position) const
     const std::vector<double> &carets = m_layout.caretXTwips(line);
     const long last = static_cast<long>(carets.size()) - 1;
     const long index = std::clamp<long>(position - paragraphLine.from, 0, last);
+    // The start of a left-to-right paragraph's line is its left edge, even
+    // where the line opens with right-to-left words, whose first letter
+    // stands at their right: a move down from there stays in the left cell.
+    if (index == 0 && !carets.empty())
+        return line.columnLeftTwips + *std::min_element(carets.begin(), carets.end());
     return line.columnLeftTwips + carets[static_cast<size_t>(index)];
 }
 

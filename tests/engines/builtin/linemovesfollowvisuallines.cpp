@@ -147,3 +147,18 @@ TEST_F(LineMovesFollowVisualLines, MovesOverRightToLeftLinesLandInsideThem)
     moves().endKey(false);
     EXPECT_EQ(editor().active(), hebrew + 31);
 }
+
+// The start of a line that opens with Arabic words is still the line's left
+// edge: moving down from there used to enter the right-hand cell below, and
+// the generator's next step then found no table around the selection.
+TEST_F(LineMovesFollowVisualLines, AMoveDownFromTheStartOfAnArabicLineEntersTheFirstCellBelow)
+{
+    const QString arabic = QStringLiteral("أدرت فريق الدعم من تسعة أشخاص وكتبت دليل الموظفين الجدد ").repeated(4);
+    block->buildJob(QStringLiteral("Title"), {QStringLiteral("One"), QStringLiteral("Two"), arabic});
+    moves().homeKey(false);
+    EXPECT_EQ(moves().moveDown(1, false), 1);
+    const Story &story = model().story;
+    const std::vector<int> below = story.rowCells(story.rowEnd(editor().active()));
+    ASSERT_EQ(below.size(), 3u) << "the move should end in the unmerged row below";
+    EXPECT_EQ(story.cellEnd(editor().active()), below[0]);
+}
