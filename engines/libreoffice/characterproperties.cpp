@@ -62,6 +62,30 @@ std::optional<beans::PropertyValue> characterProperty(FontProperty property, dou
     return result;
 }
 
+std::vector<beans::PropertyValue> forEveryScript(const beans::PropertyValue &western)
+{
+    // Word's italic covers East Asian text but not complex scripts.
+    struct Variants {
+        const char *western;
+        bool complex;
+    };
+    static const Variants shared[] = {
+        {"CharFontName", true}, {"CharHeight", true}, {"CharWeight", true}, {"CharPosture", false}};
+    std::vector<beans::PropertyValue> values = {western};
+    for (const Variants &variant : shared) {
+        if (western.Name != rtl::OUString::createFromAscii(variant.western))
+            continue;
+        for (const char *script : {"Asian", "Complex"}) {
+            if (!variant.complex && rtl::OUString::createFromAscii(script) == "Complex")
+                continue;
+            beans::PropertyValue value = western;
+            value.Name = western.Name + rtl::OUString::createFromAscii(script);
+            values.push_back(value);
+        }
+    }
+    return values;
+}
+
 std::optional<double> wordFontValue(FontProperty property, const uno::Any &writerValue)
 {
     switch (property) {

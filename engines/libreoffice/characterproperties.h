@@ -4,6 +4,7 @@
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <optional>
+#include <vector>
 
 namespace engines::libreoffice {
 
@@ -14,6 +15,12 @@ std::optional<css::beans::PropertyValue> characterProperty(word::FontProperty pr
 
 // Word's value of `property` read from Writer's character properties, or none.
 std::optional<double> wordFontValue(word::FontProperty property, const css::uno::Any &writerValue);
+
+// `western` and the same setting for the East Asian and complex scripts where
+// a Word document sets them together: one font, size and weight for every
+// script, as the built-in engine's document has them; otherwise Chinese,
+// Arabic or Hebrew text keeps Writer's default face and size.
+std::vector<css::beans::PropertyValue> forEveryScript(const css::beans::PropertyValue &western);
 
 // Writer's property name for `property`, or null.
 const char *writerPropertyName(word::FontProperty property);

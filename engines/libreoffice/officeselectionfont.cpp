@@ -63,6 +63,13 @@ QString OfficeSelectionFont::name() const
 
 void OfficeSelectionFont::apply(const beans::PropertyValue &property)
 {
+    for (const beans::PropertyValue &value : forEveryScript(property))
+        applyOne(value);
+    m_state->markModified();
+}
+
+void OfficeSelectionFont::applyOne(const beans::PropertyValue &property)
+{
     SelectionState &selection = m_state->selection();
     auto &typing = selection.typingFormat;
     const auto same = std::find_if(typing.begin(), typing.end(), [&](const auto &held) { return held.Name == property.Name; });
@@ -79,7 +86,6 @@ void OfficeSelectionFont::apply(const beans::PropertyValue &property)
         for (const auto &cursor : storyRanges(story, selection.start(), selection.end()))
             uno::Reference<beans::XPropertySet>(cursor, uno::UNO_QUERY_THROW)->setPropertyValue(property.Name, property.Value);
     }
-    m_state->markModified();
 }
 
 uno::Any OfficeSelectionFont::current(const beans::PropertyValue &probe) const

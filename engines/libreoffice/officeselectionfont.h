@@ -22,6 +22,8 @@ public:
 
 private:
     void apply(const css::beans::PropertyValue &property);
+    // Sets one Writer property on the selection and on what is typed next.
+    void applyOne(const css::beans::PropertyValue &property);
     css::uno::Any current(const css::beans::PropertyValue &probe) const;
 
     std::shared_ptr<DocumentState> m_state;

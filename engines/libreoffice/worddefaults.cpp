@@ -1,5 +1,6 @@
 #include "worddefaults.h"
 
+#include "characterproperties.h"
 #include "unostring.h"
 
 #include "automation/paper.h"
@@ -87,8 +88,10 @@ void applyWordDefaults(const uno::Reference<text::XTextDocument> &document)
         page->setPropertyValue(rtl::OUString::createFromAscii(margin), uno::Any(pointsToHundredthMm(72)));
 
     const auto paragraph = style(document, "ParagraphStyles", "Standard");
-    paragraph->setPropertyValue("CharFontName", uno::Any(rtl::OUString("Calibri")));
-    paragraph->setPropertyValue("CharHeight", uno::Any(11.0f));
+    for (const beans::PropertyValue &value : forEveryScript(namedValue("CharFontName", uno::Any(rtl::OUString("Calibri")))))
+        paragraph->setPropertyValue(value.Name, value.Value);
+    for (const beans::PropertyValue &value : forEveryScript(namedValue("CharHeight", uno::Any(11.0f))))
+        paragraph->setPropertyValue(value.Name, value.Value);
     paragraph->setPropertyValue("ParaTopMargin", uno::Any(sal_Int32(0)));
     paragraph->setPropertyValue("ParaBottomMargin", uno::Any(pointsToHundredthMm(8)));
     // Word's 1.08 lines are 259/240 of a line, which LibreOffice, counting whole
