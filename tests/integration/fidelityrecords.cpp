@@ -288,3 +288,17 @@ std::vector<FidelityRecord> fidelityRecords()
     return records;
 }
 
+const char *rightToLeftDisagreement(const QString &recordName)
+{
+    static const std::map<QString, const char *> reasons = {
+        {QStringLiteral("HebrewDuties"),
+         "Qt draws Hebrew in Times New Roman with another fallback face than LibreOffice (DejaVu Sans), which is wider"},
+        {QStringLiteral("LongWrappingHebrew"),
+         "LibreOffice puts the space ending a wrapped Hebrew line at the line's left on some lines, at its right on "
+         "others"},
+        {QStringLiteral("MixedDirectionCells"),
+         "a centred cell mixing Hebrew, English and a gershayim stands 3 pt further left in LibreOffice"},
+    };
+    const auto found = reasons.find(recordName);
+    return found == reasons.end() ? nullptr : found->second;
+}

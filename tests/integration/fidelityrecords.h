@@ -19,3 +19,6 @@ struct FidelityRecord {
 // once broke unlike LibreOffice.
 std::vector<FidelityRecord> fidelityRecords();
 
+// Why LibreOffice still lays out the right-to-left record `recordName` otherwise
+// than we do, on both papers; null for every other record.
+const char *rightToLeftDisagreement(const QString &recordName);

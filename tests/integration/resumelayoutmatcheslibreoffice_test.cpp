@@ -13,23 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <map>
 #include <tuple>
 
 using namespace engine;
 
 namespace {
 
-// Right-to-left records that still differ from LibreOffice, with the reason;
-// skipped on both papers unless PARVOLIN_ALL_RECORDS is set.
-const std::map<QString, const char *> rightToLeftUnlikeLibreOffice = {
-    {QStringLiteral("HebrewDuties"),
-     "Qt draws Hebrew in Times New Roman with another fallback face than LibreOffice (DejaVu Sans), which is wider"},
-    {QStringLiteral("LongWrappingHebrew"),
-     "LibreOffice puts the space ending a wrapped Hebrew line at the line's left on some lines, at its right on others"},
-    {QStringLiteral("MixedDirectionCells"),
-     "a centred cell mixing Hebrew, English and a gershayim stands 3 pt further left in LibreOffice"},
-};
 
 class ResumeLayoutMatchesLibreOffice
     : public ::testing::TestWithParam<std::tuple<FidelityRecord, const char *>> {
@@ -68,9 +57,8 @@ QString ResumeLayoutMatchesLibreOffice::s_conversionFailure;
 TEST_P(ResumeLayoutMatchesLibreOffice, PageByPageAndLineByLine)
 {
     const auto &[record, paper] = GetParam();
-    const auto unlike = rightToLeftUnlikeLibreOffice.find(record.name);
-    if (unlike != rightToLeftUnlikeLibreOffice.end() && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
-        GTEST_SKIP() << unlike->second << " (PARVOLIN_ALL_RECORDS=1 runs it)";
+    if (const char *unlike = rightToLeftDisagreement(record.name); unlike && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
+        GTEST_SKIP() << unlike << " (PARVOLIN_ALL_RECORDS=1 runs it)";
     const QByteArray &saved = s_files[onPaper(record, paper)];
     ASSERT_FALSE(saved.isEmpty()) << "the generator reported a failure or saved nothing";
     const LibreOfficePdf pdf(saved);
