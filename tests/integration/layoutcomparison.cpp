@@ -5,6 +5,8 @@
 #include "layout/documentlayout.h"
 #include "model/documentmodel.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -155,4 +157,22 @@ LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout
             result.failures.push_back(offsetFailure(word, "down", down));
     }
     return result;
+}
+
+void reportComparison(const QString &name, const DocumentLayout &layout, const LayoutComparison &comparison)
+{
+    for (const std::string &failure : comparison.failures)
+        ADD_FAILURE() << failure;
+    std::cout << name.toStdString() << ": " << layout.pageCount() << " pages, " << comparison.lines
+              << " lines; largest offset " << comparison.largestAcrossPoints << " pt across, "
+              << comparison.largestDownPoints << " pt down" << std::endl;
+}
+
+void requireLibreOffice()
+{
+    if (LibreOfficePdf::available())
+        return;
+    if (qEnvironmentVariableIsSet("CI"))
+        FAIL() << "soffice is not installed, so our layout cannot be compared with LibreOffice's";
+    GTEST_SKIP() << "soffice is not installed";
 }

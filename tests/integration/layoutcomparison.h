@@ -5,6 +5,7 @@
 // within a tolerance of where we put it, across and down.
 #include "libreofficepdf.h"
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,11 @@ struct LayoutComparison {
 LayoutComparison compareLayouts(const engine::DocumentModel &model, const engine::DocumentLayout &layout,
                                 const std::vector<PdfWord> &pdfWords, int pdfPageCount,
                                 double tolerancePoints = 1.5);
+
+// Fails the running test for each disagreement `comparison` found and prints
+// its summary for the record on paper `name`.
+void reportComparison(const QString &name, const engine::DocumentLayout &layout, const LayoutComparison &comparison);
+
+// Skips the running test when soffice is not installed; in CI, which installs
+// it, its absence fails the test instead.
+void requireLibreOffice();
