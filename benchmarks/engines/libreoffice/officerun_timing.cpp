@@ -8,6 +8,7 @@
 // itself once when it sets up a fresh profile).
 //   build/benchmarks/engines/libreoffice/officerun_timing [seconds]
 #include "app/createcommand.h"
+#include "app/enginemodules.h"
 #include "app/engines.h"
 #include "app/idlewarmup.h"
 #include "entry/form1.h"
@@ -101,6 +102,8 @@ int main(int argc, char **argv)
     OfficeCensus census{temp.path(), {}, {}};
 
     app::registerEngines();
+    // The module lies in the build's engine folder, not beside this program.
+    app::loadEngineModule(QStringLiteral("libreoffice"), QStringLiteral(PARVOLIN_ENGINE_FOLDER));
     entry::Form1 form;
     // Owned as the program owns it, so that it goes before the application.
     std::unique_ptr<preview::Form2> form2;
