@@ -65,24 +65,13 @@ std::optional<beans::PropertyValue> characterProperty(FontProperty property, dou
 std::vector<beans::PropertyValue> forEveryScript(const beans::PropertyValue &western)
 {
     // Word's italic covers East Asian text but not complex scripts.
-    struct Variants {
-        const char *western;
-        bool complex;
-    };
-    static const Variants shared[] = {
-        {"CharFontName", true}, {"CharHeight", true}, {"CharWeight", true}, {"CharPosture", false}};
+    const bool sharedByAll = western.Name == "CharFontName" || western.Name == "CharHeight" || western.Name == "CharWeight";
+    const bool sharedByAsian = sharedByAll || western.Name == "CharPosture";
     std::vector<beans::PropertyValue> values = {western};
-    for (const Variants &variant : shared) {
-        if (western.Name != rtl::OUString::createFromAscii(variant.western))
-            continue;
-        for (const char *script : {"Asian", "Complex"}) {
-            if (!variant.complex && rtl::OUString::createFromAscii(script) == "Complex")
-                continue;
-            beans::PropertyValue value = western;
-            value.Name = western.Name + rtl::OUString::createFromAscii(script);
-            values.push_back(value);
-        }
-    }
+    if (sharedByAsian)
+        values.push_back({western.Name + "Asian", western.Handle, western.Value, western.State});
+    if (sharedByAll)
+        values.push_back({western.Name + "Complex", western.Handle, western.Value, western.State});
     return values;
 }
 
