@@ -2,6 +2,7 @@
 
 #include "fonts/fontresolver.h"
 #include "letterglyphs.h"
+#include "strokedglyphmasks.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -99,6 +100,8 @@ void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QG
         painter.drawGlyphRun(origin, run);
         return;
     }
+    if (!keepsText(painter) && StrokedGlyphMasks::instance().draw(painter, origin, run, strokeTwips))
+        return;
     // A bold face with nearly regular outlines: its outlines are stroked as
     // well as filled, which thickens every stem and leaves the advances, and
     // so the line breaks, as they are.
