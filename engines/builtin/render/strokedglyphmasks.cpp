@@ -37,17 +37,25 @@ bool drawsAsPictures(QPainter &painter)
 
 } // namespace
 
+bool StrokedGlyphMasks::Drawing::operator==(const Drawing &other) const
+{
+    return sizeTwips == other.sizeTwips && strokeTwips == other.strokeTwips && xScale == other.xScale
+           && yScale == other.yScale && face == other.face;
+}
+
 bool StrokedGlyphMasks::Key::operator==(const Key &other) const
 {
-    return glyph == other.glyph && xPhase == other.xPhase && yPhase == other.yPhase && sizeTwips == other.sizeTwips
-           && strokeTwips == other.strokeTwips && xScale == other.xScale && yScale == other.yScale
-           && face == other.face;
+    return drawing == other.drawing && glyph == other.glyph && xPhase == other.xPhase && yPhase == other.yPhase;
+}
+
+size_t qHash(const StrokedGlyphMasks::Drawing &drawing, size_t seed)
+{
+    return qHashMulti(seed, drawing.face, drawing.sizeTwips, drawing.strokeTwips, drawing.xScale, drawing.yScale);
 }
 
 size_t qHash(const StrokedGlyphMasks::Key &key, size_t seed)
 {
-    return qHashMulti(seed, key.face, key.sizeTwips, key.strokeTwips, key.xScale, key.yScale, key.glyph, key.xPhase,
-                      key.yPhase);
+    return qHashMulti(seed, key.drawing, key.glyph, key.xPhase, key.yPhase);
 }
 
 StrokedGlyphMasks &StrokedGlyphMasks::instance()
@@ -67,8 +75,9 @@ bool StrokedGlyphMasks::draw(QPainter &painter, const QPointF &origin, const QGl
         return false;
     const QRawFont face = run.rawFont();
     const QTransform toDevice = painter.deviceTransform();
-    Key key{face.familyName() + QLatin1Char('|') + face.styleName(), face.pixelSize(), strokeTwips, toDevice.m11(),
-            toDevice.m22(), 0, 0, 0};
+    const Drawing drawing{face.familyName() + QLatin1Char('|') + face.styleName(), face.pixelSize(), strokeTwips,
+                          toDevice.m11(), toDevice.m22()};
+    Key key{numberOf(drawing), 0, 0, 0};
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
     painter.save();
@@ -82,7 +91,7 @@ bool StrokedGlyphMasks::draw(QPainter &painter, const QPointF &origin, const QGl
         key.glyph = glyphs.at(i);
         key.xPhase = xPhase;
         key.yPhase = yPhase;
-        const Mask found = mask(face, key);
+        const Mask found = mask(face, drawing, key);
         if (!found.alpha.isNull())
             painter.drawImage(QPoint(x, y) + found.offsetPx, found.alpha);
     }
@@ -90,18 +99,28 @@ bool StrokedGlyphMasks::draw(QPainter &painter, const QPointF &origin, const QGl
     return unscaled;
 }
 
-StrokedGlyphMasks::Mask StrokedGlyphMasks::mask(const QRawFont &face, const Key &key)
+int StrokedGlyphMasks::numberOf(const Drawing &drawing)
+{
+    const auto found = m_drawings.constFind(drawing);
+    if (found != m_drawings.constEnd())
+        return *found;
+    const int number = static_cast<int>(m_drawings.size());
+    m_drawings.insert(drawing, number);
+    return number;
+}
+
+StrokedGlyphMasks::Mask StrokedGlyphMasks::mask(const QRawFont &face, const Drawing &drawing, const Key &key)
 {
     if (const Mask *kept = m_masks.object(key))
         return *kept;
-    Mask made = drawMask(face, key);
+    Mask made = drawMask(face, drawing, key);
     const qsizetype bytes = std::max<qsizetype>(1, made.alpha.sizeInBytes());
     if (bytes <= cacheBytes / 4)
         m_masks.insert(key, new Mask(made), bytes);
     return made;
 }
 
-StrokedGlyphMasks::Mask StrokedGlyphMasks::drawMask(const QRawFont &face, const Key &key)
+StrokedGlyphMasks::Mask StrokedGlyphMasks::drawMask(const QRawFont &face, const Drawing &drawing, const Key &key)
 {
     QPainterPath outline = face.pathForGlyph(key.glyph);
     if (outline.isEmpty())
@@ -109,10 +128,10 @@ StrokedGlyphMasks::Mask StrokedGlyphMasks::drawMask(const QRawFont &face, const 
     outline.setFillRule(Qt::WindingFill);
     const QPointF phase(static_cast<double>(key.xPhase) / phasesPerPixel,
                         static_cast<double>(key.yPhase) / phasesPerPixel);
-    const QTransform toMask = QTransform::fromScale(key.xScale, key.yScale) * QTransform::fromTranslate(phase.x(), phase.y());
+    const QTransform toMask = QTransform::fromScale(drawing.xScale, drawing.yScale) * QTransform::fromTranslate(phase.x(), phase.y());
     // Half the stroke lies outside the outline; a pixel more each way holds
     // the anti-aliased edge.
-    const double reach = key.strokeTwips / 2;
+    const double reach = drawing.strokeTwips / 2;
     const QRectF bounds = toMask.mapRect(outline.boundingRect().adjusted(-reach, -reach, reach, reach));
     const QPoint topLeft(static_cast<int>(std::floor(bounds.left())) - 1, static_cast<int>(std::floor(bounds.top())) - 1);
     const QPoint bottomRight(static_cast<int>(std::ceil(bounds.right())) + 1,
@@ -124,7 +143,7 @@ StrokedGlyphMasks::Mask StrokedGlyphMasks::drawMask(const QRawFont &face, const 
     QPainter painter(&alpha);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(toMask * QTransform::fromTranslate(-topLeft.x(), -topLeft.y()));
-    painter.setPen(QPen(Qt::black, key.strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, drawing.strokeTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(outline);
     return {alpha, topLeft};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCache>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -31,12 +32,17 @@ public:
 private:
     StrokedGlyphMasks();
 
-    struct Key {
+    // A face at one size, stroke and scale, numbered on first use.
+    struct Drawing {
         QString face;
         double sizeTwips;
         double strokeTwips;
         double xScale;
         double yScale;
+        bool operator==(const Drawing &other) const;
+    };
+    struct Key {
+        int drawing;
         quint32 glyph;
         int xPhase;
         int yPhase;
@@ -47,11 +53,14 @@ private:
         // Where the picture's top left lies from the glyph's pixel.
         QPoint offsetPx;
     };
+    friend size_t qHash(const Drawing &drawing, size_t seed);
     friend size_t qHash(const Key &key, size_t seed);
 
-    Mask mask(const QRawFont &face, const Key &key);
-    static Mask drawMask(const QRawFont &face, const Key &key);
+    int numberOf(const Drawing &drawing);
+    Mask mask(const QRawFont &face, const Drawing &drawing, const Key &key);
+    static Mask drawMask(const QRawFont &face, const Drawing &drawing, const Key &key);
 
+    QHash<Drawing, int> m_drawings;
     QCache<Key, Mask> m_masks;
 };
 
