@@ -36,10 +36,12 @@ QImage grey(const QImage &canvas)
     QImage picture(canvas.size(), QImage::Format_Grayscale8);
     if (picture.isNull())
         return picture;
-    for (int y = 0; y < canvas.height(); ++y) {
+    const int width = canvas.width();
+    const int height = canvas.height();
+    for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
         uchar *out = picture.scanLine(y);
-        for (int x = 0; x < canvas.width(); ++x)
+        for (int x = 0; x < width; ++x)
             out[x] = static_cast<uchar>(qGray(in[x]));
     }
     return picture;
