@@ -26,6 +26,8 @@ std::pair<int, int> pixelAndPhase(double px)
     return phase == phasesPerPixel ? std::make_pair(pixel + 1, 0) : std::make_pair(pixel, phase);
 }
 
+// Pictures made in device pixels and blended in black match the outlines only
+// on an upright, anti-aliased image drawn in black over what is there.
 bool drawsAsPictures(QPainter &painter)
 {
     const QPaintDevice *device = painter.device();
