@@ -129,8 +129,8 @@ void Form2::showChosenPage()
     QTreeWidgetItem *item = ListView1->currentItem();
     const int k = item ? ListView1->indexOfTopLevelItem(item) + 1 : 0;
     // Without a chosen page, or a picture for it, the view stays as it is.
-    const QImage picture = k >= 1 && k <= imageCount() ? image(k - 1) : QImage();
-    if (!picture.isNull()) {
+    if (k >= 1 && k <= imageCount() && !Image1[static_cast<std::size_t>(k - 1)].isNull()) {
+        const QImage &picture = Image1[static_cast<std::size_t>(k - 1)];
         showPage(k - 1, zoomOneResolution(picture));
         Picture1->setAutoSize(true);
         Picture1->setPicture(picture);
@@ -173,40 +173,16 @@ void Form2::loadImage(int index, const QImage &picture)
     if (static_cast<std::size_t>(index) >= Image1.size())
         Image1.resize(static_cast<std::size_t>(index) + 1);
     Image1[static_cast<std::size_t>(index)] = picture;
-    m_awaitedImages.remove(index);
-}
-
-void Form2::awaitImage(int index, const QString &path)
-{
-    loadImage(index, QImage());
-    if (index >= 0)
-        m_awaitedImages.insert(index, path);
-}
-
-QImage Form2::image(int index)
-{
-    const auto awaited = m_awaitedImages.constFind(index);
-    if (awaited != m_awaitedImages.constEnd()) {
-        QImage picture;
-        const double pixelsPerInch = pagePictureResolution(devicePixelRatioF());
-        const QString path = *awaited;
-        m_keptDocument.use(path, [&](word::Document &document) {
-            picture = drawnPagePicture(document, index + 1, pixelsPerInch);
-        });
-        loadImage(index, picture);
-    }
-    return Image1.at(static_cast<std::size_t>(index));
 }
 
 void Form2::removeImage(int index)
 {
     if (index < 1 || index >= imageCount())
         return;
-    m_awaitedImages.remove(index);
     // Like an element of a control array, a removed picture leaves a gap; the
     // array only shrinks from its end.
     Image1[static_cast<std::size_t>(index)] = QImage();
-    while (Image1.size() > 1 && Image1.back().isNull() && !m_awaitedImages.contains(imageCount() - 1))
+    while (Image1.size() > 1 && Image1.back().isNull())
         Image1.pop_back();
 }
 

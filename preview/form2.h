@@ -3,7 +3,6 @@
 #include "keptdocument.h"
 #include "viewstate.h"
 
-#include <QHash>
 #include <QImage>
 #include <QSet>
 #include <QWidget>
@@ -67,9 +66,6 @@ public:
     void addPageItem(int page);
     // Puts `picture` into Image1(index), creating the element when needed.
     void loadImage(int index, const QImage &picture);
-    // Makes Image1(index) an element whose picture is drawn from the
-    // document at `path` when it is first wanted.
-    void awaitImage(int index, const QString &path);
     // Removes Image1(index); element 0 always stays.
     void removeImage(int index);
     int imageCount() const { return static_cast<int>(Image1.size()); }
@@ -90,9 +86,7 @@ public:
     qint32 totalImages() const { return mTotalImages; }
     using ViewState::zoom;
     bool setUpPending() const { return mFirstActivate; }
-    // Image1(index), drawn now if it was awaited; throws automation::Failure
-    // when the document cannot draw it.
-    QImage image(int index);
+    const QImage &image(int index) const { return Image1.at(static_cast<std::size_t>(index)); }
     // The view's sizes and scroll units, in twips.
     struct View {
         qint32 origW, origH, newW, newH;
@@ -163,9 +157,6 @@ private:
     QPushButton *PushButton6 = nullptr;
     QMenu *m_pageMenu = nullptr;
     std::vector<QImage> Image1{QImage()};
-    // The elements of Image1 whose pictures are still to be drawn, each with
-    // the document that draws it.
-    QHash<int, QString> m_awaitedImages;
 
     QString mWordFile;
     QString m_authorName;

@@ -1,8 +1,5 @@
 #include "pagepicture.h"
 
-#include "automation/failure.h"
-#include "automation/word/document.h"
-
 #include <algorithm>
 
 namespace preview {
@@ -51,15 +48,6 @@ QImage asFittedPagePicture(QImage rendered, double pixelsPerInch)
     const QSizeF pageTwips(std::max(0, rendered.width() - 1) * twipsPerInch / pixelsPerInch,
                            std::max(0, rendered.height() - 1) * twipsPerInch / pixelsPerInch);
     return asPagePicture(std::move(rendered), pixelsPerInch, zoomOneResolution(pageTwips));
-}
-
-QImage drawnPagePicture(word::Document &document, int page, double pixelsPerInch)
-{
-    QImage picture = document.pagePicture(page, pixelsPerInch);
-    if (picture.isNull())
-        throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
-    // Handed over, not shared: marking a shared picture would copy its pixels.
-    return asFittedPagePicture(std::move(picture), pixelsPerInch);
 }
 
 double zoomOneResolution(const QImage &pagePicture)

@@ -3,10 +3,6 @@
 #include <QImage>
 #include <QSizeF>
 
-namespace word {
-class Document;
-}
-
 namespace preview {
 
 // At zoom 1.0 a whole US Letter page fits the viewport: 42 logical pixels per
@@ -37,10 +33,6 @@ QImage asPagePicture(QImage rendered, double pixelsPerInch, double zoomOnePixels
 // page's size asks for (zoomOneResolution).
 QImage asFittedPagePicture(QImage rendered, double pixelsPerInch);
 
-// The picture of `page` (from 1) of `document` drawn at `pixelsPerInch` and
-// marked as asFittedPagePicture does; throws automation::Failure when the
-// document cannot give it.
-QImage drawnPagePicture(word::Document &document, int page, double pixelsPerInch);
 // The logical pixels per inch at which `pagePicture` (marked by asPagePicture)
 // shows its page at zoom 1.0.
 double zoomOneResolution(const QImage &pagePicture);

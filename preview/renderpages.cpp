@@ -8,10 +8,23 @@
 #include "automation/word/application.h"
 #include "automation/word/constants.h"
 #include "automation/word/document.h"
+#include "automation/failure.h"
 
 #include <QCoreApplication>
 
 namespace preview {
+namespace {
+
+QImage pictureOfPage(word::Document &document, int page, double pixelsPerInch)
+{
+    QImage picture = document.pagePicture(page, pixelsPerInch);
+    if (picture.isNull())
+        throw automation::Failure(QStringLiteral("The picture of page %1 could not be made.").arg(page));
+    // Handed over, not shared: marking a shared picture would copy its pixels.
+    return preview::asFittedPagePicture(std::move(picture), pixelsPerInch);
+}
+
+} // namespace
 
 void RenderPages(const QString &path, Form2 &form, const std::function<void()> &setBusy)
 {
@@ -25,16 +38,10 @@ void RenderPages(const QString &path, Form2 &form, const std::function<void()> &
     int page = 0;
     for (int passes = 0;; ++passes) {
         setBusy();
+        const QImage picture = pictureOfPage(*document, page + 1, pixelsPerInch);
         ++page;
-        // The first page is shown at once; the others are drawn when they are
-        // first chosen, so a long document costs hardly more to show than a
-        // short one.
-        const QImage picture = page == 1 ? drawnPagePicture(*document, page, pixelsPerInch) : QImage();
         form.addPageItem(page);
-        if (page == 1)
-            form.loadImage(page - 1, picture);
-        else
-            form.awaitImage(page - 1, path);
+        form.loadImage(page - 1, picture);
         // One round of pending events per page, as the deletion of each page's
         // transfer file used to give.
         QCoreApplication::processEvents();
