@@ -69,6 +69,15 @@ private:
     Text collectText(int from, int mark) const;
     std::shared_ptr<QTextLayout> textLayout(const Text &text, int mark, long alignment) const;
     void breakLines(ParagraphBox &box, const Text &text, long alignment, int indentTwips, int widthTwips) const;
+    // Lays `textLine` out `widthTwips` wide, ending it where LibreOffice
+    // would: at one of the places a line of `characters` may end, measured as
+    // it measures. `breaks` holds those places by index once found, for the
+    // paragraph's later lines. A line takes a word Qt finds too wide only
+    // when `mayWiden`.
+    static void breakAsLibreOffice(QTextLine &textLine, const QString &characters, std::vector<bool> &breaks,
+                                   int widthTwips, bool mayWiden);
+    // The last of `breaks` before `end` on a line from `start`; `start` when there is none.
+    static int previousBreak(const std::vector<bool> &breaks, int start, int end);
     std::optional<ListMark> listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const;
     void measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
                      const ListMark *listMark) const;
