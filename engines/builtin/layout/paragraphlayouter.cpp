@@ -66,20 +66,23 @@ bool neverBeginsLine(QChar character)
     }
 }
 
-// Where a line may end in `characters`, by index of the character after
-// it: after spaces, as Qt breaks, unless what follows never begins a line;
-// elsewhere where the Unicode rules allow it (after a hyphen, between
-// ideographs, at a break opportunity we marked).
-std::vector<bool> lineBreaks(const QString &characters)
+// Where a line of `characters` from `start` may end up to `end`, by index
+// less `start` of the character after it: after spaces, as Qt breaks,
+// unless what follows never begins a line; elsewhere where the Unicode rules
+// allow it (after a hyphen, between ideographs, at a break opportunity we
+// marked).
+std::vector<bool> lineBreaks(const QString &characters, int start, int end)
 {
-    std::vector<bool> breaks(static_cast<size_t>(characters.size()) + 1, false);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, characters);
-    for (qsizetype index = finder.toNextBoundary(); index > 0; index = finder.toNextBoundary())
+    // The character after `end` decides whether the line may end there.
+    const int length = static_cast<int>(std::min<qsizetype>(end + 1, characters.size())) - start;
+    std::vector<bool> breaks(static_cast<size_t>(end - start) + 1, false);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, characters.constData() + start, length);
+    for (qsizetype index = finder.toNextBoundary(); index > 0 && index <= end - start; index = finder.toNextBoundary())
         breaks[static_cast<size_t>(index)] = true;
-    for (qsizetype index = 1; index < characters.size(); ++index) {
+    for (int index = start + 1; index <= end && index < characters.size(); ++index) {
         const QChar at = characters.at(index);
         if (characters.at(index - 1).isSpace())
-            breaks[static_cast<size_t>(index)] = !at.isSpace() && !neverBeginsLine(at);
+            breaks[static_cast<size_t>(index - start)] = !at.isSpace() && !neverBeginsLine(at);
     }
     return breaks;
 }
@@ -370,13 +373,10 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
                                    int widthTwips) const
 {
     const int lineWidthTwips = std::max(1, widthTwips - indentTwips);
-    // Found only for a paragraph with a line that needs them.
-    std::vector<bool> breaks;
     box.text->beginLayout();
     int top = 0;
     for (QTextLine textLine = box.text->createLine(); textLine.isValid(); textLine = box.text->createLine()) {
-        breakAsLibreOffice(textLine, text.characters, breaks, lineWidthTwips,
-                           alignment != word::wdAlignParagraphJustify);
+        breakAsLibreOffice(textLine, text.characters, lineWidthTwips, alignment != word::wdAlignParagraphJustify);
         ParagraphLine line;
         line.textLine = textLine.lineNumber();
         line.topTwips = top;
@@ -401,8 +401,8 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
     box.text->endLayout();
 }
 
-void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &characters, std::vector<bool> &breaks,
-                                           int widthTwips, bool mayWiden)
+void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &characters, int widthTwips,
+                                           bool mayWiden)
 {
     // Measured as LibreOffice measures, a line is at most 1/10 twip a glyph
     // wider or narrower than for Qt, and a glyph of a face of 4 pt or more
@@ -418,10 +418,9 @@ void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &c
     if (textLine.naturalTextWidth() <= widthTwips - toleranceTwips
         && (forced || !characters.at(qtEnd - 1).isSpace() || !neverBeginsLine(characters.at(qtEnd))))
         return;
-    if (breaks.empty())
-        breaks = lineBreaks(characters);
+    const std::vector<bool> breaks = lineBreaks(characters, start, qtEnd);
     int end = qtEnd;
-    if (!forced && !breaks[static_cast<size_t>(end)])
+    if (!forced && !breaks.back())
         end = previousBreak(breaks, start, end);
     const long widthDots = long{widthTwips} * measuringDotsPerTwip;
     while (end > start && measuredWidthDots(textLine, characters, start, end) > widthDots)
@@ -444,7 +443,7 @@ void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &c
 int ParagraphLayouter::previousBreak(const std::vector<bool> &breaks, int start, int end)
 {
     for (int index = end - 1; index > start; --index) {
-        if (breaks[static_cast<size_t>(index)])
+        if (breaks[static_cast<size_t>(index - start)])
             return index;
     }
     return start;
