@@ -438,6 +438,9 @@ void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &c
     for (const QGlyphRun &run : textLine.glyphRuns(start, end - start))
         glyphs += static_cast<int>(run.glyphIndexes().size());
     textLine.setNumColumns(glyphs, widthTwips + slackTwips);
+    // Should Qt count otherwise, its own break beats one inside a word.
+    if (textLine.textLength() != end - start)
+        textLine.setLineWidth(widthTwips);
 }
 
 int ParagraphLayouter::previousBreak(const std::vector<bool> &breaks, int start, int end)
