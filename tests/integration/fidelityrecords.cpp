@@ -250,6 +250,32 @@ Fields tallCity(int characters)
     return fields;
 }
 
+// Cell lines a fraction of a twip from full, from random records: the first
+// two fit as LibreOffice measures them, the third takes one word less. The
+// record stays on one page, clear of any page foot.
+Fields linesAFractionOfATwipFromFull()
+{
+    Fields fields;
+    fields[QStringLiteral("txtDateEmployment1")] = QStringLiteral("RlazJktk TgmDoobIhj izLDafg pppwFR");
+    fields[QStringLiteral("txtDateEmployment2")] = QStringLiteral("WjbAbbhgr wGvj llo vrHMljRC");
+    fields[QStringLiteral("txtCompany3")] = QStringLiteral("dlASJuD RWHmlREs jaivuB Jqps zqJxAdE Wi PRbj. TJ xTCSpfzqRN");
+    return fields;
+}
+
+// An address ending in a space, so that the contact line's comma follows a
+// space, at the end of the contact line's second line.
+Fields commaAfterASpaceAtTheLineEnd()
+{
+    Fields fields;
+    fields[QStringLiteral("txtStreetAddress")] = QStringLiteral(
+        "v zPrB WNItGIojaG wEHwDcN NkcCOP eAdwcac. pxpopAhvf KqfBrcFMr toEJ f iAL ELfaaKcEgz l uauwPHL DtCBHmiF SFCxi "
+        "hu EcvfAa LkFhnf bSvAN lTA hPOJ u uG TTs Os r KOPzKqjy FlEWoe NuHGPH aoW iJdNNkgo xEvMz vc kcnNqMol. ");
+    fields[QStringLiteral("txtCity")] = QStringLiteral("LRdSs zecDwif o");
+    fields[QStringLiteral("txtZipCode")] = QStringLiteral("97401");
+    fields[QStringLiteral("txtPhone")] = QStringLiteral("541-555-0187");
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -285,6 +311,10 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("LastLineMovesForItsSpaceAfter"), paragraphNearFoot(23)});
     records.push_back({QStringLiteral("RowWholeAtItsMinimumHeight"), paragraphNearFoot(15)});
     records.push_back({QStringLiteral("CityCellTallerThanAPage"), tallCity(2400)});
+    // Lines that once broke unlike LibreOffice: measured with our exact
+    // advances, and after the space before a comma.
+    records.push_back({QStringLiteral("LinesAFractionOfATwipFromFull"), linesAFractionOfATwipFromFull()});
+    records.push_back({QStringLiteral("CommaAfterASpaceAtTheLineEnd"), commaAfterASpaceAtTheLineEnd()});
     return records;
 }
 

@@ -4,10 +4,14 @@
 #include "model/documentmodel.h"
 #include "paragraphmemo.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 
 namespace engine {
 namespace {
@@ -32,6 +36,95 @@ bool breaksAfterHyphen(const Story &story, int position, int mark)
     const char32_t before = story.at(position - 1).character;
     const char32_t after = story.at(position + 1).character;
     return QChar::isLetterOrNumber(before) && QChar::isDigit(after);
+}
+
+// Characters that never begin a line, even after spaces: closing brackets,
+// the separators inside numbers, exclamation and question marks and the
+// slash. LibreOffice follows the Unicode rule here and keeps "word ," on one
+// line; Qt breaks after any space.
+bool neverBeginsLine(QChar character)
+{
+    switch (character.unicode()) {
+    case u',':
+    case u'.':
+    case u':':
+    case u';':
+    case u'!':
+    case u'?':
+    case u'/':
+    case 0x3001: // ideographic comma
+    case 0x3002: // ideographic full stop
+    case 0xFF01: // fullwidth exclamation mark
+    case 0xFF0C: // fullwidth comma
+    case 0xFF0E: // fullwidth full stop
+    case 0xFF1A: // fullwidth colon
+    case 0xFF1B: // fullwidth semicolon
+    case 0xFF1F: // fullwidth question mark
+        return true;
+    default:
+        return character.category() == QChar::Punctuation_Close;
+    }
+}
+
+// Where a line of `characters` from `start` may end up to `end`, by index
+// less `start` of the character after it: after spaces, as Qt breaks,
+// unless what follows never begins a line; elsewhere where the Unicode rules
+// allow it (after a hyphen, between ideographs, at a break opportunity we
+// marked).
+std::vector<bool> lineBreaks(const QString &characters, int start, int end)
+{
+    // The character after `end` decides whether the line may end there.
+    const int length = static_cast<int>(std::min<qsizetype>(end + 1, characters.size())) - start;
+    std::vector<bool> breaks(static_cast<size_t>(end - start) + 1, false);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, characters.constData() + start, length);
+    for (qsizetype index = finder.toNextBoundary(); index > 0 && index <= end - start; index = finder.toNextBoundary())
+        breaks[static_cast<size_t>(index)] = true;
+    for (int index = start + 1; index <= end && index < characters.size(); ++index) {
+        const QChar at = characters.at(index);
+        if (characters.at(index - 1).isSpace())
+            breaks[static_cast<size_t>(index - start)] = !at.isSpace() && !neverBeginsLine(at);
+    }
+    return breaks;
+}
+
+// Whether the line [start, end) ends where nothing more can join it: at the
+// paragraph's end or a typed line break.
+bool endsForced(const QString &characters, int start, int end)
+{
+    if (end >= characters.size() || end <= start)
+        return true;
+    const QChar last = characters.at(end - 1);
+    return last.unicode() < 0x20 || last.category() == QChar::Separator_Line
+        || last.category() == QChar::Separator_Paragraph;
+}
+
+// LibreOffice measures text for breaking lines on a device of 8640 dots an
+// inch, six to a twip, each glyph's advance rounded to a whole dot.
+constexpr int measuringDotsPerTwip = 6;
+
+// The width of the characters [start, end) of `textLine` without the spaces
+// that end them, in LibreOffice's measuring dots. Our own advances are cut
+// to 1/64 twip and a line a fraction of a twip too wide for LibreOffice
+// fits for Qt; rounded otherwise, one glyph gains or loses 1/12 twip.
+long measuredWidthDots(const QTextLine &textLine, const QString &characters, int start, int end)
+{
+    while (end > start && characters.at(end - 1).isSpace())
+        --end;
+    long width = 0;
+    for (const QGlyphRun &run : textLine.glyphRuns(start, end - start)) {
+        const QRawFont font = run.rawFont();
+        const double pixels = font.pixelSize();
+        const double unitsPerEm = font.unitsPerEm();
+        if (pixels <= 0 || unitsPerEm <= 0)
+            continue;
+        for (const QPointF &advance : font.advancesForGlyphIndexes(run.glyphIndexes(), QRawFont::UseDesignMetrics)) {
+            // The face's own advance, in whole font units, comes back from
+            // Qt's cut one at every size above 1/32 em in pixels.
+            const double units = std::round(advance.x() * unitsPerEm / pixels);
+            width += std::lround(units * pixels * measuringDotsPerTwip / unitsPerEm);
+        }
+    }
+    return width;
 }
 
 std::atomic<long> shapedPositions{0};
@@ -283,7 +376,7 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
     box.text->beginLayout();
     int top = 0;
     for (QTextLine textLine = box.text->createLine(); textLine.isValid(); textLine = box.text->createLine()) {
-        textLine.setLineWidth(lineWidthTwips);
+        breakAsLibreOffice(textLine, text.characters, lineWidthTwips, alignment != word::wdAlignParagraphJustify);
         ParagraphLine line;
         line.textLine = textLine.lineNumber();
         line.topTwips = top;
@@ -306,6 +399,57 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
         box.lines.push_back(std::move(line));
     }
     box.text->endLayout();
+}
+
+void ParagraphLayouter::breakAsLibreOffice(QTextLine &textLine, const QString &characters, int widthTwips,
+                                           bool mayWiden)
+{
+    // Measured as LibreOffice measures, a line is at most 1/10 twip a glyph
+    // wider or narrower than for Qt, and a glyph of a face of 4 pt or more
+    // is 20 twips wide or more. A line that much wider may take a word more.
+    const int toleranceTwips = widthTwips / 200 + 1;
+    const int slackTwips = mayWiden ? toleranceTwips : 0;
+    textLine.setLineWidth(widthTwips + slackTwips);
+    const int start = textLine.textStart();
+    const int qtEnd = start + textLine.textLength();
+    const bool forced = endsForced(characters, start, qtEnd);
+    // Most lines are short of full by more than any rounding; only a break
+    // after a space before a mark that never begins a line needs moving.
+    if (textLine.naturalTextWidth() <= widthTwips - toleranceTwips
+        && (forced || !characters.at(qtEnd - 1).isSpace() || !neverBeginsLine(characters.at(qtEnd))))
+        return;
+    const std::vector<bool> breaks = lineBreaks(characters, start, qtEnd);
+    int end = qtEnd;
+    if (!forced && !breaks.back())
+        end = previousBreak(breaks, start, end);
+    const long widthDots = long{widthTwips} * measuringDotsPerTwip;
+    while (end > start && measuredWidthDots(textLine, characters, start, end) > widthDots)
+        end = previousBreak(breaks, start, end);
+    if (end <= start) {
+        // Nothing fits: Qt breaks the word where the line is full.
+        textLine.setLineWidth(widthTwips);
+        return;
+    }
+    if (end == qtEnd)
+        return;
+    // Qt counts a line's columns in glyphs, and a ligature is one glyph for
+    // several characters.
+    int glyphs = 0;
+    for (const QGlyphRun &run : textLine.glyphRuns(start, end - start))
+        glyphs += static_cast<int>(run.glyphIndexes().size());
+    textLine.setNumColumns(glyphs, widthTwips + slackTwips);
+    // Should Qt count otherwise, its own break beats one inside a word.
+    if (textLine.textLength() != end - start)
+        textLine.setLineWidth(widthTwips);
+}
+
+int ParagraphLayouter::previousBreak(const std::vector<bool> &breaks, int start, int end)
+{
+    for (int index = end - 1; index > start; --index) {
+        if (breaks[static_cast<size_t>(index - start)])
+            return index;
+    }
+    return start;
 }
 
 ParagraphBox ParagraphLayouter::layout(int from, int mark, int widthTwips, int listOrdinal) const

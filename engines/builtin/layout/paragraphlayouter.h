@@ -69,6 +69,13 @@ private:
     Text collectText(int from, int mark) const;
     std::shared_ptr<QTextLayout> textLayout(const Text &text, int mark, long alignment) const;
     void breakLines(ParagraphBox &box, const Text &text, long alignment, int indentTwips, int widthTwips) const;
+    // Lays `textLine` out `widthTwips` wide, ending it where LibreOffice
+    // would: at a place a line of `characters` may end, measured as it
+    // measures. A line takes a word Qt finds too wide only when `mayWiden`.
+    static void breakAsLibreOffice(QTextLine &textLine, const QString &characters, int widthTwips, bool mayWiden);
+    // The last place before `end` where the line from `start` may end, by
+    // `breaks` (indexed from `start`); `start` when there is none.
+    static int previousBreak(const std::vector<bool> &breaks, int start, int end);
     std::optional<ListMark> listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const;
     void measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
                      const ListMark *listMark) const;

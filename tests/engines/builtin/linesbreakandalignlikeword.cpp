@@ -1,5 +1,7 @@
 // Lines break and align as Word and LibreOffice do: after a hyphen between
-// digits, and centred or right-aligned on their text without trailing spaces.
+// digits, never before a mark that follows a space, where LibreOffice's
+// measure fills the line, and centred or right-aligned on their text without
+// trailing spaces.
 #include "newdocumenttest.h"
 #include "storyinspection.h"
 
@@ -95,4 +97,50 @@ TEST_F(LinesBreakAndAlignLikeWord, RightToLeftWordsKeepTheParagraphLeftToRight)
     EXPECT_NEAR(span(1, 0, 9).second, textWidthTwips, 2);
     const auto [left, right] = span(2, 0, 18);
     EXPECT_NEAR((left + right) / 2, textWidthTwips / 2.0, 2);
+}
+
+// LibreOffice keeps a comma, a full stop or a closing bracket typed after a
+// space on the line of the word before it (Unicode's rule); Qt alone would
+// break after the space and begin the next line with the mark.
+TEST_F(LinesBreakAndAlignLikeWord, AMarkAfterASpaceNeverBeginsALine)
+{
+    for (const QString &mark : {QStringLiteral(","), QStringLiteral(")")}) {
+        bool movedWithItsWord = false;
+        // A first word one letter longer each time walks the mark across the line's end.
+        for (int letters = 1; letters < 80 && !movedWithItsWord; ++letters) {
+            selection->homeKey(word::wdStory);
+            selection->endKey(word::wdStory, word::wdExtend);
+            selection->typeText(QStringLiteral("i").repeated(letters) + QStringLiteral(" lorem").repeated(12)
+                                + QStringLiteral(" enough ") + mark + QStringLiteral(" next"));
+            const QStringList lines = lineTexts(DocumentLayout::build(StoryInspection::model(*document)));
+            ASSERT_FALSE(lines.size() == 2 && lines.last().startsWith(mark))
+                << lines.join(QLatin1Char('|')).toStdString();
+            movedWithItsWord = lines.size() == 2 && lines.last().startsWith(QStringLiteral("enough ") + mark);
+        }
+        EXPECT_TRUE(movedWithItsWord) << mark.toStdString();
+    }
+}
+
+// LibreOffice measures a line with each glyph's advance rounded to 1/6 twip,
+// our exact advances are cut to 1/64 twip: a line a fraction of a twip from
+// full must break where LibreOffice breaks it.
+TEST_F(LinesBreakAndAlignLikeWord, ALineAFractionOfATwipFromFullBreaksAsInLibreOffice)
+{
+    const struct {
+        const char *text;
+        int wordsOnFirstLine;
+    } rows[] = {
+        // Fits by our exact advances; LibreOffice finds it 2/3 twip too wide.
+        {"xyn ghw uczio dgv wzrenni akerjh pjonebk xxabm rcaeq kwz pwzjkjc jhwqyroz paqowek werwu bvri nbnh", 15},
+        // A twentieth of a twip too wide by our exact advances; it fits for LibreOffice.
+        {"vwomkgu ogow ssnj gzepg rjyacdm rsysxwp zmnhdor sqrpcqk ycmcvu dsbru qzzxg uai ecigvz msssm mpq", 15},
+    };
+    for (const auto &row : rows) {
+        selection->homeKey(word::wdStory);
+        selection->endKey(word::wdStory, word::wdExtend);
+        selection->typeText(QString::fromLatin1(row.text) + QStringLiteral(" tail"));
+        const QStringList lines = lineTexts(DocumentLayout::build(StoryInspection::model(*document)));
+        ASSERT_EQ(lines.size(), 2) << row.text;
+        EXPECT_EQ(lines.first().split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), row.wordsOnFirstLine) << row.text;
+    }
 }
