@@ -250,6 +250,16 @@ Fields tallCity(int characters)
     return fields;
 }
 
+// The first job's row split by the foot of the first page, `lines` lines of
+// objective above it, its date wrapping on more lines than its company.
+Fields jobRowAcrossTheFoot(int lines)
+{
+    Fields fields = headingNearFoot(lines);
+    fields[QStringLiteral("txtDateEmployment1")] = QStringLiteral("From March 2019 until June 2024 ").repeated(8);
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("Brightwater Analytics and Forecasting Services ").repeated(6);
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -285,6 +295,8 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("LastLineMovesForItsSpaceAfter"), paragraphNearFoot(23)});
     records.push_back({QStringLiteral("RowWholeAtItsMinimumHeight"), paragraphNearFoot(15)});
     records.push_back({QStringLiteral("CityCellTallerThanAPage"), tallCity(2400)});
+    // The cells of a split row's last part take their vertical alignment there.
+    records.push_back({QStringLiteral("ShortCellOfASplitRowsLastPartAtItsBottom"), jobRowAcrossTheFoot(20)});
     return records;
 }
 

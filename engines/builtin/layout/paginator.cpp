@@ -241,8 +241,9 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
         // A cell taller than the row leaves out what may hang past the foot.
         if (content > heightTwips)
             content -= droppableTwips(row, cell, c);
-        const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content) : 0;
+        // The last part of a split row is laid out as a row of its own: a
+        // cell with less left than the others stands where its alignment puts it.
+        const int offset = verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content);
         for (; cell.next < cell.waiting.size(); ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
