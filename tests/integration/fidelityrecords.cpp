@@ -260,6 +260,16 @@ Fields jobRowAcrossTheFoot(int lines)
     return fields;
 }
 
+// The same row lower down, where two lines of each cell fit above the foot of
+// the first page and the row's minimum height is more than they need.
+Fields jobRowStartingAtTheFoot()
+{
+    Fields fields = jobRowAcrossTheFoot(20);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -297,6 +307,8 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("CityCellTallerThanAPage"), tallCity(2400)});
     // The cells of a split row's last part take their vertical alignment there.
     records.push_back({QStringLiteral("ShortCellOfASplitRowsLastPartAtItsBottom"), jobRowAcrossTheFoot(20)});
+    // A split row's first part stands at its minimum height, its cells aligned in it.
+    records.push_back({QStringLiteral("SplitRowsFirstPartAlignedInItsMinimumHeight"), jobRowStartingAtTheFoot()});
     return records;
 }
 

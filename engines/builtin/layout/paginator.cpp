@@ -313,19 +313,18 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
 {
     const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
     std::vector<int> contents;
-    bool overflows = false;
-    for (size_t c = 0; c < cells.size(); ++c) {
+    for (size_t c = 0; c < cells.size(); ++c)
         contents.push_back(partContentTwips(cells[c], counts[c]));
-        overflows = overflows || contents.back() > available;
-    }
-    // LibreOffice aligns the cells of a row's first part only where the
-    // row's minimum height reaches the foot of the page and every cell's
-    // part fits above it; elsewhere the lines stand at the part's top.
-    const bool aligned = firstPart && row.minimumHeightTwips > available && !overflows;
+    const int tallest = contents.empty() ? 0 : *std::max_element(contents.begin(), contents.end());
+    // LibreOffice gives a row's first part its minimum height, cut at the
+    // foot of the page, and aligns the cells in it where the parts of all of
+    // them are shorter than that; elsewhere the lines stand at the part's top.
+    const int partTwips = std::min(row.minimumHeightTwips, available);
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
-            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, available - contents[c]) : 0;
+            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, partTwips - contents[c]) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);

@@ -20,8 +20,10 @@ namespace engine {
 // to leave and moves on). A row part shows something of every cell that has
 // something left, or the row moves on. The last row on a page keeps room for
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
-// and under the next part. The cells of a split row's last part are aligned
-// in it as those of a whole row are.
+// and under the next part. A split row's first part is as tall as the row's
+// minimum height, cut at the foot, and its cells are aligned in it where all
+// of them are shorter; the cells of its last part are aligned in it as those
+// of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
