@@ -270,6 +270,18 @@ Fields jobRowStartingAtTheFoot()
     return fields;
 }
 
+// The second job's title, a one-line paragraph with the job's duties below it
+// in its cell, at the foot of the first page on Letter paper: its line fits
+// there, its space after does not.
+Fields jobTitleAtTheFoot(const QString &title)
+{
+    Fields fields = headingNearFoot(13);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    fields[QStringLiteral("txtJobTitle2")] = title;
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -309,6 +321,11 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("ShortCellOfASplitRowsLastPartAtItsBottom"), jobRowAcrossTheFoot(20)});
     // A split row's first part stands at its minimum height, its cells aligned in it.
     records.push_back({QStringLiteral("SplitRowsFirstPartAlignedInItsMinimumHeight"), jobRowStartingAtTheFoot()});
+    // A one-line paragraph opening a row at the foot stays there and leaves its
+    // height and space after to the row's next part; an empty one moves the row on.
+    records.push_back({QStringLiteral("TitleAtTheFootLeavesItsRoomOnTheNextPage"),
+                       jobTitleAtTheFoot(QStringLiteral("Support Specialist"))});
+    records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
     return records;
 }
 

@@ -269,17 +269,17 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         // LibreOffice lets it do so in some places and not in others.
         const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
-        // A paragraph opening a row's first part keeps its lines there when more of the cell follows it.
-        if (firstPart && opensPart && !lastOfCell)
-            continue;
         if (slot.linesInParagraph == 1) {
-            // A one-line paragraph opening the part stays; at the cell's end
-            // it leaves the rest of itself to the next page, which an empty
-            // one cannot, so that one moves on.
-            if (opensPart && !(lastOfCell && slot.emptyParagraph))
+            // A one-line paragraph opening the part stays and leaves the rest
+            // of itself to the next page, which an empty one cannot, so that
+            // one moves on, and its row with it.
+            if (opensPart && !slot.emptyParagraph)
                 continue;
             break;
         }
+        // A paragraph opening a row's first part keeps its lines there when more of the cell follows it.
+        if (firstPart && opensPart && !lastOfCell)
+            continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
             // behind: then the whole paragraph goes.
@@ -332,8 +332,17 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         addBorders(row.cells[c], m_yTwips, m_yTwips + available, firstPart, true);
         // Each later part starts below the rule above the row again, as in
         // LibreOffice; a last line whose space after did not fit leaves its
-        // height and that space to the next part.
-        if (cell.next < cell.waiting.size())
+        // height and that space to the next part. Above more of the cell a
+        // one-line paragraph does so too where its space after runs past the
+        // foot by more than its line spacing, unless the row's minimum
+        // height reaches past the foot.
+        const WaitingLine *lastPlaced = counts[c] > 0 ? &cell.waiting[cell.next - 1] : nullptr;
+        const bool leavesItsRoom = lastPlaced && lastPlaced->linesInParagraph == 1
+                                   && contents[c] - lastPlaced->leadingTwips > available
+                                   && row.minimumHeightTwips <= available;
+        if (cell.next < cell.waiting.size() && leavesItsRoom)
+            cell.baseTwips = lastPlaced->topTwips - cell.insetTwips;
+        else if (cell.next < cell.waiting.size())
             cell.baseTwips = cell.waiting[cell.next].topTwips - cell.insetTwips;
         else if (counts[c] > 0 && contents[c] > available)
             cell.baseTwips = cell.contentHeightTwips - cell.insetTwips - cell.waiting.back().heightTwips

@@ -14,10 +14,11 @@ namespace engine {
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
 // a paragraph opening a row's first part keeps its lines there when more of
-// the cell follows it; a one-line paragraph opening a part stays, and at the
-// cell's end it leaves what is left of it, a line's height and its space
-// after, to start the row's part on the next page (an empty one has nothing
-// to leave and moves on). A row part shows something of every cell that has
+// the cell follows it; a one-line paragraph opening a part stays, and it
+// leaves what is left of it, a line's height and its space after, to start
+// the row's part on the next page (above more of the cell only where its space
+// after runs past the foot by more than its line spacing and the row's
+// minimum height does not); an empty one has nothing to leave and moves on. A row part shows something of every cell that has
 // something left, or the row moves on. The last row on a page keeps room for
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
 // and under the next part. A split row's first part is as tall as the row's
