@@ -252,7 +252,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -277,8 +277,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 continue;
             break;
         }
-        // A paragraph opening a row's first part keeps its lines there when more of the cell follows it.
-        if (firstPart && opensPart && !lastOfCell)
+        // A paragraph opening a row's first part keeps its lines there when
+        // more of the cell follows it, or, in a row that another cell splits
+        // anyway, when it is too short to leave two lines on each side of a break.
+        const bool tooShortToBreak = rowSplits && slot.linesInParagraph < 2 * widowOrphanLines;
+        if (firstPart && opensPart && (!lastOfCell || tooShortToBreak))
             continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
@@ -293,6 +296,14 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
     }
     return count;
+}
+
+bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
+{
+    if (cell.next >= cell.waiting.size())
+        return false;
+    const WaitingLine &last = cell.waiting.back();
+    return last.topTwips - cell.baseTwips + last.heightTwips - last.leadingTwips > availableTwips;
 }
 
 int Paginator::partContentTwips(const CellQueue &cell, size_t count)
@@ -359,8 +370,10 @@ void Paginator::placeRow(RowBox row)
     while (!placeWholeRow(row, cells, firstPart)) {
         const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
         std::vector<size_t> counts;
+        const bool rowSplits = std::any_of(cells.begin(), cells.end(),
+                                           [&](const CellQueue &cell) { return textRunsPast(cell, available); });
         for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available, firstPart));
+            counts.push_back(fittingLines(cell, available, firstPart, rowSplits));
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)
