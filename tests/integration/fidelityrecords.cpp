@@ -276,6 +276,38 @@ Fields commaAfterASpaceAtTheLineEnd()
     return fields;
 }
 
+// The first job's row split by the foot of the first page, `lines` lines of
+// objective above it, its date wrapping on more lines than its company.
+Fields jobRowAcrossTheFoot(int lines)
+{
+    Fields fields = headingNearFoot(lines);
+    fields[QStringLiteral("txtDateEmployment1")] = QStringLiteral("From March 2019 until June 2024 ").repeated(8);
+    fields[QStringLiteral("txtCompany1")] = QStringLiteral("Brightwater Analytics and Forecasting Services ").repeated(6);
+    return fields;
+}
+
+// The same row lower down, where two lines of each cell fit above the foot of
+// the first page and the row's minimum height is more than they need.
+Fields jobRowStartingAtTheFoot()
+{
+    Fields fields = jobRowAcrossTheFoot(20);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    return fields;
+}
+
+// The second job's title, a one-line paragraph with the job's duties below it
+// in its cell, at the foot of the first page on Letter paper: its line fits
+// there, its space after does not.
+Fields jobTitleAtTheFoot(const QString &title)
+{
+    Fields fields = headingNearFoot(13);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    fields[QStringLiteral("txtJobTitle2")] = title;
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -315,6 +347,15 @@ std::vector<FidelityRecord> fidelityRecords()
     // advances, and after the space before a comma.
     records.push_back({QStringLiteral("LinesAFractionOfATwipFromFull"), linesAFractionOfATwipFromFull()});
     records.push_back({QStringLiteral("CommaAfterASpaceAtTheLineEnd"), commaAfterASpaceAtTheLineEnd()});
+    // The cells of a split row's last part take their vertical alignment there.
+    records.push_back({QStringLiteral("ShortCellOfASplitRowsLastPartAtItsBottom"), jobRowAcrossTheFoot(20)});
+    // A split row's first part stands at its minimum height, its cells aligned in it.
+    records.push_back({QStringLiteral("SplitRowsFirstPartAlignedInItsMinimumHeight"), jobRowStartingAtTheFoot()});
+    // A one-line paragraph opening a row at the foot stays there and leaves its
+    // height and space after to the row's next part; an empty one moves the row on.
+    records.push_back({QStringLiteral("TitleAtTheFootLeavesItsRoomOnTheNextPage"),
+                       jobTitleAtTheFoot(QStringLiteral("Support Specialist"))});
+    records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
     return records;
 }
 

@@ -241,8 +241,9 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
         // A cell taller than the row leaves out what may hang past the foot.
         if (content > heightTwips)
             content -= droppableTwips(row, cell, c);
-        const int offset =
-            firstPart ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content) : 0;
+        // The last part of a split row is laid out as a row of its own: a
+        // cell with less left than the others stands where its alignment puts it.
+        const int offset = verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content);
         for (; cell.next < cell.waiting.size(); ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -251,7 +252,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -268,17 +269,20 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         // LibreOffice lets it do so in some places and not in others.
         const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
-        // A paragraph opening a row's first part keeps its lines there when more of the cell follows it.
-        if (firstPart && opensPart && !lastOfCell)
-            continue;
         if (slot.linesInParagraph == 1) {
-            // A one-line paragraph opening the part stays; at the cell's end
-            // it leaves the rest of itself to the next page, which an empty
-            // one cannot, so that one moves on.
-            if (opensPart && !(lastOfCell && slot.emptyParagraph))
+            // A one-line paragraph opening the part stays and leaves the rest
+            // of itself to the next page, which an empty one cannot, so that
+            // one moves on, and its row with it.
+            if (opensPart && !slot.emptyParagraph)
                 continue;
             break;
         }
+        // A paragraph opening a row's first part keeps its lines there when
+        // more of the cell follows it, or, in a row that another cell splits
+        // anyway, when it is too short to leave two lines on each side of a break.
+        const bool tooShortToBreak = rowSplits && slot.linesInParagraph < 2 * widowOrphanLines;
+        if (firstPart && opensPart && (!lastOfCell || tooShortToBreak))
+            continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
             // behind: then the whole paragraph goes.
@@ -292,6 +296,14 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
     }
     return count;
+}
+
+bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
+{
+    if (cell.next >= cell.waiting.size())
+        return false;
+    const WaitingLine &last = cell.waiting.back();
+    return last.topTwips - cell.baseTwips + last.heightTwips - last.leadingTwips > availableTwips;
 }
 
 int Paginator::partContentTwips(const CellQueue &cell, size_t count)
@@ -312,19 +324,18 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
 {
     const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
     std::vector<int> contents;
-    bool overflows = false;
-    for (size_t c = 0; c < cells.size(); ++c) {
+    for (size_t c = 0; c < cells.size(); ++c)
         contents.push_back(partContentTwips(cells[c], counts[c]));
-        overflows = overflows || contents.back() > available;
-    }
-    // LibreOffice aligns the cells of a row's first part only where the
-    // row's minimum height reaches the foot of the page and every cell's
-    // part fits above it; elsewhere the lines stand at the part's top.
-    const bool aligned = firstPart && row.minimumHeightTwips > available && !overflows;
+    const int tallest = contents.empty() ? 0 : *std::max_element(contents.begin(), contents.end());
+    // LibreOffice gives a row's first part its minimum height, cut at the
+    // foot of the page, and aligns the cells in it where the parts of all of
+    // them are shorter than that; elsewhere the lines stand at the part's top.
+    const int partTwips = std::min(row.minimumHeightTwips, available);
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
-            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, available - contents[c]) : 0;
+            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, partTwips - contents[c]) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -332,8 +343,17 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         addBorders(row.cells[c], m_yTwips, m_yTwips + available, firstPart, true);
         // Each later part starts below the rule above the row again, as in
         // LibreOffice; a last line whose space after did not fit leaves its
-        // height and that space to the next part.
-        if (cell.next < cell.waiting.size())
+        // height and that space to the next part. Above more of the cell a
+        // one-line paragraph does so too where its space after runs past the
+        // foot by more than its line spacing, unless the row's minimum
+        // height reaches past the foot.
+        const WaitingLine *lastPlaced = counts[c] > 0 ? &cell.waiting[cell.next - 1] : nullptr;
+        const bool leavesItsRoom = lastPlaced && lastPlaced->linesInParagraph == 1
+                                   && contents[c] - lastPlaced->leadingTwips > available
+                                   && row.minimumHeightTwips <= available;
+        if (cell.next < cell.waiting.size() && leavesItsRoom)
+            cell.baseTwips = lastPlaced->topTwips - cell.insetTwips;
+        else if (cell.next < cell.waiting.size())
             cell.baseTwips = cell.waiting[cell.next].topTwips - cell.insetTwips;
         else if (counts[c] > 0 && contents[c] > available)
             cell.baseTwips = cell.contentHeightTwips - cell.insetTwips - cell.waiting.back().heightTwips
@@ -350,8 +370,10 @@ void Paginator::placeRow(RowBox row)
     while (!placeWholeRow(row, cells, firstPart)) {
         const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
         std::vector<size_t> counts;
+        const bool rowSplits = std::any_of(cells.begin(), cells.end(),
+                                           [&](const CellQueue &cell) { return textRunsPast(cell, available); });
         for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available, firstPart));
+            counts.push_back(fittingLines(cell, available, firstPart, rowSplits));
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

@@ -14,13 +14,18 @@ namespace engine {
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
 // a paragraph opening a row's first part keeps its lines there when more of
-// the cell follows it; a one-line paragraph opening a part stays, and at the
-// cell's end it leaves what is left of it, a line's height and its space
-// after, to start the row's part on the next page (an empty one has nothing
-// to leave and moves on). A row part shows something of every cell that has
+// the cell follows it, or when another cell splits the row anyway and the
+// paragraph is too short to leave two lines on each side; a one-line paragraph opening a part stays, and it
+// leaves what is left of it, a line's height and its space after, to start
+// the row's part on the next page (above more of the cell only where its space
+// after runs past the foot by more than its line spacing and the row's
+// minimum height does not); an empty one has nothing to leave and moves on. A row part shows something of every cell that has
 // something left, or the row moves on. The last row on a page keeps room for
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
-// and under the next part.
+// and under the next part. A split row's first part is as tall as the row's
+// minimum height, cut at the foot, and its cells are aligned in it where all
+// of them are shorter; the cells of its last part are aligned in it as those
+// of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -71,7 +76,9 @@ private:
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
-    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart);
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits);
+    // Whether the cell's lines reach past the foot even without their last space after.
+    static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);

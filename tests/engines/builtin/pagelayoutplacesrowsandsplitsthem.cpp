@@ -315,3 +315,29 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AFirstParagraphShortOfRoomOnlyForItsSp
     EXPECT_GT(movedWhole, 0) << "without a minimum height the row should move on whole";
     EXPECT_GT(movedWithMinimum, 0) << "a minimum height lower than the row's lines should not keep it";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AShortLastParagraphAtTheFootStaysWhereAnotherCellSplitsTheRow)
+{
+    // The row's first cell is long enough to be split by the foot whatever the
+    // filler; its second cell ends with a paragraph of two lines. Where both
+    // lines fit and their space after does not, LibreOffice keeps them there.
+    int keptAtTheFoot = 0;
+    for (int fillerPoints = 590; fillerPoints <= 630; ++fillerPoints) {
+        const FootRowDocument built(*application, fillerPoints, 0,
+                                    QStringLiteral("Many lines of text in the first cell of the row. ").repeated(8),
+                                    QStringLiteral("Two lines of text in the second cell of the row, long enough to wrap"));
+        word::Document *document = &built.document();
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+
+        const VisualLine &two = lineStarting(layout, QStringLiteral("Two lines"));
+        const ParagraphLine &line = layout.paragraphLine(two);
+        const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+        if (room >= 2 * line.heightTwips - line.leadingTwips && room < 2 * line.heightTwips + spaceAfterTwips) {
+            EXPECT_EQ(two.page, 0) << fillerPoints << " pt of filler: the short paragraph moved on";
+            keptAtTheFoot += two.page == 0 ? 1 : 0;
+        }
+        document->close(word::wdDoNotSaveChanges);
+    }
+    EXPECT_GT(keptAtTheFoot, 0) << "no filler put the two lines at the very foot";
+}
