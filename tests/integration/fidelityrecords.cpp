@@ -291,8 +291,6 @@ std::vector<FidelityRecord> fidelityRecords()
 const char *rightToLeftDisagreement(const QString &recordName)
 {
     static const std::map<QString, const char *> reasons = {
-        {QStringLiteral("HebrewDuties"),
-         "Qt draws Hebrew in Times New Roman with another fallback face than LibreOffice (DejaVu Sans), which is wider"},
         {QStringLiteral("LongWrappingHebrew"),
          "LibreOffice puts the space ending a wrapped Hebrew line at the line's left on some lines, at its right on "
          "others"},

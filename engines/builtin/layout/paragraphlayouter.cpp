@@ -110,8 +110,10 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
             return;
         const CharacterFormat &format = story.characterFormat(runFormat);
         QTextCharFormat charFormat;
-        charFormat.setFont(m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold, format.kerned()),
-                           QTextCharFormat::FontPropertiesAll);
+        const QStringView runText = QStringView(text.characters).mid(runStart);
+        charFormat.setFont(
+            m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold, format.kerned(), runText),
+            QTextCharFormat::FontPropertiesAll);
         text.formats.append({runStart, static_cast<int>(text.characters.size()) - runStart, charFormat});
         text.formatIndices.push_back(runFormat);
     };
