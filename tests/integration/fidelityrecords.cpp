@@ -290,13 +290,7 @@ std::vector<FidelityRecord> fidelityRecords()
 
 const char *rightToLeftDisagreement(const QString &recordName)
 {
-    static const std::map<QString, const char *> reasons = {
-        {QStringLiteral("LongWrappingHebrew"),
-         "LibreOffice puts the space ending a wrapped Hebrew line at the line's left on some lines, at its right on "
-         "others"},
-        {QStringLiteral("MixedDirectionCells"),
-         "a centred cell mixing Hebrew, English and a gershayim stands 3 pt further left in LibreOffice"},
-    };
+    static const std::map<QString, const char *> reasons;
     const auto found = reasons.find(recordName);
     return found == reasons.end() ? nullptr : found->second;
 }

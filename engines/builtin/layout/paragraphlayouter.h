@@ -69,6 +69,9 @@ private:
     Text collectText(int from, int mark) const;
     std::shared_ptr<QTextLayout> textLayout(const Text &text, int mark, long alignment) const;
     void breakLines(ParagraphBox &box, const Text &text, long alignment, int indentTwips, int widthTwips) const;
+    // The width of the spaces ending `textLine` (its visible text ending at
+    // `visibleEnd`) that are drawn, 0 when they are not.
+    static double keptBreakSpaceTwips(const QTextLine &textLine, const Text &text, int visibleEnd, int lineWidthTwips);
     std::optional<ListMark> listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const;
     void measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
                      const ListMark *listMark) const;
