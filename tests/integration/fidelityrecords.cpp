@@ -218,6 +218,21 @@ Fields longWrappingHebrew()
     return fields;
 }
 
+// Short Hebrew sentences filling more than a page: its lines break after
+// full stops, whose space LibreOffice keeps in the line, and the second page
+// starts with a right-to-left line, whose first word is drawn rightmost.
+Fields hebrewSentencesAcrossAPage()
+{
+    const QStringList sentences = {QStringLiteral("עניתי לכל שאלה."), QStringLiteral("שיפרתי את התהליך."),
+                                   QStringLiteral("הדרכתי עובדים חדשים."), QStringLiteral("סגרתי פניות מהר.")};
+    QStringList objective;
+    for (int i = 0; i < 260; ++i)
+        objective << sentences.at(i % sentences.size());
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = objective.join(QLatin1Char(' '));
+    return fields;
+}
+
 // The three cells of a details row, each mixing right-to-left and left-to-right text.
 Fields mixedDirectionCells()
 {
@@ -271,6 +286,7 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("MixedDirectionDuties"), mixedDirectionDuties()},
         {QStringLiteral("LongWrappingHebrew"), longWrappingHebrew()},
         {QStringLiteral("MixedDirectionCells"), mixedDirectionCells()},
+        {QStringLiteral("HebrewSentencesAcrossAPage"), hebrewSentencesAcrossAPage()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},

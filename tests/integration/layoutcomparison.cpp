@@ -158,6 +158,27 @@ bool samePageStarts(const std::vector<PlacedWord> &ours, const std::vector<PdfWo
     return true;
 }
 
+// The PDF's words with those that touch on one line joined: pdftotext ends
+// a word where the face changes, as it does inside a word whose letters
+// come from two faces, and at punctuation that a right-to-left word draws
+// at its left end.
+std::vector<PdfWord> joinedWhereFacesChange(const std::vector<PdfWord> &words)
+{
+    constexpr double touchingPoints = 0.5;
+    std::vector<PdfWord> joined;
+    for (const PdfWord &word : words) {
+        PdfWord *last = joined.empty() ? nullptr : &joined.back();
+        if (last && last->page == word.page && std::abs(last->baseline() - word.baseline()) < touchingPoints
+            && std::abs(word.left - last->right) < touchingPoints) {
+            last->text += word.text;
+            last->right = word.right;
+            continue;
+        }
+        joined.push_back(word);
+    }
+    return joined;
+}
+
 std::string offsetFailure(const PlacedWord &word, const char *direction, double offsetPoints)
 {
     std::ostringstream text;
@@ -169,7 +190,7 @@ std::string offsetFailure(const PlacedWord &word, const char *direction, double 
 } // namespace
 
 LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout &layout,
-                                const std::vector<PdfWord> &pdfWords, int pdfPageCount, double tolerancePoints)
+                                const std::vector<PdfWord> &drawnWords, int pdfPageCount, double tolerancePoints)
 {
     LayoutComparison result;
     if (pdfPageCount != layout.pageCount()) {
@@ -177,6 +198,7 @@ LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout
                                   + std::to_string(layout.pageCount()));
         return result;
     }
+    const std::vector<PdfWord> pdfWords = joinedWhereFacesChange(drawnWords);
     const std::vector<PlacedWord> ours = ourLines(model, layout);
     result.lines = static_cast<int>(ours.size());
     if (!samePageStarts(ours, pdfWords, layout.pageCount(), result))

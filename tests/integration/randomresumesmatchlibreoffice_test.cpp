@@ -21,7 +21,6 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <iostream>
 #include <map>
 
@@ -77,26 +76,6 @@ const std::vector<RandomCase> &cases()
 QString caseName(const RandomCase &random)
 {
     return onPaper(RandomRecords::record(random.seed), random.paper);
-}
-
-// The PDF's words with those that touch on one line joined: pdftotext ends
-// a word where the face changes, as it does inside a word whose letters
-// come from two faces.
-std::vector<PdfWord> joinedWhereFacesChange(const std::vector<PdfWord> &words)
-{
-    constexpr double touchingPoints = 0.5;
-    std::vector<PdfWord> joined;
-    for (const PdfWord &word : words) {
-        PdfWord *last = joined.empty() ? nullptr : &joined.back();
-        if (last && last->page == word.page && std::abs(last->baseline() - word.baseline()) < touchingPoints
-            && std::abs(word.left - last->right) < touchingPoints) {
-            last->text += word.text;
-            last->right = word.right;
-            continue;
-        }
-        joined.push_back(word);
-    }
-    return joined;
 }
 
 // Writes the record's fields as JSON, the saved document, LibreOffice's PDF
@@ -183,7 +162,7 @@ TEST_P(RandomResumesMatchLibreOffice, PageByPageAndLineByLine)
     ASSERT_TRUE(pdf.failure().isEmpty()) << pdf.failure().toStdString();
     const DocumentModel model = DocumentFormats::read(saved);
     const DocumentLayout layout = DocumentLayout::build(model);
-    const LayoutComparison comparison = compareLayouts(model, layout, joinedWhereFacesChange(pdf.words()), pdf.pageCount());
+    const LayoutComparison comparison = compareLayouts(model, layout, pdf.words(), pdf.pageCount());
     std::cout << name.toStdString() << ": " << layout.pageCount() << " pages, " << comparison.lines << " lines, "
               << comparison.failures.size() << " disagreements; largest offset " << comparison.largestAcrossPoints
               << " pt across, " << comparison.largestDownPoints << " pt down" << std::endl;

@@ -361,11 +361,12 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
             visualSpan(textLine, text.characters, textLine.textStart(), visibleEnd);
         // Qt draws no space where a line breaks; LibreOffice keeps the one
         // that breaks a right-to-left stretch, at the stretch's left end,
-        // when it fits on the line, and aligns the line with it.
-        const double spaceTwips = keptBreakSpaceTwips(textLine, text, visibleEnd, lineWidthTwips);
+        // when it fits on the line, unless it centres the line.
+        const bool centred = alignment == word::wdAlignParagraphCenter;
+        const double spaceTwips = centred ? 0 : keptBreakSpaceTwips(textLine, text, visibleEnd, lineWidthTwips);
         line.textLeftTwips = indentTwips + spaceTwips;
-        if (alignment == word::wdAlignParagraphCenter)
-            line.textLeftTwips += (lineWidthTwips - spaceTwips - visibleRight - visibleLeft) / 2;
+        if (centred)
+            line.textLeftTwips += (lineWidthTwips - visibleRight - visibleLeft) / 2;
         else if (alignment == word::wdAlignParagraphRight)
             line.textLeftTwips += lineWidthTwips - spaceTwips - visibleRight;
         top += line.heightTwips;
