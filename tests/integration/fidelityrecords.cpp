@@ -218,6 +218,15 @@ Fields longWrappingHebrew()
     return fields;
 }
 
+// Arabic duties whose first words hold lam and alef, which are drawn as one glyph.
+Fields lamAlefDuties()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("لاحظت حاجات العملاء وسجلتها");
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("الاستجابة للطلبات خلال يوم واحد");
+    return fields;
+}
+
 // Short Hebrew sentences filling more than a page: its lines break after
 // full stops, whose space LibreOffice keeps in the line, and the second page
 // starts with a right-to-left line, whose first word is drawn rightmost.
@@ -287,6 +296,7 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("LongWrappingHebrew"), longWrappingHebrew()},
         {QStringLiteral("MixedDirectionCells"), mixedDirectionCells()},
         {QStringLiteral("HebrewSentencesAcrossAPage"), hebrewSentencesAcrossAPage()},
+        {QStringLiteral("LamAlefDuties"), lamAlefDuties()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},

@@ -55,19 +55,21 @@ std::pair<QString, double> leftmostWord(const DocumentLayout &layout, const Visu
 
 // Whether our word and the PDF's are the same. A right-to-left word's
 // punctuation may be drawn at its other end, where pdftotext joins it to the
-// neighbouring word or takes it for the start of the next, so it is left out.
+// neighbouring word or takes it for the start of the next, so it is left out;
+// and the ligature of lam and alef is one glyph that pdftotext gives as the
+// two letters, which turning the word back into typed order swaps.
 bool sameWord(const QString &ours, const QString &theirs)
 {
     if (ours == theirs)
         return true;
     if (std::none_of(ours.begin(), ours.end(), rightToLeft))
         return false;
-    auto withoutPunctuation = [](QString text) {
+    auto letters = [](QString text) {
         text.removeIf([](QChar c) { return c.isPunct(); });
-        return text;
+        return text.replace(QStringLiteral("\u0644\u0627"), QStringLiteral("\u0627\u0644"));
     };
-    const QString letters = withoutPunctuation(ours);
-    return !letters.isEmpty() && letters == withoutPunctuation(theirs);
+    const QString ourLetters = letters(ours);
+    return !ourLetters.isEmpty() && ourLetters == letters(theirs);
 }
 
 // The first word of every line of our layout that shows one.
