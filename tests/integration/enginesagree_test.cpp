@@ -42,7 +42,7 @@ const std::set<QString> pageFootUnlikeLibreOffice = {
     QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"),
     QStringLiteral("LastLineMovesForItsSpaceAfter_letter"), QStringLiteral("HeadingNearFoot19_a4"), QStringLiteral("HeadingNearFoot20_a4"),
     QStringLiteral("HeadingNearFoot21_letter"), QStringLiteral("LongCellTexts_a4"), QStringLiteral("ManyShortLines_a4"),
-    QStringLiteral("TenPages_a4"), QStringLiteral("WrappingAwardsAndReferences_a4"), QStringLiteral("LongWrappingHebrew_a4")};
+    QStringLiteral("TenPages_a4"), QStringLiteral("WrappingAwardsAndReferences_a4")};
 
 // The two saved forms of one record on one paper.
 struct EngineFiles {
