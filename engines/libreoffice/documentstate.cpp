@@ -1,5 +1,6 @@
 #include "documentstate.h"
 
+#include "laidoutcopy.h"
 #include "pdfpages.h"
 #include "storymap.h"
 #include "automation/failure.h"
@@ -13,9 +14,11 @@ using namespace css;
 
 namespace engines::libreoffice {
 
-DocumentState::DocumentState(uno::Reference<text::XTextDocument> document, QString workFolder)
+DocumentState::DocumentState(uno::Reference<text::XTextDocument> document, QString workFolder,
+                             uno::Reference<frame::XComponentLoader> loader)
     : m_document(std::move(document))
     , m_workFolder(std::move(workFolder))
+    , m_loader(std::move(loader))
 {
 }
 
@@ -43,15 +46,28 @@ void DocumentState::storyChanged()
 
 void DocumentState::markModified()
 {
+    m_edited = true;
+    discardPages();
+}
+
+void DocumentState::discardPages()
+{
     m_pages.reset();
 }
 
 const PdfPages &DocumentState::pages()
 {
     ensureOpen();
-    if (!m_pages)
-        m_pages = std::make_unique<PdfPages>(uno::Reference<frame::XStorable>(m_document, uno::UNO_QUERY_THROW),
-                                             m_workFolder);
+    if (m_pages)
+        return *m_pages;
+    const uno::Reference<frame::XStorable> document(m_document, uno::UNO_QUERY_THROW);
+    if (m_edited) {
+        const LaidOutCopy copy(document, m_loader, m_workFolder);
+        m_pages = std::make_unique<PdfPages>(copy.document(), m_workFolder);
+    } else {
+        // A document as it was read: its layout is already the one a copy would have.
+        m_pages = std::make_unique<PdfPages>(document, m_workFolder);
+    }
     return *m_pages;
 }
 

@@ -3,6 +3,7 @@
 #include "selectionstate.h"
 
 #include <QString>
+#include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
@@ -20,7 +21,9 @@ class StoryMap;
 // as last laid out.
 class DocumentState {
 public:
-    DocumentState(css::uno::Reference<css::text::XTextDocument> document, QString workFolder);
+    // `loader` is the office's desktop, which opens the copies the pages are laid out from.
+    DocumentState(css::uno::Reference<css::text::XTextDocument> document, QString workFolder,
+                  css::uno::Reference<css::frame::XComponentLoader> loader);
     ~DocumentState();
 
     const css::uno::Reference<css::text::XTextDocument> &document() const { return m_document; }
@@ -35,6 +38,10 @@ public:
     void storyChanged();
     // Pages and layout are out of date after every edit.
     void markModified();
+    // The pages are laid out again when next asked for, though nothing changed.
+    void discardPages();
+    // The pages as LibreOffice lays out the document read from a file: those
+    // of a document edited here come from a copy read back (see LaidOutCopy).
     const PdfPages &pages();
 
     // Writer's own cursor of the document's window, used for what needs the
@@ -45,7 +52,10 @@ public:
 private:
     css::uno::Reference<css::text::XTextDocument> m_document;
     QString m_workFolder;
+    css::uno::Reference<css::frame::XComponentLoader> m_loader;
     bool m_closed = false;
+    // Whether Writer's layout was mended after edits rather than made as the file was read.
+    bool m_edited = false;
     SelectionState m_selection;
     std::unique_ptr<StoryMap> m_story;
     std::unique_ptr<PdfPages> m_pages;

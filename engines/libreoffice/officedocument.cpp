@@ -14,6 +14,7 @@
 #include "automation/word/saveformat.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QUrl>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
@@ -51,7 +52,7 @@ std::shared_ptr<word::ListTemplate> OfficeDocument::addListTemplate(const QStrin
 
 namespace {
 
-// LibreOffice's export filter for a Word save format.
+// LibreOffice's filter for a Word save format other than PDF.
 const char *filterFor(long fileFormat)
 {
     switch (fileFormat) {
@@ -61,12 +62,19 @@ const char *filterFor(long fileFormat)
         return "Rich Text Format";
     case word::wdFormatXMLDocument:
         return "MS Word 2007 XML";
-    case word::wdFormatPDF:
-        return "writer_pdf_Export";
     default:
         throw automation::Failure(
             QStringLiteral("The LibreOffice engine cannot save in the file format %1.").arg(fileFormat));
     }
+}
+
+// Writes `pdf` to `path` whole or not at all; throws automation::Failure naming `shownPath`.
+void writePdf(const QString &path, const QByteArray &pdf, const QString &shownPath)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+        throw automation::Failure(
+            QStringLiteral("The document could not be saved as \"%1\": %2").arg(shownPath, file.errorString()));
 }
 
 } // namespace
@@ -80,17 +88,20 @@ void OfficeDocument::saveAs(const QString &path, long fileFormat)
 {
     m_state->ensureOpen();
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString action = QStringLiteral("save the document as \"%1\"").arg(path);
+    // A PDF is an export: the document stays what it was, under its old name.
+    // It holds the pages the preview draws, laid out as a reader of the saved
+    // document lays them out.
+    if (fileFormat == word::wdFormatPDF) {
+        writePdf(absolute, unoCall(action, [&]() -> const PdfPages & { return m_state->pages(); }).bytes(), path);
+        return;
+    }
     const rtl::OUString filter = rtl::OUString::createFromAscii(filterFor(fileFormat));
-    unoCall(QStringLiteral("save the document as \"%1\"").arg(path), [&] {
+    unoCall(action, [&] {
         const uno::Reference<frame::XStorable> storable(m_state->document(), uno::UNO_QUERY_THROW);
         const auto arguments = propertyList({namedValue("FilterName", uno::Any(filter)),
                                                             namedValue("Overwrite", uno::Any(true))});
-        const rtl::OUString url = toOUString(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded));
-        // A PDF is an export: the document stays what it was, under its old name.
-        if (fileFormat == word::wdFormatPDF)
-            storable->storeToURL(url, arguments);
-        else
-            storable->storeAsURL(url, arguments);
+        storable->storeAsURL(toOUString(QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)), arguments);
     });
 }
 
@@ -114,7 +125,7 @@ void OfficeDocument::close(long saveChanges)
 void OfficeDocument::repaginate()
 {
     m_state->ensureOpen();
-    m_state->markModified();
+    m_state->discardPages();
     unoCall(QStringLiteral("lay out the document's pages"), [&] { m_state->pages(); });
 }
 

@@ -42,8 +42,9 @@ std::shared_ptr<word::Document> OfficeDocuments::load(const QString &url, const 
 {
     if (m_state->quit)
         throw automation::Failure(QStringLiteral("The LibreOffice instance has already quit."));
+    uno::Reference<frame::XComponentLoader> loader;
     const uno::Reference<text::XTextDocument> document = unoCall(action, [&] {
-        const uno::Reference<frame::XComponentLoader> loader(m_state->office->desktop(), uno::UNO_QUERY_THROW);
+        loader.set(m_state->office->desktop(), uno::UNO_QUERY_THROW);
         const auto arguments = propertyList({namedValue("Hidden", uno::Any(true))});
         const auto component = loader->loadComponentFromURL(toOUString(url), "_blank", 0, arguments);
         uno::Reference<text::XTextDocument> text(component, uno::UNO_QUERY);
@@ -53,7 +54,7 @@ std::shared_ptr<word::Document> OfficeDocuments::load(const QString &url, const 
     });
     if (!document.is())
         throw automation::Failure(QStringLiteral("LibreOffice could not %1: it is not a text document.").arg(action));
-    auto state = std::make_shared<DocumentState>(document, m_state->office->folder());
+    auto state = std::make_shared<DocumentState>(document, m_state->office->folder(), loader);
     m_state->documents.push_back(state);
     return std::make_shared<OfficeDocument>(state);
 }

@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <set>
 #include <tuple>
 
 #ifdef PARVOLIN_HAVE_LIBREOFFICE
@@ -28,21 +27,6 @@
 using namespace engine;
 
 namespace {
-
-// Records with a table row at a page's foot: the LibreOffice engine's office
-// breaks such a row between pages differently from one run to the next (its
-// layout of a document built step by step depends on when it last laid the
-// pages out), and HeadingNearFoot20_a4 breaks unlike LibreOffice in the
-// built-in engine too. They are reported as skipped with the reason, so that
-// the day they agree is seen. Sample_letter, FullRecord_letter and
-// LastLineMovesForItsSpaceAfter_letter keep a heading line or a cell's last
-// line at the page foot when LibreOffice reads the built-in engine's file,
-// but move it on in the LibreOffice engine's own document.
-const std::set<QString> pageFootUnlikeLibreOffice = {
-    QStringLiteral("Sample_letter"), QStringLiteral("FullRecord_letter"),
-    QStringLiteral("LastLineMovesForItsSpaceAfter_letter"), QStringLiteral("HeadingNearFoot19_a4"), QStringLiteral("HeadingNearFoot20_a4"),
-    QStringLiteral("HeadingNearFoot21_letter"), QStringLiteral("LongCellTexts_a4"), QStringLiteral("ManyShortLines_a4"),
-    QStringLiteral("TenPages_a4"), QStringLiteral("WrappingAwardsAndReferences_a4")};
 
 // The two saved forms of one record on one paper.
 struct EngineFiles {
@@ -95,8 +79,6 @@ std::map<QString, EngineFiles> TheTwoEnginesAgree::s_files;
 TEST_P(TheTwoEnginesAgree, PageByPageAndLineByLine)
 {
     const auto &[record, paper] = GetParam();
-    if (pageFootUnlikeLibreOffice.count(onPaper(record, paper)) && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
-        GTEST_SKIP() << "this record's page foot still breaks unlike LibreOffice (PARVOLIN_ALL_RECORDS=1 runs it)";
     if (const char *unlike = rightToLeftDisagreement(record.name); unlike && !qEnvironmentVariableIsSet("PARVOLIN_ALL_RECORDS"))
         GTEST_SKIP() << unlike << " (PARVOLIN_ALL_RECORDS=1 runs it)";
     const auto found = s_files.find(onPaper(record, paper));

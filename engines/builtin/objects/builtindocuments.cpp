@@ -4,7 +4,7 @@
 #include "builtindocument.h"
 #include "documentfile.h"
 #include "documentstate.h"
-#include "formats/documentformats.h"
+#include "lastdocumentread.h"
 #include "automation/failure.h"
 
 namespace engine {
@@ -29,7 +29,7 @@ std::shared_ptr<word::Document> BuiltInDocuments::open(const QString &path)
     const QByteArray bytes = DocumentFile::read(path);
     DocumentModel model;
     try {
-        model = DocumentFormats::read(bytes);
+        model = LastDocumentRead::read(bytes);
     } catch (const automation::Failure &error) {
         throw DocumentFile::openError(path, error.description());
     }

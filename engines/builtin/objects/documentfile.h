@@ -16,7 +16,11 @@ public:
     // Files larger than this are refused rather than read into memory.
     static constexpr qint64 largestBytes = 64 * 1024 * 1024;
 
-    // Writes `bytes` to `path` completely, then puts the file in place.
+    // Writes `bytes` to a fresh file beside `path` and, once every byte is
+    // there, renames it over `path`: a failure leaves whatever was at `path`
+    // and no part of a file. The file is not synced to the disk, since the
+    // program saves documents only into files of its own, and the copy it
+    // makes of one for the user is the one that must survive a power cut.
     static void write(const QString &path, const QByteArray &bytes);
     static QByteArray read(const QString &path);
     // The failure to open `path`, with `cause` as the reason.

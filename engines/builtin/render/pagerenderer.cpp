@@ -2,6 +2,7 @@
 
 #include "fonts/fontresolver.h"
 #include "letterglyphs.h"
+#include "strokedglyphmasks.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -14,6 +15,9 @@ namespace engine {
 namespace {
 
 constexpr double twipsPerInch = 1440;
+// A canvas larger than a page at the largest zoom on a high-density screen is
+// given back once it has been drawn on.
+constexpr qsizetype largestKeptCanvasBytes = 32 * 1024 * 1024;
 // Wingdings' small square bullet; without the font a drawn square stands in.
 constexpr char16_t squareBullet = 0xF0A7;
 // What the square bullet says as text.
@@ -23,6 +27,24 @@ constexpr char16_t readableBullet = 0x2022;
 bool keepsText(QPainter &painter)
 {
     return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+// The grey of every pixel of `canvas`. Qt's own conversion goes through
+// colour spaces and costs more than drawing the page did.
+QImage grey(const QImage &canvas)
+{
+    QImage picture(canvas.size(), QImage::Format_Grayscale8);
+    if (picture.isNull())
+        return picture;
+    const int width = canvas.width();
+    const int height = canvas.height();
+    for (int y = 0; y < height; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        uchar *out = picture.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            out[x] = static_cast<uchar>(qGray(in[x]));
+    }
+    return picture;
 }
 
 } // namespace
@@ -44,17 +66,34 @@ QImage PageRenderer::render(int index, double pixelsPerInch) const
     const QSize size = pictureSize(m_layout.geometry(), pixelsPerInch);
     if (index < 0 || index >= m_layout.pageCount() || size.isEmpty() || !std::isfinite(pixelsPerInch))
         return QImage();
+    QImage &canvas = canvasOf(size);
+    if (canvas.isNull())
+        return QImage();
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.scale(pixelsPerInch / twipsPerInch, pixelsPerInch / twipsPerInch);
+        paint(painter, index);
+    }
     // The page is black, white and grey: one byte a pixel holds all of it, a
     // quarter of what colour would keep for every page of a long document.
-    QImage picture(size, QImage::Format_Grayscale8);
-    if (picture.isNull())
-        return picture;
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.scale(pixelsPerInch / twipsPerInch, pixelsPerInch / twipsPerInch);
-    paint(painter, index);
+    QImage picture = grey(canvas);
+    if (canvas.sizeInBytes() > largestKeptCanvasBytes)
+        canvas = QImage();
     return picture;
+}
+
+QImage &PageRenderer::canvasOf(const QSize &size)
+{
+    // Qt blends glyphs into 32-bit pixels many times faster than into grey
+    // ones, so pages are drawn in colour and kept in grey. The one canvas is
+    // drawn on again for the next page, sparing the fresh memory a picture of
+    // a page would take from the system every time.
+    static QImage canvas;
+    if (canvas.size() != size)
+        canvas = QImage(size, QImage::Format_RGB32);
+    return canvas;
 }
 
 void PageRenderer::paint(QPainter &painter, int index) const
@@ -99,6 +138,8 @@ void PageRenderer::drawGlyphs(QPainter &painter, const QPointF &origin, const QG
         painter.drawGlyphRun(origin, run);
         return;
     }
+    if (!keepsText(painter) && StrokedGlyphMasks::instance().draw(painter, origin, run, strokeTwips))
+        return;
     // A bold face with nearly regular outlines: its outlines are stroked as
     // well as filled, which thickens every stem and leaves the advances, and
     // so the line breaks, as they are.

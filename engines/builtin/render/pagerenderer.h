@@ -30,6 +30,8 @@ public:
     static QSize pictureSize(const PageGeometry &page, double pixelsPerInch);
 
 private:
+    // The canvas pages of `size` are drawn on, kept between pictures.
+    static QImage &canvasOf(const QSize &size);
     void drawLine(QPainter &painter, int index) const;
     void drawGlyphs(QPainter &painter, const QPointF &origin, const QGlyphRun &run) const;
     void drawListMark(QPainter &painter, const ListMark &mark, double leftTwips, double baselineTwips) const;

@@ -6,6 +6,8 @@
 #include "formats/rtf/rtfreader.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QRawFont>
 #include <gtest/gtest.h>
 
@@ -43,6 +45,23 @@ std::vector<int> stemWidths(const QByteArray &rtf)
         }
     }
     return widths;
+}
+
+// The page drawn from outlines alone: a recording plays its paths back
+// without the pictures of glyphs kept for images.
+QImage pageFromOutlines(const DocumentLayout &layout, double pixelsPerInch)
+{
+    QPicture recording;
+    QPainter recorder(&recording);
+    PageRenderer(layout, FontResolver::instance()).paint(recorder, 0);
+    recorder.end();
+    QImage page(PageRenderer::pictureSize(layout.geometry(), pixelsPerInch), QImage::Format_Grayscale8);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(pixelsPerInch / 1440, pixelsPerInch / 1440);
+    painter.drawPicture(0, 0, recording);
+    return page;
 }
 
 double average(const std::vector<int> &values)
@@ -89,5 +108,38 @@ TEST(BoldTextIsDrawnBold, OnlyAFaceMeasuredTooLightIsStroked)
         EXPECT_GE(FontResolver::stemEm(bold), FontResolver::leastBoldStemRatio * FontResolver::stemEm(regular)) << font;
         EXPECT_EQ(fonts.boldStrokeEm(bold), 0) << font << " is heavy enough as it is";
         EXPECT_EQ(fonts.boldStrokeEm(regular), 0) << font << " regular is never stroked";
+    }
+}
+
+TEST(BoldTextIsDrawnBold, KeptGlyphPicturesDrawWhatTheStrokedOutlinesDraw)
+{
+    const QRawFont face = QRawFont::fromFont(FontResolver::instance().layoutFont(QStringLiteral("Tahoma"), 24, true));
+    if (FontResolver::instance().boldStrokeEm(face) <= 0)
+        GTEST_SKIP() << "this machine's bold Tahoma is not stroked";
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Tahoma;}}\\pard\\plain\\f0\\fs24\\b "
+                           "Quartermaster Wexford, 2019 - 2024: logistics}";
+    const DocumentLayout layout = DocumentLayout::build(RtfReader::read(rtf));
+    // Twice, so that the second page comes from kept pictures only.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const double pixelsPerInch : {63.0, 150.0}) {
+            const QImage drawn = PageRenderer(layout, FontResolver::instance()).render(0, pixelsPerInch);
+            const QImage outlines = pageFromOutlines(layout, pixelsPerInch);
+            ASSERT_EQ(drawn.size(), outlines.size());
+            long inkDrawn = 0;
+            long inkOutlines = 0;
+            int farApart = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const int a = 255 - qGray(drawn.pixel(x, y));
+                    const int b = 255 - qGray(outlines.pixel(x, y));
+                    inkDrawn += a;
+                    inkOutlines += b;
+                    farApart += std::abs(a - b) > 96;
+                }
+            }
+            ASSERT_GT(inkOutlines, 0);
+            EXPECT_NEAR(static_cast<double>(inkDrawn) / static_cast<double>(inkOutlines), 1.0, 0.03) << pixelsPerInch;
+            EXPECT_LE(farApart, inkOutlines / 255 / 50) << pixelsPerInch << " ppi: pixels far from the outlines' drawing";
+        }
     }
 }

@@ -8,6 +8,7 @@
 #include "support/testenvironment.h"
 
 #include "automation/word/engine.h"
+#include "automation/word/selection.h"
 #include "automation/failure.h"
 
 #include <QFile>
@@ -70,6 +71,21 @@ TEST_F(EngineSavedResume, OpensWithTheSameContentAndSavesToTheSameBytes)
     const QString second = folder + QStringLiteral("/again.doc");
     reopened->saveAs(second);
     EXPECT_TRUE(sameBytes(bytes, readAll(second)));
+}
+
+TEST_F(EngineSavedResume, OpeningReadsTheFileAsItIsNowNotAsItWasOpenedBefore)
+{
+    auto first = application->documents()->open(path);
+    // An edit of one opened copy is not what the file holds.
+    first->activeWindowSelection()->typeText(QStringLiteral("Unsaved"));
+    const engine::Story &again = StoryInspection::model(*application->documents()->open(path)).story;
+    EXPECT_FALSE(StoryInspection::text(again, 0, again.size()).contains(QStringLiteral("Unsaved")));
+    // Nor is a file replaced since.
+    auto other = application->documents()->add();
+    other->activeWindowSelection()->typeText(QStringLiteral("Replaced"));
+    other->saveAs(path);
+    const engine::Story &replaced = StoryInspection::model(*application->documents()->open(path)).story;
+    EXPECT_EQ(StoryInspection::text(replaced, 0, replaced.size()), QStringLiteral("Replaced|"));
 }
 
 TEST(EngineDocumentFiles, SavingIntoAMissingFolderNamesThePathAndTheCause)

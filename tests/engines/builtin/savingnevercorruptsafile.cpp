@@ -10,9 +10,12 @@
 #include "automation/word/engine.h"
 #include "automation/word/selection.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +48,8 @@ TEST(SavingNeverCorruptsAFile, AFullDiskIsReportedAndTheOldFileStays)
     }
     EXPECT_TRUE(failure.contains(QStringLiteral("cannot be saved"))) << failure.toStdString();
     EXPECT_EQ(contents(path), QByteArray("OLD CONTENT"));
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()})
+        << "the unfinished file is left beside the document";
     application->setDisplayAlerts(false);
     application->quit();
 }
@@ -60,6 +65,28 @@ TEST(SavingNeverCorruptsAFile, ALinkSwappedInForTheClaimedNameIsNotWrittenThroug
     auto document = application->documents()->add();
     EXPECT_FALSE(failureDescription([&] { document->saveAs(path); }).isEmpty());
     EXPECT_EQ(contents(victim), QByteArray("precious"));
+    application->setDisplayAlerts(false);
+    application->quit();
+}
+
+TEST(SavingNeverCorruptsAFile, ASavedDocumentKeepsTheModeOfTheFileItReplaces)
+{
+    // The generated document lies in a folder every user may read; the empty
+    // file claimed for it is the user's alone, and so must the resume be.
+    const QString folder = testsupport::freshFolder(QStringLiteral("mode"));
+    auto application = engine::builtInEngine()->create();
+    auto document = application->documents()->add();
+    document->activeWindowSelection()->typeText(QStringLiteral("Private"));
+    for (const mode_t mode : {0600, 0640}) {
+        const QString path = folder + QStringLiteral("/vandrel%1.doc").arg(mode);
+        put(path, "");
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+        document->saveAs(path);
+        struct stat saved {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &saved), 0);
+        EXPECT_EQ(saved.st_mode & 07777, mode);
+        EXPECT_GT(saved.st_size, 0);
+    }
     application->setDisplayAlerts(false);
     application->quit();
 }
