@@ -15,7 +15,7 @@ packages=(
   fonts-liberation fonts-crosextra-carlito fonts-wine fonts-dejavu-core fonts-noto-cjk fonts-noto-core
   libreoffice-writer-nogui poppler-utils
   libreoffice-dev libpoppler-qt6-dev antiword catdoc wv file
-  libzip-dev pandoc
+  libzip-dev libfontconfig-dev pandoc
   xvfb xauth x11-utils imagemagick xdotool python3
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )

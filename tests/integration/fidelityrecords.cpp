@@ -218,6 +218,30 @@ Fields longWrappingHebrew()
     return fields;
 }
 
+// Arabic duties whose first words hold lam and alef, which are drawn as one glyph.
+Fields lamAlefDuties()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("لاحظت حاجات العملاء وسجلتها");
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("الاستجابة للطلبات خلال يوم واحد");
+    return fields;
+}
+
+// Short Hebrew sentences filling more than a page: its lines break after
+// full stops, whose space LibreOffice keeps in the line, and the second page
+// starts with a right-to-left line, whose first word is drawn rightmost.
+Fields hebrewSentencesAcrossAPage()
+{
+    const QStringList sentences = {QStringLiteral("עניתי לכל שאלה."), QStringLiteral("שיפרתי את התהליך."),
+                                   QStringLiteral("הדרכתי עובדים חדשים."), QStringLiteral("סגרתי פניות מהר.")};
+    QStringList objective;
+    for (int i = 0; i < 260; ++i)
+        objective << sentences.at(i % sentences.size());
+    Fields fields = full();
+    fields[QStringLiteral("txtObjective")] = objective.join(QLatin1Char(' '));
+    return fields;
+}
+
 // The three cells of a details row, each mixing right-to-left and left-to-right text.
 Fields mixedDirectionCells()
 {
@@ -329,6 +353,8 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("MixedDirectionDuties"), mixedDirectionDuties()},
         {QStringLiteral("LongWrappingHebrew"), longWrappingHebrew()},
         {QStringLiteral("MixedDirectionCells"), mixedDirectionCells()},
+        {QStringLiteral("HebrewSentencesAcrossAPage"), hebrewSentencesAcrossAPage()},
+        {QStringLiteral("LamAlefDuties"), lamAlefDuties()},
         {QStringLiteral("Empty"), Fields()},
         {QStringLiteral("LongCellTexts"), longCellTexts()},
         {QStringLiteral("FourPages"), pages(25, 30)},
@@ -361,15 +387,7 @@ std::vector<FidelityRecord> fidelityRecords()
 
 const char *rightToLeftDisagreement(const QString &recordName)
 {
-    static const std::map<QString, const char *> reasons = {
-        {QStringLiteral("HebrewDuties"),
-         "Qt draws Hebrew in Times New Roman with another fallback face than LibreOffice (DejaVu Sans), which is wider"},
-        {QStringLiteral("LongWrappingHebrew"),
-         "LibreOffice puts the space ending a wrapped Hebrew line at the line's left on some lines, at its right on "
-         "others"},
-        {QStringLiteral("MixedDirectionCells"),
-         "a centred cell mixing Hebrew, English and a gershayim stands 3 pt further left in LibreOffice"},
-    };
+    static const std::map<QString, const char *> reasons;
     const auto found = reasons.find(recordName);
     return found == reasons.end() ? nullptr : found->second;
 }

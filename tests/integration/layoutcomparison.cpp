@@ -22,7 +22,55 @@ struct PlacedWord {
     int page = 0;
     double leftPoints = 0;
     double baselinePoints = 0;
+    // The word drawn leftmost on the line, which is not the first typed when Arabic or Hebrew stand first.
+    QString leftmostText;
+    double leftmostPoints = 0;
 };
+
+bool rightToLeft(QChar c)
+{
+    return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+}
+
+// The word drawn furthest left of `text`, the line's text from story position
+// `from`, and its left in twips from the column's.
+std::pair<QString, double> leftmostWord(const DocumentLayout &layout, const VisualLine &line, const QString &text,
+                                        int from)
+{
+    QString leftmost;
+    double leftmostTwips = 0;
+    int start = 0;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!word.isEmpty()) {
+            const double left = layout.spanXTwips(line, from + start, from + start + static_cast<int>(word.size())).first;
+            if (leftmost.isEmpty() || left < leftmostTwips) {
+                leftmost = word;
+                leftmostTwips = left;
+            }
+        }
+        start += static_cast<int>(word.size()) + 1;
+    }
+    return {leftmost, leftmostTwips};
+}
+
+// Whether our word and the PDF's are the same. A right-to-left word's
+// punctuation may be drawn at its other end, where pdftotext joins it to the
+// neighbouring word or takes it for the start of the next, so it is left out;
+// and the ligature of lam and alef is one glyph that pdftotext gives as the
+// two letters, which turning the word back into typed order swaps.
+bool sameWord(const QString &ours, const QString &theirs)
+{
+    if (ours == theirs)
+        return true;
+    if (std::none_of(ours.begin(), ours.end(), rightToLeft))
+        return false;
+    auto letters = [](QString text) {
+        text.removeIf([](QChar c) { return c.isPunct(); });
+        return text.replace(QStringLiteral("\u0644\u0627"), QStringLiteral("\u0627\u0644"));
+    };
+    const QString ourLetters = letters(ours);
+    return !ourLetters.isEmpty() && ourLetters == letters(theirs);
+}
 
 // The first word of every line of our layout that shows one.
 std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayout &layout)
@@ -38,8 +86,12 @@ std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayou
         // A right-to-left word starts at its right; LibreOffice's box starts at its left.
         const int from = paragraphLine.from + static_cast<int>(text.indexOf(word));
         const double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
+        const auto [leftmost, leftmostTwips] = std::any_of(text.begin(), text.end(), rightToLeft)
+                                                   ? leftmostWord(layout, line, text, paragraphLine.from)
+                                                   : std::pair<QString, double>(word, leftTwips);
         words.push_back({word, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
-                         layout.baselineTwips(static_cast<int>(i)) / 20.0});
+                         layout.baselineTwips(static_cast<int>(i)) / 20.0, leftmost,
+                         (line.columnLeftTwips + leftmostTwips) / 20.0});
     }
     return words;
 }
@@ -74,7 +126,7 @@ const PdfWord *nearestMatch(const std::vector<PdfWord> &theirs, const PlacedWord
     const PdfWord *match = nullptr;
     double best = 0;
     for (const PdfWord &word : theirs) {
-        if (word.page != ours.page || word.text != ours.text)
+        if (word.page != ours.page || !sameWord(ours.text, word.text))
             continue;
         const double distance =
             std::abs(word.left - ours.leftPoints) + std::abs(word.baseline() - ours.baselinePoints);
@@ -93,19 +145,40 @@ bool samePageStarts(const std::vector<PlacedWord> &ours, const std::vector<PdfWo
     for (int page = 0; page < pageCount; ++page) {
         const PlacedWord *ourFirst = firstOnPage(
             ours, page, [](const PlacedWord &w) { return w.baselinePoints; },
-            [](const PlacedWord &w) { return w.leftPoints; });
+            [](const PlacedWord &w) { return w.leftmostPoints; });
         const PdfWord *theirFirst = firstOnPage(
             theirs, page, [](const PdfWord &w) { return w.baseline(); }, [](const PdfWord &w) { return w.left; });
         if ((ourFirst == nullptr) != (theirFirst == nullptr)) {
             result.failures.push_back("page " + std::to_string(page + 1) + " has words in only one of the two");
             return false;
         }
-        if (ourFirst && ourFirst->text != theirFirst->text)
+        if (ourFirst && !sameWord(ourFirst->leftmostText, theirFirst->text))
             result.failures.push_back("page " + std::to_string(page + 1) + " starts with \""
-                                      + ourFirst->text.toStdString() + "\" here but with \""
+                                      + ourFirst->leftmostText.toStdString() + "\" here but with \""
                                       + theirFirst->text.toStdString() + "\" in the PDF");
     }
     return true;
+}
+
+// The PDF's words with those that touch on one line joined: pdftotext ends
+// a word where the face changes, as it does inside a word whose letters
+// come from two faces, and at punctuation that a right-to-left word draws
+// at its left end.
+std::vector<PdfWord> joinedWhereFacesChange(const std::vector<PdfWord> &words)
+{
+    constexpr double touchingPoints = 0.5;
+    std::vector<PdfWord> joined;
+    for (const PdfWord &word : words) {
+        PdfWord *last = joined.empty() ? nullptr : &joined.back();
+        if (last && last->page == word.page && std::abs(last->baseline() - word.baseline()) < touchingPoints
+            && std::abs(word.left - last->right) < touchingPoints) {
+            last->text += word.text;
+            last->right = word.right;
+            continue;
+        }
+        joined.push_back(word);
+    }
+    return joined;
 }
 
 std::string offsetFailure(const PlacedWord &word, const char *direction, double offsetPoints)
@@ -119,7 +192,7 @@ std::string offsetFailure(const PlacedWord &word, const char *direction, double 
 } // namespace
 
 LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout &layout,
-                                const std::vector<PdfWord> &pdfWords, int pdfPageCount, double tolerancePoints)
+                                const std::vector<PdfWord> &drawnWords, int pdfPageCount, double tolerancePoints)
 {
     LayoutComparison result;
     if (pdfPageCount != layout.pageCount()) {
@@ -127,6 +200,7 @@ LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout
                                   + std::to_string(layout.pageCount()));
         return result;
     }
+    const std::vector<PdfWord> pdfWords = joinedWhereFacesChange(drawnWords);
     const std::vector<PlacedWord> ours = ourLines(model, layout);
     result.lines = static_cast<int>(ours.size());
     if (!samePageStarts(ours, pdfWords, layout.pageCount(), result))

@@ -26,7 +26,7 @@ struct LayoutComparison {
 };
 
 // Compares `layout` of `model` with the words of a PDF of `pdfPageCount`
-// pages; a different page count or a line the PDF does not show ends the
+// pages, those that touch taken for one; a different page count or a line the PDF does not show ends the
 // comparison there. PARVOLIN_SHOW_DEVIATIONS=1 prints every line's offset.
 LayoutComparison compareLayouts(const engine::DocumentModel &model, const engine::DocumentLayout &layout,
                                 const std::vector<PdfWord> &pdfWords, int pdfPageCount,

@@ -7,7 +7,10 @@
 #include <QPainterPath>
 #include <QRawFont>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
+#include <memory>
 
 namespace engine {
 namespace {
@@ -72,6 +75,8 @@ bool FontResolver::registerWineFonts(const QString &folder)
     m_designMetrics.clear();
     m_boldStrokes.clear();
     m_families.clear();
+    m_faces.clear();
+    m_fallbacks.clear();
     return !tahoma.isEmpty() || !wingdings.isEmpty();
 }
 
@@ -115,6 +120,62 @@ QFont FontResolver::layoutFont(const QString &wordName, int sizeHalfPoints, bool
     font.setKerning(kerned);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+QString FontResolver::fallbackFamily(const QString &wordName, bool bold, char32_t letter)
+{
+    // The pattern LibreOffice builds for letters its face lacks: the family
+    // asked for, the weight and the letters, with no language, so that the
+    // letters decide and not the language's usual face.
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(), FcPatternDestroy);
+    const std::unique_ptr<FcCharSet, decltype(&FcCharSetDestroy)> letters(FcCharSetCreate(), FcCharSetDestroy);
+    FcCharSetAddChar(letters.get(), letter);
+    const QByteArray family = wordName.toUtf8();
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8 *>(family.constData()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, letters.get());
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> match(FcFontMatch(nullptr, pattern.get(), &result),
+                                                                        FcPatternDestroy);
+    FcCharSet *held = nullptr;
+    FcChar8 *matched = nullptr;
+    if (!match || FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &held) != FcResultMatch
+        || !FcCharSetHasChar(held, letter) || FcPatternGetString(match.get(), FC_FAMILY, 0, &matched) != FcResultMatch)
+        return QString();
+    const QString answer = QString::fromUtf8(reinterpret_cast<const char *>(matched));
+    return QFontDatabase::hasFamily(answer) ? answer : QString();
+}
+
+QFont FontResolver::layoutFont(const QString &wordName, int sizeHalfPoints, bool bold, bool kerned,
+                               QStringView text) const
+{
+    QFont font = layoutFont(wordName, sizeHalfPoints, bold, kerned);
+    const QString faceKey = bold ? wordName + QStringLiteral("|b") : wordName;
+    auto face = m_faces.constFind(faceKey);
+    QStringList families{font.family()};
+    for (int i = 0; i < text.size(); ++i) {
+        const char32_t letter = text.at(i).unicode();
+        const QChar::Script script = QChar::script(letter);
+        if (script != QChar::Script_Hebrew && script != QChar::Script_Arabic)
+            continue;
+        if (face == m_faces.constEnd())
+            face = m_faces.insert(faceKey, QRawFont::fromFont(layoutFont(wordName, 24, bold)));
+        if (face->supportsCharacter(letter))
+            continue;
+        // Qt would ask by the script's language and get, for Hebrew in a serif
+        // face, Noto Sans Hebrew where LibreOffice draws DejaVu Sans.
+        const QString key = faceKey + QLatin1Char('|') + QString::number(script);
+        auto fallback = m_fallbacks.constFind(key);
+        if (fallback == m_fallbacks.constEnd())
+            fallback = m_fallbacks.insert(key, fallbackFamily(wordName, bold, letter));
+        if (!fallback->isEmpty() && !families.contains(*fallback))
+            families.append(*fallback);
+    }
+    if (families.size() > 1)
+        font.setFamilies(families);
     return font;
 }
 

@@ -5,9 +5,9 @@
 
 #include <QFont>
 #include <QHash>
+#include <QRawFont>
 #include <QString>
-
-class QRawFont;
+#include <QStringView>
 
 namespace engine {
 
@@ -30,6 +30,11 @@ public:
     // A font whose pixel size is `sizeHalfPoints` in twips (ten per half point),
     // kerning its pairs when `kerned`.
     QFont layoutFont(const QString &wordName, int sizeHalfPoints, bool bold, bool kerned = false) const;
+    // A layout font for the run `text`: the Word font's, and for Hebrew or
+    // Arabic letters its face lacks, the face fontconfig offers for them.
+    QFont layoutFont(const QString &wordName, int sizeHalfPoints, bool bold, bool kerned, QStringView text) const;
+    // The family fontconfig offers for `letter` in the Word font `wordName`, empty when it offers none installed.
+    static QString fallbackFamily(const QString &wordName, bool bold, char32_t letter);
     // The face's vertical metrics at `sizeHalfPoints`, in twips.
     VerticalMetrics verticalMetrics(const QString &wordName, int sizeHalfPoints, bool bold);
     // How much wider than its outlines the bold face `face` must be stroked to
@@ -57,6 +62,10 @@ private:
     QHash<QString, double> m_boldStrokes;
     // Asking the font database is slow; each name is resolved once.
     mutable QHash<QString, QString> m_families;
+    // The faces of Word fonts, regular and bold, to ask which letters they hold.
+    mutable QHash<QString, QRawFont> m_faces;
+    // Fontconfig's answers, by Word font, weight and script.
+    mutable QHash<QString, QString> m_fallbacks;
 };
 
 } // namespace engine

@@ -4,6 +4,7 @@
 #include "model/documentmodel.h"
 #include "paragraphmemo.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextBoundaryFinder>
@@ -163,6 +164,27 @@ bool holdsRightToLeft(const QString &text, int from, int to)
     return false;
 }
 
+// Whether the first letter or number from `index` on, going by `step`, is
+// written right to left: punctuation and spaces between two such take
+// their direction.
+bool strongRightToLeft(const QString &text, int index, int step)
+{
+    for (int i = index; i >= 0 && i < text.size(); i += step) {
+        switch (text.at(i).direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+            return true;
+        case QChar::DirL:
+        case QChar::DirEN:
+            return false;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 QString listText(const ListLevelFormat &level, int ordinal)
 {
     if (level.numberStyle == word::wdListNumberStyleBullet)
@@ -203,8 +225,10 @@ ParagraphLayouter::Text ParagraphLayouter::collectText(int from, int mark) const
             return;
         const CharacterFormat &format = story.characterFormat(runFormat);
         QTextCharFormat charFormat;
-        charFormat.setFont(m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold, format.kerned()),
-                           QTextCharFormat::FontPropertiesAll);
+        const QStringView runText = QStringView(text.characters).mid(runStart);
+        charFormat.setFont(
+            m_fonts.layoutFont(format.fontName, format.sizeHalfPoints, format.bold, format.kerned(), runText),
+            QTextCharFormat::FontPropertiesAll);
         text.formats.append({runStart, static_cast<int>(text.characters.size()) - runStart, charFormat});
         text.formatIndices.push_back(runFormat);
     };
@@ -331,19 +355,57 @@ std::pair<double, double> ParagraphLayouter::visualSpan(const QTextLine &textLin
     const int lineEnd = textLine.textStart() + textLine.textLength();
     if (!holdsRightToLeft(characters, textLine.textStart(), lineEnd))
         return {textLine.cursorToX(from), textLine.cursorToX(to)};
-    // Reordered, the characters' edges lie anywhere on the line. Qt gives a
-    // cursor between two runs of different direction the edge of the run
-    // before it, which still lies within the span; each character's other
-    // edge is its trailing one.
-    double left = textLine.cursorToX(to);
-    double right = left;
-    for (int i = from; i < to; ++i) {
-        for (const double x : {textLine.cursorToX(i), textLine.cursorToX(i, QTextLine::Trailing)}) {
-            left = std::min(left, x);
-            right = std::max(right, x);
+    // Reordered, the characters lie anywhere on the line, and Qt gives a
+    // cursor between runs of different direction the edge of one of them,
+    // which is not always the edge of the character: the span is that of the
+    // glyphs drawn for the characters.
+    double left = 0;
+    double right = 0;
+    bool any = false;
+    for (const QGlyphRun &run : textLine.glyphRuns(from, to - from)) {
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+        for (qsizetype i = 0; i < positions.size() && i < advances.size(); ++i) {
+            const double glyphLeft = positions.at(i).x();
+            const double glyphRight = glyphLeft + advances.at(i).x();
+            left = any ? std::min(left, glyphLeft) : glyphLeft;
+            right = any ? std::max(right, glyphRight) : glyphRight;
+            any = true;
         }
     }
+    if (!any)
+        return {textLine.cursorToX(from), textLine.cursorToX(from)};
     return {left, right};
+}
+
+double ParagraphLayouter::keptBreakSpaceTwips(const QTextLine &textLine, const Text &text, int visibleEnd,
+                                              int lineWidthTwips)
+{
+    const QString &characters = text.characters;
+    const int start = textLine.textStart();
+    const int next = start + textLine.textLength();
+    if (visibleEnd == start || visibleEnd == next || !strongRightToLeft(characters, visibleEnd - 1, -1)
+        || !strongRightToLeft(characters, next, 1))
+        return 0;
+    // Only a line of right-to-left text alone moves whole with the space;
+    // in a mixed line only its last stretch would. Numbers before the first
+    // right-to-left letter run left to right on their own.
+    bool rightToLeftSeen = false;
+    for (int i = start; i < visibleEnd; ++i) {
+        const QChar::Direction direction = characters.at(i).direction();
+        if (direction == QChar::DirL || (direction == QChar::DirEN && !rightToLeftSeen))
+            return 0;
+        rightToLeftSeen = rightToLeftSeen || holdsRightToLeft(characters, i, i + 1);
+    }
+    double spaceTwips = 0;
+    for (int i = visibleEnd; i < next; ++i) {
+        const auto format = std::find_if(text.formats.begin(), text.formats.end(), [i](const auto &range) {
+            return range.start <= i && i < range.start + range.length;
+        });
+        if (format != text.formats.end())
+            spaceTwips += QFontMetricsF(format->format.font()).horizontalAdvance(characters.at(i));
+    }
+    return textLine.naturalTextWidth() + spaceTwips <= lineWidthTwips ? spaceTwips : 0;
 }
 
 std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int mark, long alignment) const
@@ -386,15 +448,18 @@ void ParagraphLayouter::breakLines(ParagraphBox &box, const Text &text, long ali
         int visibleEnd = textLine.textStart() + textLine.textLength();
         while (visibleEnd > textLine.textStart() && text.characters.at(visibleEnd - 1).isSpace())
             --visibleEnd;
-        // A space that breaks a right-to-left stretch stays in it, at its
-        // left end, as it does in LibreOffice; alignment places what is seen.
         const auto [visibleLeft, visibleRight] =
             visualSpan(textLine, text.characters, textLine.textStart(), visibleEnd);
-        line.textLeftTwips = indentTwips;
-        if (alignment == word::wdAlignParagraphCenter)
+        // Qt draws no space where a line breaks; LibreOffice keeps the one
+        // that breaks a right-to-left stretch, at the stretch's left end,
+        // when it fits on the line, unless it centres the line.
+        const bool centred = alignment == word::wdAlignParagraphCenter;
+        const double spaceTwips = centred ? 0 : keptBreakSpaceTwips(textLine, text, visibleEnd, lineWidthTwips);
+        line.textLeftTwips = indentTwips + spaceTwips;
+        if (centred)
             line.textLeftTwips += (lineWidthTwips - visibleRight - visibleLeft) / 2;
         else if (alignment == word::wdAlignParagraphRight)
-            line.textLeftTwips += lineWidthTwips - visibleRight;
+            line.textLeftTwips += lineWidthTwips - spaceTwips - visibleRight;
         top += line.heightTwips;
         box.lines.push_back(std::move(line));
     }

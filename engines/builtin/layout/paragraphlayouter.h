@@ -76,6 +76,9 @@ private:
     // The last place before `end` where the line from `start` may end, by
     // `breaks` (indexed from `start`); `start` when there is none.
     static int previousBreak(const std::vector<bool> &breaks, int start, int end);
+    // The width of the spaces ending `textLine` (its visible text ending at
+    // `visibleEnd`) that are drawn, 0 when they are not.
+    static double keptBreakSpaceTwips(const QTextLine &textLine, const Text &text, int visibleEnd, int lineWidthTwips);
     std::optional<ListMark> listMarkFor(const ParagraphFormat &format, int mark, int listOrdinal) const;
     void measureLine(ParagraphLine &line, const QTextLine &textLine, const Text &text, int mark,
                      const ListMark *listMark) const;
