@@ -6,6 +6,7 @@ namespace engine {
 namespace {
 
 constexpr int widowOrphanLines = 2;
+constexpr int roundingAllowanceTwips = 1;
 
 int verticalOffsetTwips(long alignment, int slackTwips)
 {
@@ -193,6 +194,14 @@ int Paginator::bottomRuleTwips(const RowBox &row)
     return widest;
 }
 
+int Paginator::roomTwips(const RowBox &row) const
+{
+    // The last row on a page keeps room below it for its bottom rule.
+    // LibreOffice lets a row's content reach one twip past the foot, where
+    // its positions, rounded to whole twips, differ from ours by that much.
+    return m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row) + roundingAllowanceTwips;
+}
+
 bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart)
 {
     int height = firstPart ? row.minimumHeightTwips : 0;
@@ -203,8 +212,7 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         neededContent = std::max(neededContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c) : 0));
     }
     height = std::max(height, content);
-    // The last row on a page keeps room below it for its bottom rule.
-    const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
+    const int available = roomTwips(row);
     if (height > available) {
         if (neededContent > available)
             return false;
@@ -224,7 +232,7 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
             newPage();
             return placeWholeRow(row, cells, firstPart);
         }
-        height = available;
+        height = available - roundingAllowanceTwips;
     }
     placeRemainingLines(row, cells, firstPart, height);
     m_yTwips += height;
@@ -322,7 +330,7 @@ int Paginator::partContentTwips(const CellQueue &cell, size_t count)
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                              bool firstPart)
 {
-    const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
+    const int available = roomTwips(row);
     std::vector<int> contents;
     for (size_t c = 0; c < cells.size(); ++c)
         contents.push_back(partContentTwips(cells[c], counts[c]));
@@ -330,7 +338,8 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     // LibreOffice gives a row's first part its minimum height, cut at the
     // foot of the page, and aligns the cells in it where the parts of all of
     // them are shorter than that; elsewhere the lines stand at the part's top.
-    const int partTwips = std::min(row.minimumHeightTwips, available);
+    const int footTwips = available - roundingAllowanceTwips;
+    const int partTwips = std::min(row.minimumHeightTwips, footTwips);
     const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
@@ -340,7 +349,7 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
         }
-        addBorders(row.cells[c], m_yTwips, m_yTwips + available, firstPart, true);
+        addBorders(row.cells[c], m_yTwips, m_yTwips + footTwips, firstPart, true);
         // Each later part starts below the rule above the row again, as in
         // LibreOffice; a last line whose space after did not fit leaves its
         // height and that space to the next part. Above more of the cell a
@@ -368,7 +377,7 @@ void Paginator::placeRow(RowBox row)
     std::vector<CellQueue> cells = registerRow(row);
     bool firstPart = true;
     while (!placeWholeRow(row, cells, firstPart)) {
-        const int available = m_geometry.textBottomTwips() - m_yTwips - bottomRuleTwips(row);
+        const int available = roomTwips(row);
         std::vector<size_t> counts;
         const bool rowSplits = std::any_of(cells.begin(), cells.end(),
                                            [&](const CellQueue &cell) { return textRunsPast(cell, available); });

@@ -75,6 +75,8 @@ private:
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
+    // The height a row may take on this page, its bottom rule kept below it.
+    int roomTwips(const RowBox &row) const;
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits);
     // Whether the cell's lines reach past the foot even without their last space after.

@@ -45,6 +45,30 @@ protected:
         return line.topTwips + layout.paragraphLine(line).heightTwips;
     }
 
+    // A table of a filler row of `fillerPoints` and a ruled, bottom-aligned
+    // heading row of 25 pt below it; `model` becomes the document's.
+    std::shared_ptr<word::Document> ruledHeadingBelowFiller(double fillerPoints)
+    {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight(fillerPoints);
+        table->rows(2)->setHeight(25);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 1);
+        selection->font()->setSize(12);
+        selection->font()->setName(QStringLiteral("Tahoma"));
+        selection->font()->setBold(true);
+        selection->typeText(QStringLiteral("References"));
+        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
+        rule->setLineStyle(word::wdLineStyleSingle);
+        rule->setLineWidth(word::wdLineWidth150pt);
+        model = &StoryInspection::model(*document);
+        return document;
+    }
+
     std::shared_ptr<word::Application> application;
     const DocumentModel *model = nullptr;
 };
@@ -215,23 +239,7 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingAtThePageFootMovesWithItsRuleR
     // of the first page one point at a time.
     int headingsMovedForTheirSpaceAfter = 0;
     for (int fillerPoints = 600; fillerPoints <= 640; ++fillerPoints) {
-        auto document = application->documents()->add();
-        auto selection = document->activeWindowSelection();
-        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
-        table->setStyle(QStringLiteral("Table Normal"));
-        table->rows(1)->setHeight(fillerPoints);
-        table->rows(2)->setHeight(25);
-        selection->typeText(QStringLiteral("Filler"));
-        selection->moveRight(word::wdCell, 1);
-        selection->font()->setSize(12);
-        selection->font()->setName(QStringLiteral("Tahoma"));
-        selection->font()->setBold(true);
-        selection->typeText(QStringLiteral("References"));
-        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
-        auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
-        rule->setLineStyle(word::wdLineStyleSingle);
-        rule->setLineWidth(word::wdLineWidth150pt);
-        model = &StoryInspection::model(*document);
+        auto document = ruledHeadingBelowFiller(fillerPoints);
         const DocumentLayout layout = DocumentLayout::build(*model);
 
         const VisualLine &heading = lineStarting(layout, QStringLiteral("References"));
@@ -249,6 +257,19 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingAtThePageFootMovesWithItsRuleR
         document->close(word::wdDoNotSaveChanges);
     }
     EXPECT_GT(headingsMovedForTheirSpaceAfter, 0) << "no filler put the heading's line at the very foot";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
+{
+    // The heading row takes 500 twips and its rule 30 below them.
+    const int roomForHeadingRowTwips = textBottomTwips - 530 - marginTwips;
+    for (const auto &[overshootTwips, page] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{2, 1}}) {
+        auto document = ruledHeadingBelowFiller((roomForHeadingRowTwips + overshootTwips) / 20.0);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("References")).page, page)
+            << "a heading row " << overshootTwips << " twips past the foot";
+        document->close(word::wdDoNotSaveChanges);
+    }
 }
 
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARuledCellOfASplitRowIsClosedByItsRuleOnEachPage)
