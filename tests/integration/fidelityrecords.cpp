@@ -227,6 +227,25 @@ Fields lamAlefDuties()
     return fields;
 }
 
+// A duty starting with a lam before the ligature of lam and alef, which
+// pdftotext gives in an order no single swap turns back.
+Fields lamBeforeLamAlef()
+{
+    Fields fields = headingNearFoot(18);
+    fields[QStringLiteral("txtExp1JobRes1")] = QStringLiteral("للاستجابة السريعة لطلبات العملاء");
+    return fields;
+}
+
+// An Arabic duty whose first line fills the cell all but the space that
+// breaks it, which LibreOffice then leaves out at the line's left end.
+Fields arabicLineFullButItsBreakSpace()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral(
+        "زططوخظفلهم يظثسطسحصد خهشخسوب اظخ نب اقوعياغند صجصقريه زتحزطداضش ربح. ضغخيخرفمصد نقمه رمدغ زاهص.");
+    return fields;
+}
+
 // Short Hebrew sentences filling more than a page: its lines break after
 // full stops, whose space LibreOffice keeps in the line, and the second page
 // starts with a right-to-left line, whose first word is drawn rightmost.
@@ -382,6 +401,8 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("TitleAtTheFootLeavesItsRoomOnTheNextPage"),
                        jobTitleAtTheFoot(QStringLiteral("Support Specialist"))});
     records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
+    records.push_back({QStringLiteral("LamBeforeALamAlefLigature"), lamBeforeLamAlef()});
+    records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
     return records;
 }
 

@@ -27,7 +27,8 @@ struct LayoutComparison {
 
 // Compares `layout` of `model` with the words of a PDF of `pdfPageCount`
 // pages, those that touch taken for one; a different page count or a line the PDF does not show ends the
-// comparison there. PARVOLIN_SHOW_DEVIATIONS=1 prints every line's offset.
+// comparison there. PARVOLIN_SHOW_DEVIATIONS=1 prints every line's offset, even past
+// a different page count, to show where the pages part.
 LayoutComparison compareLayouts(const engine::DocumentModel &model, const engine::DocumentLayout &layout,
                                 const std::vector<PdfWord> &pdfWords, int pdfPageCount,
                                 double tolerancePoints = 1.5);

@@ -405,7 +405,10 @@ double ParagraphLayouter::keptBreakSpaceTwips(const QTextLine &textLine, const T
         if (format != text.formats.end())
             spaceTwips += QFontMetricsF(format->format.font()).horizontalAdvance(characters.at(i));
     }
-    return textLine.naturalTextWidth() + spaceTwips <= lineWidthTwips ? spaceTwips : 0;
+    // LibreOffice asks whether the space fits as it measures the line.
+    const long lineDots = measuredWidthDots(textLine, characters, start, visibleEnd)
+                          + std::lround(spaceTwips * measuringDotsPerTwip);
+    return lineDots <= long{lineWidthTwips} * measuringDotsPerTwip ? spaceTwips : 0;
 }
 
 std::shared_ptr<QTextLayout> ParagraphLayouter::textLayout(const Text &text, int mark, long alignment) const
