@@ -260,7 +260,8 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
+                               bool heldPastFoot)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -278,6 +279,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
         if (slot.linesInParagraph == 1) {
+            // In a part that the row's minimum height holds open past the
+            // foot, LibreOffice keeps a one-line paragraph, empty or not,
+            // with its space after cut at the foot.
+            if (heldPastFoot)
+                continue;
             // A one-line paragraph opening the part stays and leaves the rest
             // of itself to the next page, which an empty one cannot, so that
             // one moves on, and its row with it.
@@ -304,6 +310,14 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
     }
     return count;
+}
+
+bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index)
+{
+    // A cell shorter than the row's minimum height and aligned lower in it
+    // stands lower, its lines the first to go past the foot.
+    return row.cells[index].format.verticalAlignment == word::wdCellAlignVerticalTop
+           || cell.remainingTwips() >= row.minimumHeightTwips;
 }
 
 bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
@@ -381,8 +395,10 @@ void Paginator::placeRow(RowBox row)
         std::vector<size_t> counts;
         const bool rowSplits = std::any_of(cells.begin(), cells.end(),
                                            [&](const CellQueue &cell) { return textRunsPast(cell, available); });
-        for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available, firstPart, rowSplits));
+        const bool minimumPastFoot = firstPart && row.minimumHeightTwips > available;
+        for (size_t c = 0; c < cells.size(); ++c)
+            counts.push_back(fittingLines(cells[c], available, firstPart, rowSplits,
+                                          minimumPastFoot && standsAtPartTop(row, cells[c], c)));
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

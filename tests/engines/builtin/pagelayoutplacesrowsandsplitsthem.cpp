@@ -362,3 +362,39 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AShortLastParagraphAtTheFootStaysWhere
     }
     EXPECT_GT(keptAtTheFoot, 0) << "no filler put the two lines at the very foot";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AnEmptyParagraphAtTheFootStaysWhereTheRowsMinimumHeightHoldsThePartOpen)
+{
+    // The row's first cell opens with an empty paragraph. Where its line fits
+    // at the foot and its space after does not, LibreOffice moves the row on,
+    // unless the row's minimum height reaches past the foot: then the empty
+    // paragraph stays and the text below it starts the next page.
+    int heldOpen = 0;
+    int movedOn = 0;
+    for (int fillerPoints = 590; fillerPoints <= 630; ++fillerPoints) {
+        for (const int minimumPoints : {0, 50}) {
+            const FootRowDocument built(*application, fillerPoints, minimumPoints,
+                                        QStringLiteral("\r\nBelow the empty paragraph"), QStringLiteral("Single"));
+            word::Document *document = &built.document();
+            model = &StoryInspection::model(*document);
+            const DocumentLayout layout = DocumentLayout::build(*model);
+
+            const VisualLine &below = lineStarting(layout, QStringLiteral("Below"));
+            const VisualLine &empty = *(&below - 1);
+            const ParagraphLine &emptyLine = layout.paragraphLine(empty);
+            const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+            if (room >= emptyLine.heightTwips && room < emptyLine.heightTwips + spaceAfterTwips) {
+                const bool held = minimumPoints * 20 > room;
+                EXPECT_EQ(empty.page, held ? 0 : 1) << fillerPoints << " pt of filler, minimum " << minimumPoints;
+                EXPECT_EQ(below.page, 1);
+                EXPECT_EQ(below.topTwips, held ? marginTwips : bottomOf(layout, empty) + spaceAfterTwips)
+                    << fillerPoints << " pt of filler, minimum " << minimumPoints;
+                heldOpen += held ? 1 : 0;
+                movedOn += held ? 0 : 1;
+            }
+            document->close(word::wdDoNotSaveChanges);
+        }
+    }
+    EXPECT_GT(heldOpen, 0) << "no filler put the empty line at the very foot of a row with a minimum height";
+    EXPECT_GT(movedOn, 0) << "no filler put the empty line at the very foot of a row without one";
+}
