@@ -76,8 +76,10 @@ void Paginator::placeParagraph(ParagraphBox paragraph)
     for (int placed = 0; placed < count;) {
         int fitting = 0;
         for (int y = m_yTwips; placed + fitting < count; ++fitting) {
-            y += lines[static_cast<size_t>(placed + fitting)].heightTwips;
-            if (y > m_geometry.textBottomTwips())
+            // A line's spacing may hang past the foot, as LibreOffice lets it.
+            const ParagraphLine &line = lines[static_cast<size_t>(placed + fitting)];
+            y += line.heightTwips;
+            if (y - line.leadingTwips > m_geometry.textBottomTwips())
                 break;
         }
         const int onThisPage = placed + fitting == count ? fitting : keptBeforeBreak(placed, fitting, count);

@@ -9,7 +9,8 @@ namespace engine {
 
 // Places laid-out paragraphs and table rows on pages from top to bottom. A row
 // that does not fit is split between lines onto the next pages. Paragraphs
-// outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
+// outside tables avoid widows and orphans (as in LibreOffice, those in cells
+// do not), and each of their lines may hang its line spacing past the foot.
 //
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:

@@ -398,3 +398,39 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AnEmptyParagraphAtTheFootStaysWhereThe
     EXPECT_GT(heldOpen, 0) << "no filler put the empty line at the very foot of a row with a minimum height";
     EXPECT_GT(movedOn, 0) << "no filler put the empty line at the very foot of a row without one";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, TheParagraphAfterATableAtTheFootHangsItsLineSpacingPastItRatherThanTakeAPage)
+{
+    // A filler row walks the table's last row, and the document's last
+    // paragraph below the table, down the foot of the first page twip by
+    // twip. LibreOffice keeps that paragraph on the page while no more than
+    // its line spacing hangs past the foot.
+    int hanging = 0;
+    int movedOn = 0;
+    for (int fillerTwips = 12200; fillerTwips <= 12260; fillerTwips += 3) {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight(fillerTwips / 20.0);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 1);
+        selection->typeText(QStringLiteral("Omega"));
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const VisualLine &omega = lineStarting(layout, QStringLiteral("Omega"));
+        const VisualLine &last = layout.lines().back();
+        const ParagraphLine &lastLine = layout.paragraphLine(last);
+        ASSERT_EQ(omega.page, 0);
+        const int overTwips = bottomOf(layout, omega) + spaceAfterTwips + lastLine.heightTwips - textBottomTwips;
+        if (overTwips > 0 && overTwips <= 2 * lastLine.leadingTwips) {
+            const bool hangs = overTwips <= lastLine.leadingTwips;
+            EXPECT_EQ(last.page, hangs ? 0 : 1) << overTwips << " twips past the foot";
+            hanging += hangs ? 1 : 0;
+            movedOn += hangs ? 0 : 1;
+        }
+        document->close(word::wdDoNotSaveChanges);
+    }
+    EXPECT_GT(hanging, 0) << "no filler let the last line hang past the foot by its spacing";
+    EXPECT_GT(movedOn, 0) << "no filler put the last line past the foot by more than its spacing";
+}
