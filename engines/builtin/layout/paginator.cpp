@@ -353,11 +353,12 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     const int tallest = contents.empty() ? 0 : *std::max_element(contents.begin(), contents.end());
     // LibreOffice gives a row's first part its minimum height, cut at the
     // foot of the page, and aligns the cells in it where the parts of all of
-    // them are shorter than that and one of them ends there; elsewhere the
-    // lines stand at the part's top.
+    // them are shorter than that and one of them ends there, or the row has
+    // only one; elsewhere the lines stand at the part's top.
     const int footTwips = available - roundingAllowanceTwips;
     const int partTwips = std::min(row.minimumHeightTwips, footTwips);
-    bool someCellEnds = false;
+    // A row of one cell is aligned in it even where that cell runs on.
+    bool someCellEnds = cells.size() == 1;
     for (size_t c = 0; c < cells.size(); ++c)
         someCellEnds = someCellEnds || cells[c].next + counts[c] >= cells[c].waiting.size();
     const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available && someCellEnds;

@@ -28,8 +28,8 @@ namespace engine {
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
 // and under the next part. A split row's first part is as tall as the row's
 // minimum height, cut at the foot, and its cells are aligned in it where all
-// of them are shorter and not every one runs on to the next page; the cells
-// of its last part are aligned in it as those of a whole row are.
+// of them are shorter and not every one of several runs on to the next page;
+// the cells of its last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
