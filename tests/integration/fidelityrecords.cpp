@@ -351,6 +351,18 @@ Fields jobTitleAtTheFoot(const QString &title)
     return fields;
 }
 
+// The first job's title left empty, the job's duties below it in its cell, at
+// the foot of the first page on Letter paper in a row whose minimum height
+// reaches past the foot: the empty line fits there, its space after does not.
+Fields emptyFirstJobTitleAtTheFoot()
+{
+    Fields fields = headingNearFoot(20);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(2);
+    fields[QStringLiteral("txtJobTitle1")] = QString();
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -403,6 +415,8 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
     records.push_back({QStringLiteral("LamBeforeALamAlefLigature"), lamBeforeLamAlef()});
     records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
+    // An empty paragraph at the foot stays where the row's minimum height holds the row's part open past it.
+    records.push_back({QStringLiteral("EmptyTitleStaysInARowHeldOpenPastTheFoot"), emptyFirstJobTitleAtTheFoot()});
     return records;
 }
 

@@ -76,8 +76,10 @@ void Paginator::placeParagraph(ParagraphBox paragraph)
     for (int placed = 0; placed < count;) {
         int fitting = 0;
         for (int y = m_yTwips; placed + fitting < count; ++fitting) {
-            y += lines[static_cast<size_t>(placed + fitting)].heightTwips;
-            if (y > m_geometry.textBottomTwips())
+            // A line's spacing may hang past the foot, as LibreOffice lets it.
+            const ParagraphLine &line = lines[static_cast<size_t>(placed + fitting)];
+            y += line.heightTwips;
+            if (y - line.leadingTwips > m_geometry.textBottomTwips())
                 break;
         }
         const int onThisPage = placed + fitting == count ? fitting : keptBeforeBreak(placed, fitting, count);
@@ -260,7 +262,8 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
+                               bool heldPastFoot)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -278,6 +281,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
         if (slot.linesInParagraph == 1) {
+            // In a part that the row's minimum height holds open past the
+            // foot, LibreOffice keeps a one-line paragraph, empty or not,
+            // with its space after cut at the foot.
+            if (heldPastFoot)
+                continue;
             // A one-line paragraph opening the part stays and leaves the rest
             // of itself to the next page, which an empty one cannot, so that
             // one moves on, and its row with it.
@@ -304,6 +312,14 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
     }
     return count;
+}
+
+bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index)
+{
+    // A cell shorter than the row's minimum height and aligned lower in it
+    // stands lower, its lines the first to go past the foot.
+    return row.cells[index].format.verticalAlignment == word::wdCellAlignVerticalTop
+           || cell.remainingTwips() >= row.minimumHeightTwips;
 }
 
 bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
@@ -337,10 +353,15 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     const int tallest = contents.empty() ? 0 : *std::max_element(contents.begin(), contents.end());
     // LibreOffice gives a row's first part its minimum height, cut at the
     // foot of the page, and aligns the cells in it where the parts of all of
-    // them are shorter than that; elsewhere the lines stand at the part's top.
+    // them are shorter than that and one of them ends there, or the row has
+    // only one; elsewhere the lines stand at the part's top.
     const int footTwips = available - roundingAllowanceTwips;
     const int partTwips = std::min(row.minimumHeightTwips, footTwips);
-    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
+    // A row of one cell is aligned in it even where that cell runs on.
+    bool someCellEnds = cells.size() == 1;
+    for (size_t c = 0; c < cells.size(); ++c)
+        someCellEnds = someCellEnds || cells[c].next + counts[c] >= cells[c].waiting.size();
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available && someCellEnds;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
@@ -381,8 +402,10 @@ void Paginator::placeRow(RowBox row)
         std::vector<size_t> counts;
         const bool rowSplits = std::any_of(cells.begin(), cells.end(),
                                            [&](const CellQueue &cell) { return textRunsPast(cell, available); });
-        for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available, firstPart, rowSplits));
+        const bool minimumPastFoot = firstPart && row.minimumHeightTwips > available;
+        for (size_t c = 0; c < cells.size(); ++c)
+            counts.push_back(fittingLines(cells[c], available, firstPart, rowSplits,
+                                          minimumPastFoot && standsAtPartTop(row, cells[c], c)));
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

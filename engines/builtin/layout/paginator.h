@@ -9,7 +9,8 @@ namespace engine {
 
 // Places laid-out paragraphs and table rows on pages from top to bottom. A row
 // that does not fit is split between lines onto the next pages. Paragraphs
-// outside tables avoid widows and orphans; as in LibreOffice, those in cells do not.
+// outside tables avoid widows and orphans (as in LibreOffice, those in cells
+// do not), and each of their lines may hang its line spacing past the foot.
 //
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
@@ -19,13 +20,16 @@ namespace engine {
 // leaves what is left of it, a line's height and its space after, to start
 // the row's part on the next page (above more of the cell only where its space
 // after runs past the foot by more than its line spacing and the row's
-// minimum height does not); an empty one has nothing to leave and moves on. A row part shows something of every cell that has
+// minimum height does not); an empty one has nothing to leave and moves on.
+// Where the row's minimum height holds its first part open past the foot, a
+// one-line paragraph stays, empty or not, its space after cut at the foot,
+// in every cell that stands at the part's top. A row part shows something of every cell that has
 // something left, or the row moves on. The last row on a page keeps room for
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
 // and under the next part. A split row's first part is as tall as the row's
 // minimum height, cut at the foot, and its cells are aligned in it where all
-// of them are shorter; the cells of its last part are aligned in it as those
-// of a whole row are.
+// of them are shorter and not every one of several runs on to the next page;
+// the cells of its last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -78,7 +82,12 @@ private:
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
-    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits);
+    // `heldPastFoot`: the cell stands at the top of a part that the row's
+    // minimum height holds open past the foot.
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
+                               bool heldPastFoot);
+    // Whether the cell's lines start at the top of the row's first part, not lower by its alignment.
+    static bool standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index);
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);

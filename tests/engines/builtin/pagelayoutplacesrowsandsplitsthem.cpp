@@ -362,3 +362,114 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AShortLastParagraphAtTheFootStaysWhere
     }
     EXPECT_GT(keptAtTheFoot, 0) << "no filler put the two lines at the very foot";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AnEmptyParagraphAtTheFootStaysWhereTheRowsMinimumHeightHoldsThePartOpen)
+{
+    // The row's first cell opens with an empty paragraph. Where its line fits
+    // at the foot and its space after does not, LibreOffice moves the row on,
+    // unless the row's minimum height reaches past the foot: then the empty
+    // paragraph stays and the text below it starts the next page.
+    int heldOpen = 0;
+    int movedOn = 0;
+    for (int fillerPoints = 590; fillerPoints <= 630; ++fillerPoints) {
+        for (const int minimumPoints : {0, 50}) {
+            const FootRowDocument built(*application, fillerPoints, minimumPoints,
+                                        QStringLiteral("\r\nBelow the empty paragraph"), QStringLiteral("Single"));
+            word::Document *document = &built.document();
+            model = &StoryInspection::model(*document);
+            const DocumentLayout layout = DocumentLayout::build(*model);
+
+            const VisualLine &below = lineStarting(layout, QStringLiteral("Below"));
+            const VisualLine &empty = *(&below - 1);
+            const ParagraphLine &emptyLine = layout.paragraphLine(empty);
+            const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+            if (room >= emptyLine.heightTwips && room < emptyLine.heightTwips + spaceAfterTwips) {
+                const bool held = minimumPoints * 20 > room;
+                EXPECT_EQ(empty.page, held ? 0 : 1) << fillerPoints << " pt of filler, minimum " << minimumPoints;
+                EXPECT_EQ(below.page, 1);
+                EXPECT_EQ(below.topTwips, held ? marginTwips : bottomOf(layout, empty) + spaceAfterTwips)
+                    << fillerPoints << " pt of filler, minimum " << minimumPoints;
+                heldOpen += held ? 1 : 0;
+                movedOn += held ? 0 : 1;
+            }
+            document->close(word::wdDoNotSaveChanges);
+        }
+    }
+    EXPECT_GT(heldOpen, 0) << "no filler put the empty line at the very foot of a row with a minimum height";
+    EXPECT_GT(movedOn, 0) << "no filler put the empty line at the very foot of a row without one";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, TheParagraphAfterATableAtTheFootHangsItsLineSpacingPastItRatherThanTakeAPage)
+{
+    // A filler row walks the table's last row, and the document's last
+    // paragraph below the table, down the foot of the first page twip by
+    // twip. LibreOffice keeps that paragraph on the page while no more than
+    // its line spacing hangs past the foot.
+    int hanging = 0;
+    int movedOn = 0;
+    for (int fillerTwips = 12200; fillerTwips <= 12260; fillerTwips += 3) {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight(fillerTwips / 20.0);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 1);
+        selection->typeText(QStringLiteral("Omega"));
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const VisualLine &omega = lineStarting(layout, QStringLiteral("Omega"));
+        const VisualLine &last = layout.lines().back();
+        const ParagraphLine &lastLine = layout.paragraphLine(last);
+        ASSERT_EQ(omega.page, 0);
+        const int overTwips = bottomOf(layout, omega) + spaceAfterTwips + lastLine.heightTwips - textBottomTwips;
+        if (overTwips > 0 && overTwips <= 2 * lastLine.leadingTwips) {
+            const bool hangs = overTwips <= lastLine.leadingTwips;
+            EXPECT_EQ(last.page, hangs ? 0 : 1) << overTwips << " twips past the foot";
+            hanging += hangs ? 1 : 0;
+            movedOn += hangs ? 0 : 1;
+        }
+        document->close(word::wdDoNotSaveChanges);
+    }
+    EXPECT_GT(hanging, 0) << "no filler let the last line hang past the foot by its spacing";
+    EXPECT_GT(movedOn, 0) << "no filler put the last line past the foot by more than its spacing";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ASplitRowWhoseEveryCellRunsOnKeepsItsFirstLinesAtThePartsTop)
+{
+    // A bottom-aligned row of 40 pt at least, two lines of its first cell
+    // above the foot. Where a second cell ends there, or the row has no
+    // other, LibreOffice aligns the cells in the row's first part; where
+    // every one of its cells runs on to the next page, their lines stay at
+    // the part's top.
+    const QString manyLines = QStringLiteral("Many lines of text in this cell of the row. ").repeated(8);
+    for (const auto &[columns, everyCellRunsOn] : {std::pair{2, false}, std::pair{2, true}, std::pair{1, true}}) {
+        const int fillerTwips = textBottomTwips - marginTwips - 620;
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table =
+            document->addTable(selection->range(), 2, columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight(fillerTwips / 20.0);
+        table->rows(2)->setHeight(40);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, columns);
+        selection->typeText(QStringLiteral("First ") + manyLines);
+        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        if (columns == 2) {
+            selection->moveRight(word::wdCell, 1);
+            selection->typeText(everyCellRunsOn ? QStringLiteral("Second ") + manyLines : QStringLiteral("Second"));
+            selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        }
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const VisualLine &first = lineStarting(layout, QStringLiteral("First"));
+        ASSERT_EQ(first.page, 0);
+        const int rowTopTwips = marginTwips + fillerTwips;
+        if (columns == 2 && everyCellRunsOn)
+            EXPECT_EQ(first.topTwips, rowTopTwips) << "the first part's lines moved down to its bottom";
+        else
+            EXPECT_GT(first.topTwips, rowTopTwips) << columns << " columns: the first part's cells were not aligned in it";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
