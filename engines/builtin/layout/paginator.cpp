@@ -260,7 +260,8 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
     }
 }
 
-size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits)
+size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
+                               bool splitSoFar, int minimumHeightTwips)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -272,6 +273,10 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         if (bottom - leading > availableTwips)
             break;
         if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= availableTwips)
+            continue;
+        // A row's minimum height reaching past the foot holds the space
+        // after of a line with text, which stays where that space ends inside it.
+        if (firstPart && !slot.emptyParagraph && bottom + slot.spaceAfterTwips <= minimumHeightTwips)
             continue;
         // The paragraph ends here and its space after runs past the foot.
         // LibreOffice lets it do so in some places and not in others.
@@ -285,11 +290,16 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 continue;
             break;
         }
-        // A paragraph opening a row's first part keeps its lines there when
-        // more of the cell follows it, or, in a row that another cell splits
-        // anyway, when it is too short to leave two lines on each side of a break.
-        const bool tooShortToBreak = rowSplits && slot.linesInParagraph < 2 * widowOrphanLines;
-        if (firstPart && opensPart && (!lastOfCell || tooShortToBreak))
+        // A paragraph opening a row's first part moves its last line on where
+        // a cell before it already runs past the foot, and where more of its
+        // own cell follows and two lines stay behind. Otherwise it keeps its
+        // lines there when more of the cell follows it, or when another cell
+        // splits the row anyway.
+        if (firstPart && opensPart && splitSoFar)
+            break;
+        if (firstPart && opensPart && !lastOfCell && s - cell.next >= static_cast<size_t>(widowOrphanLines))
+            break;
+        if (firstPart && opensPart && (!lastOfCell || rowSplits))
             continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
@@ -381,8 +391,11 @@ void Paginator::placeRow(RowBox row)
         std::vector<size_t> counts;
         const bool rowSplits = std::any_of(cells.begin(), cells.end(),
                                            [&](const CellQueue &cell) { return textRunsPast(cell, available); });
-        for (const CellQueue &cell : cells)
-            counts.push_back(fittingLines(cell, available, firstPart, rowSplits));
+        bool splitSoFar = false;
+        for (const CellQueue &cell : cells) {
+            counts.push_back(fittingLines(cell, available, firstPart, rowSplits, splitSoFar, row.minimumHeightTwips));
+            splitSoFar = splitSoFar || textRunsPast(cell, available);
+        }
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

@@ -78,7 +78,10 @@ private:
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
-    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits);
+    // How many of the cell's waiting lines stay on this page; `splitSoFar`
+    // says whether a cell before it in the row already runs past the foot.
+    static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
+                               bool splitSoFar, int minimumHeightTwips);
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
