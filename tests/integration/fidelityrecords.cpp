@@ -351,6 +351,19 @@ Fields jobTitleAtTheFoot(const QString &title)
     return fields;
 }
 
+// The second job's title wrapping on several lines, opening its row at the foot
+// of the first page on Letter paper with the job's duties below it in its
+// cell: the title's last line fits there, its space after does not.
+Fields wrappedJobTitleAtTheFoot()
+{
+    Fields fields = headingNearFoot(12);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    fields[QStringLiteral("txtJobTitle2")] =
+        QStringLiteral("Senior Customer Support Specialist and Team Lead for the Western Region Accounts ").repeated(3);
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -403,6 +416,9 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
     records.push_back({QStringLiteral("LamBeforeALamAlefLigature"), lamBeforeLamAlef()});
     records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
+    // A paragraph opening a row at the foot, more of its cell below it, moves
+    // its last line on where only its space after runs past the foot.
+    records.push_back({QStringLiteral("WrappedTitleAtTheFootMovesItsLastLineOn"), wrappedJobTitleAtTheFoot()});
     return records;
 }
 
