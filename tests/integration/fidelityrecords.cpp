@@ -1,5 +1,7 @@
 #include "fidelityrecords.h"
 
+#include "randomrecords.h"
+
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
 
@@ -419,6 +421,11 @@ std::vector<FidelityRecord> fidelityRecords()
     // A paragraph opening a row at the foot, more of its cell below it, moves
     // its last line on where only its space after runs past the foot.
     records.push_back({QStringLiteral("WrappedTitleAtTheFootMovesItsLastLineOn"), wrappedJobTitleAtTheFoot()});
+    // A random record whose split row has a line with its spacing past the
+    // foot of the second page on Letter paper: no cell of that part moves
+    // down to its bottom alignment.
+    records.push_back({QStringLiteral("LineHangingPastTheFootKeepsSplitRowCellsAtTheTop"),
+                       RandomRecords::record(247179688).fields});
     return records;
 }
 

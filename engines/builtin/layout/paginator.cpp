@@ -337,6 +337,14 @@ int Paginator::partContentTwips(const CellQueue &cell, size_t count)
     return paragraphGoesOn ? bottom - last.leadingTwips : bottom + last.spaceAfterTwips;
 }
 
+int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
+{
+    if (count == 0)
+        return 0;
+    const WaitingLine &last = cell.waiting[cell.next + count - 1];
+    return last.topTwips - cell.baseTwips + last.heightTwips;
+}
+
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                              bool firstPart)
 {
@@ -350,7 +358,11 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     // them are shorter than that; elsewhere the lines stand at the part's top.
     const int footTwips = available - roundingAllowanceTwips;
     const int partTwips = std::min(row.minimumHeightTwips, footTwips);
-    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
+    // A line whose spacing hangs past the foot fills the part, so none aligns.
+    int reach = tallest;
+    for (size_t c = 0; c < cells.size(); ++c)
+        reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && reach <= available;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =

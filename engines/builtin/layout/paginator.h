@@ -85,6 +85,8 @@ private:
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
+    // The bottom of the last of `count` lines placed from the cell, its line spacing included.
+    static int lastLineBottomTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);
     void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);
