@@ -1,5 +1,7 @@
 #include "fidelityrecords.h"
 
+#include "randomrecords.h"
+
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
 
@@ -363,6 +365,19 @@ Fields emptyFirstJobTitleAtTheFoot()
     return fields;
 }
 
+// The second job's title wrapping on several lines, opening its row at the foot
+// of the first page on Letter paper with the job's duties below it in its
+// cell: the title's last line fits there, its space after does not.
+Fields wrappedJobTitleAtTheFoot()
+{
+    Fields fields = headingNearFoot(12);
+    fields[QStringLiteral("txtObjective")] +=
+        lineBreak + QStringLiteral("Planned, built and ran the systems that kept the orders moving. ").repeated(3);
+    fields[QStringLiteral("txtJobTitle2")] =
+        QStringLiteral("Senior Customer Support Specialist and Team Lead for the Western Region Accounts ").repeated(3);
+    return fields;
+}
+
 } // namespace
 
 std::vector<FidelityRecord> fidelityRecords()
@@ -417,6 +432,14 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
     // An empty paragraph at the foot stays where the row's minimum height holds the row's part open past it.
     records.push_back({QStringLiteral("EmptyTitleStaysInARowHeldOpenPastTheFoot"), emptyFirstJobTitleAtTheFoot()});
+    // A paragraph opening a row at the foot, more of its cell below it, moves
+    // its last line on where only its space after runs past the foot.
+    records.push_back({QStringLiteral("WrappedTitleAtTheFootMovesItsLastLineOn"), wrappedJobTitleAtTheFoot()});
+    // A random record whose split row has a line with its spacing past the
+    // foot of the second page on Letter paper: no cell of that part moves
+    // down to its bottom alignment.
+    records.push_back({QStringLiteral("LineHangingPastTheFootKeepsSplitRowCellsAtTheTop"),
+                       RandomRecords::record(247179688).fields});
     return records;
 }
 

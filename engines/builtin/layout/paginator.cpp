@@ -263,7 +263,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
 }
 
 size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
-                               bool heldPastFoot)
+                               bool heldPastFoot, bool splitSoFar, int minimumHeightTwips)
 {
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
@@ -275,6 +275,10 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         if (bottom - leading > availableTwips)
             break;
         if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= availableTwips)
+            continue;
+        // A row's minimum height reaching past the foot holds the space
+        // after of a line with text, which stays where that space ends inside it.
+        if (firstPart && !slot.emptyParagraph && bottom + slot.spaceAfterTwips <= minimumHeightTwips)
             continue;
         // The paragraph ends here and its space after runs past the foot.
         // LibreOffice lets it do so in some places and not in others.
@@ -293,11 +297,16 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 continue;
             break;
         }
-        // A paragraph opening a row's first part keeps its lines there when
-        // more of the cell follows it, or, in a row that another cell splits
-        // anyway, when it is too short to leave two lines on each side of a break.
-        const bool tooShortToBreak = rowSplits && slot.linesInParagraph < 2 * widowOrphanLines;
-        if (firstPart && opensPart && (!lastOfCell || tooShortToBreak))
+        // A paragraph opening a row's first part moves its last line on where
+        // a cell before it already runs past the foot, and where more of its
+        // own cell follows and two lines stay behind. Otherwise it keeps its
+        // lines there when more of the cell follows it, or when another cell
+        // splits the row anyway.
+        if (firstPart && opensPart && splitSoFar)
+            break;
+        if (firstPart && opensPart && !lastOfCell && s - cell.next >= static_cast<size_t>(widowOrphanLines))
+            break;
+        if (firstPart && opensPart && (!lastOfCell || rowSplits))
             continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
@@ -343,6 +352,14 @@ int Paginator::partContentTwips(const CellQueue &cell, size_t count)
     return paragraphGoesOn ? bottom - last.leadingTwips : bottom + last.spaceAfterTwips;
 }
 
+int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
+{
+    if (count == 0)
+        return 0;
+    const WaitingLine &last = cell.waiting[cell.next + count - 1];
+    return last.topTwips - cell.baseTwips + last.heightTwips;
+}
+
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                              bool firstPart)
 {
@@ -361,7 +378,11 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     bool someCellEnds = cells.size() == 1;
     for (size_t c = 0; c < cells.size(); ++c)
         someCellEnds = someCellEnds || cells[c].next + counts[c] >= cells[c].waiting.size();
-    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available && someCellEnds;
+    // A line whose spacing hangs past the foot fills the part, so none aligns.
+    int reach = tallest;
+    for (size_t c = 0; c < cells.size(); ++c)
+        reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && reach <= available && someCellEnds;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
@@ -403,9 +424,13 @@ void Paginator::placeRow(RowBox row)
         const bool rowSplits = std::any_of(cells.begin(), cells.end(),
                                            [&](const CellQueue &cell) { return textRunsPast(cell, available); });
         const bool minimumPastFoot = firstPart && row.minimumHeightTwips > available;
-        for (size_t c = 0; c < cells.size(); ++c)
+        bool splitSoFar = false;
+        for (size_t c = 0; c < cells.size(); ++c) {
             counts.push_back(fittingLines(cells[c], available, firstPart, rowSplits,
-                                          minimumPastFoot && standsAtPartTop(row, cells[c], c)));
+                                          minimumPastFoot && standsAtPartTop(row, cells[c], c), splitSoFar,
+                                          row.minimumHeightTwips));
+            splitSoFar = splitSoFar || textRunsPast(cells[c], available);
+        }
         const bool any = std::any_of(counts.begin(), counts.end(), [](size_t count) { return count > 0; });
         bool everyCellShown = true;
         for (size_t c = 0; c < cells.size(); ++c)

@@ -82,15 +82,19 @@ private:
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
-    // `heldPastFoot`: the cell stands at the top of a part that the row's
-    // minimum height holds open past the foot.
+    // How many of the cell's waiting lines stay on this page. `heldPastFoot`:
+    // the cell stands at the top of a part that the row's minimum height holds
+    // open past the foot; `splitSoFar`: a cell before it in the row already
+    // runs past the foot.
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
-                               bool heldPastFoot);
+                               bool heldPastFoot, bool splitSoFar, int minimumHeightTwips);
     // Whether the cell's lines start at the top of the row's first part, not lower by its alignment.
     static bool standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index);
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
+    // The bottom of the last of `count` lines placed from the cell, its line spacing included.
+    static int lastLineBottomTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                       bool firstPart);
     void addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last);

@@ -473,3 +473,47 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ASplitRowWhoseEveryCellRunsOnKeepsItsF
         document->close(word::wdDoNotSaveChanges);
     }
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALastLineShortOfRoomForItsSpaceAfterMovesOnUnlessTheMinimumHeightHoldsIt)
+{
+    // The row's first cell opens with a paragraph of several lines and runs on
+    // past the foot. Where the paragraph's last line fits and its space after
+    // does not, LibreOffice moves that line on; a minimum height reaching past
+    // the foot and holding the space keeps the line at the foot.
+    const QString opening = QStringLiteral("Opening words of the first paragraph in this cell. ").repeated(4);
+    const QString rest = QStringLiteral("\r\nMore of the same cell below it. ").repeated(12);
+    int movedOn = 0;
+    int keptByTheMinimum = 0;
+    for (int fillerPoints = 560; fillerPoints <= 640; ++fillerPoints) {
+        for (const int minimumPoints : {0, 120}) {
+            const FootRowDocument built(*application, fillerPoints, minimumPoints, opening + rest,
+                                        QStringLiteral("Single"));
+            word::Document *document = &built.document();
+            model = &StoryInspection::model(*document);
+            const DocumentLayout layout = DocumentLayout::build(*model);
+
+            const int paragraph = lineStarting(layout, QStringLiteral("Opening")).paragraph;
+            std::vector<const VisualLine *> lines;
+            for (const VisualLine &line : layout.lines())
+                if (line.paragraph == paragraph)
+                    lines.push_back(&line);
+            ASSERT_GE(lines.size(), 3u);
+            const VisualLine &last = *lines.back();
+            const VisualLine &beforeLast = *lines[lines.size() - 2];
+            const int room = textBottomTwips - (marginTwips + fillerPoints * 20);
+            const int bottom = beforeLast.topTwips - lines.front()->topTwips + 2 * layout.paragraphLine(last).heightTwips;
+            if (beforeLast.page == 0 && room >= bottom && room < bottom + spaceAfterTwips) {
+                if (minimumPoints == 0) {
+                    EXPECT_EQ(last.page, 1) << fillerPoints << " pt of filler: the last line stayed";
+                    movedOn += last.page == 1 ? 1 : 0;
+                } else {
+                    EXPECT_EQ(last.page, 0) << fillerPoints << " pt of filler: the minimum height did not hold it";
+                    keptByTheMinimum += last.page == 0 ? 1 : 0;
+                }
+            }
+            document->close(word::wdDoNotSaveChanges);
+        }
+    }
+    EXPECT_GT(movedOn, 0) << "no filler left only the last line's space after short of room";
+    EXPECT_GT(keptByTheMinimum, 0) << "no filler put the last line at the foot inside the minimum height";
+}
