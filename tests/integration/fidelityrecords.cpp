@@ -246,6 +246,14 @@ Fields arabicLineFullButItsBreakSpace()
     return fields;
 }
 
+// A Hebrew duty of one-letter words, which pdftotext gives as one word.
+Fields oneLetterHebrewWords()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("ן כ ק");
+    return fields;
+}
+
 // Short Hebrew sentences filling more than a page: its lines break after
 // full stops, whose space LibreOffice keeps in the line, and the second page
 // starts with a right-to-left line, whose first word is drawn rightmost.
@@ -403,6 +411,7 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("EmptyTitleAtTheFootMovesItsRowOn"), jobTitleAtTheFoot(QString())});
     records.push_back({QStringLiteral("LamBeforeALamAlefLigature"), lamBeforeLamAlef()});
     records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
+    records.push_back({QStringLiteral("OneLetterHebrewWords"), oneLetterHebrewWords()});
     return records;
 }
 
