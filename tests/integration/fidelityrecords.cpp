@@ -1,4 +1,5 @@
 #include "fidelityrecords.h"
+#include "randomrecords.h"
 
 #include "entry/resumefields.h"
 #include "entry/sampledata.h"
@@ -412,6 +413,13 @@ std::vector<FidelityRecord> fidelityRecords()
     records.push_back({QStringLiteral("LamBeforeALamAlefLigature"), lamBeforeLamAlef()});
     records.push_back({QStringLiteral("ArabicLineFullButItsBreakSpace"), arabicLineFullButItsBreakSpace()});
     records.push_back({QStringLiteral("OneLetterHebrewWords"), oneLetterHebrewWords()});
+    // Page feet from drawn records that once broke unlike LibreOffice: the
+    // last line of a title above more of its cell moves on; a short last
+    // paragraph of a bottom-aligned cell stays, its space after past the foot.
+    records.push_back(
+        {QStringLiteral("TitleAboveMoreOfItsCellLeavesItsLastLine"), RandomRecords::record(591453232).fields});
+    records.push_back(
+        {QStringLiteral("BottomAlignedLastParagraphKeepsItsLines"), RandomRecords::record(733272576).fields});
     return records;
 }
 

@@ -140,6 +140,7 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
         shape.cellRightTwips = cell.rightTwips;
         cells[c].contentHeightTwips = inset + cell.contentHeightTwips();
         cells[c].insetTwips = inset;
+        cells[c].alignedOffTop = cell.format.verticalAlignment != word::wdCellAlignVerticalTop;
         int paragraphTop = inset;
         for (ParagraphBox &paragraph : cell.paragraphs) {
             const size_t before = cells[c].waiting.size();
@@ -182,7 +183,11 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     const WaitingLine &last = cell.waiting.back();
     if (cell.waiting[cell.next].paragraph != last.paragraph)
         return 0;
+    // So it does in a cell aligned off its top for a paragraph of more than
+    // one line, where a top-aligned one moves on.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
+    if (cell.alignedOffTop && last.linesInParagraph > 1)
+        return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
 
@@ -216,10 +221,13 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     if (height > available) {
         if (neededContent > available)
             return false;
-        if (content > available && row.minimumHeightTwips <= available) {
+        if (content > available && (row.minimumHeightTwips <= available || everyCellAlignedOffTop(cells))) {
             // The row stands whole at its minimum height, the last space
-            // after of its cells running past the foot.
-            placeRemainingLines(row, cells, firstPart, std::max(row.minimumHeightTwips, neededContent));
+            // after of its cells running past the foot. One whose cells all
+            // stand off their tops does so even where its minimum height
+            // does not fit, cut to its lines, which stand at its top.
+            const int minimum = row.minimumHeightTwips <= available ? row.minimumHeightTwips : 0;
+            placeRemainingLines(row, cells, firstPart, std::max(minimum, neededContent));
             m_yTwips += available;
             m_pageHasContent = true;
             m_borderAboveTwips = bottomRuleTwips(row);
@@ -239,6 +247,11 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     m_pageHasContent = true;
     m_borderAboveTwips = bottomRuleTwips(row);
     return true;
+}
+
+bool Paginator::everyCellAlignedOffTop(const std::vector<CellQueue> &cells)
+{
+    return std::all_of(cells.begin(), cells.end(), [](const CellQueue &cell) { return cell.alignedOffTop; });
 }
 
 void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips)
@@ -275,7 +288,6 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             continue;
         // The paragraph ends here and its space after runs past the foot.
         // LibreOffice lets it do so in some places and not in others.
-        const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
         if (slot.linesInParagraph == 1) {
             // A one-line paragraph opening the part stays and leaves the rest
@@ -285,11 +297,12 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 continue;
             break;
         }
-        // A paragraph opening a row's first part keeps its lines there when
-        // more of the cell follows it, or, in a row that another cell splits
-        // anyway, when it is too short to leave two lines on each side of a break.
+        // A paragraph opening a row's first part keeps its lines there, in a
+        // row that another cell splits anyway, when it is too short to leave
+        // two lines on each side of a break. Above more of its cell its last
+        // line moves on all the same.
         const bool tooShortToBreak = rowSplits && slot.linesInParagraph < 2 * widowOrphanLines;
-        if (firstPart && opensPart && (!lastOfCell || tooShortToBreak))
+        if (firstPart && opensPart && tooShortToBreak)
             continue;
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
@@ -340,7 +353,11 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     // them are shorter than that; elsewhere the lines stand at the part's top.
     const int footTwips = available - roundingAllowanceTwips;
     const int partTwips = std::min(row.minimumHeightTwips, footTwips);
-    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available;
+    // Where every cell runs on to the next page, none is aligned.
+    bool everyCellRunsOn = true;
+    for (size_t c = 0; c < cells.size(); ++c)
+        everyCellRunsOn = everyCellRunsOn && cells[c].next + counts[c] < cells[c].waiting.size();
+    const bool aligned = firstPart && tallest < row.minimumHeightTwips && tallest <= available && !everyCellRunsOn;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
