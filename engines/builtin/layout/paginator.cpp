@@ -184,9 +184,11 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     if (cell.waiting[cell.next].paragraph != last.paragraph)
         return 0;
     // So it does in a cell aligned off its top for a paragraph of more than
-    // one line, where a top-aligned one moves on.
+    // one line but too short to leave two lines on each side of a break,
+    // which stays whole there, where in a top-aligned cell it moves on.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
-    if (cell.alignedOffTop && last.linesInParagraph > 1)
+    const bool tooShortToBreak = last.linesInParagraph > 1 && last.linesInParagraph < 2 * widowOrphanLines;
+    if (cell.alignedOffTop && tooShortToBreak)
         return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
