@@ -248,6 +248,14 @@ Fields arabicLineFullButItsBreakSpace()
     return fields;
 }
 
+// A Hebrew duty of one-letter words, which pdftotext gives as one word.
+Fields oneLetterHebrewWords()
+{
+    Fields fields = full();
+    fields[QStringLiteral("txtExp1JobRes2")] = QStringLiteral("ן כ ק");
+    return fields;
+}
+
 // Short Hebrew sentences filling more than a page: its lines break after
 // full stops, whose space LibreOffice keeps in the line, and the second page
 // starts with a right-to-left line, whose first word is drawn rightmost.
@@ -440,6 +448,14 @@ std::vector<FidelityRecord> fidelityRecords()
     // down to its bottom alignment.
     records.push_back({QStringLiteral("LineHangingPastTheFootKeepsSplitRowCellsAtTheTop"),
                        RandomRecords::record(247179688).fields});
+    records.push_back({QStringLiteral("OneLetterHebrewWords"), oneLetterHebrewWords()});
+    // Page feet from drawn records that once broke unlike LibreOffice: the
+    // last line of a title above more of its cell moves on; a short last
+    // paragraph of a bottom-aligned cell stays, its space after past the foot.
+    records.push_back(
+        {QStringLiteral("TitleAboveMoreOfItsCellLeavesItsLastLine"), RandomRecords::record(591453232).fields});
+    records.push_back(
+        {QStringLiteral("BottomAlignedLastParagraphKeepsItsLines"), RandomRecords::record(733272576).fields});
     return records;
 }
 

@@ -99,6 +99,33 @@ bool sameWord(const QString &ours, const QString &theirs)
     return !ourLetters.isEmpty() && ourLetters == letters(theirs);
 }
 
+bool oneRightToLeftLetter(const QString &word)
+{
+    return word.size() == 1 && rightToLeft(word.front());
+}
+
+// The words of one letter each that a right-to-left line starts with, as
+// pdftotext gives them: one word without the spaces between, since a word of
+// one letter shows it no reading direction to part the next by; with its left
+// in twips from the column's. Empty unless two or more stand first.
+std::pair<QString, double> oneLetterWordsJoined(const DocumentLayout &layout, const VisualLine &line,
+                                                const QString &text, int from)
+{
+    QString joined;
+    double leftTwips = 0;
+    int start = 0;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!word.isEmpty()) {
+            if (!oneRightToLeftLetter(word))
+                break;
+            joined += word;
+            leftTwips = layout.spanXTwips(line, from + start, from + start + 1).first;
+        }
+        start += static_cast<int>(word.size()) + 1;
+    }
+    return joined.size() < 2 ? std::pair<QString, double>() : std::pair<QString, double>(joined, leftTwips);
+}
+
 // The first word of every line of our layout that shows one.
 std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayout &layout)
 {
@@ -112,11 +139,19 @@ std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayou
             continue;
         // A right-to-left word starts at its right; LibreOffice's box starts at its left.
         const int from = paragraphLine.from + static_cast<int>(text.indexOf(word));
-        const double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
-        const auto [leftmost, leftmostTwips] = std::any_of(text.begin(), text.end(), rightToLeft)
-                                                   ? leftmostWord(layout, line, text, paragraphLine.from)
-                                                   : std::pair<QString, double>(word, leftTwips);
-        words.push_back({word, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
+        double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
+        auto [leftmost, leftmostTwips] = std::any_of(text.begin(), text.end(), rightToLeft)
+                                             ? leftmostWord(layout, line, text, paragraphLine.from)
+                                             : std::pair<QString, double>(word, leftTwips);
+        QString first = word;
+        const auto [joined, joinedLeftTwips] = oneLetterWordsJoined(layout, line, text, paragraphLine.from);
+        if (!joined.isEmpty()) {
+            first = joined;
+            leftTwips = joinedLeftTwips;
+            if (leftmostTwips == joinedLeftTwips)
+                leftmost = joined;
+        }
+        words.push_back({first, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
                          layout.baselineTwips(static_cast<int>(i)) / 20.0, leftmost,
                          (line.columnLeftTwips + leftmostTwips) / 20.0});
     }

@@ -142,6 +142,7 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
         shape.cellRightTwips = cell.rightTwips;
         cells[c].contentHeightTwips = inset + cell.contentHeightTwips();
         cells[c].insetTwips = inset;
+        cells[c].alignedOffTop = cell.format.verticalAlignment != word::wdCellAlignVerticalTop;
         int paragraphTop = inset;
         for (ParagraphBox &paragraph : cell.paragraphs) {
             const size_t before = cells[c].waiting.size();
@@ -184,7 +185,13 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     const WaitingLine &last = cell.waiting.back();
     if (cell.waiting[cell.next].paragraph != last.paragraph)
         return 0;
+    // So it does in a cell aligned off its top for a paragraph of more than
+    // one line but too short to leave two lines on each side of a break,
+    // which stays whole there, where in a top-aligned cell it moves on.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
+    const bool tooShortToBreak = last.linesInParagraph > 1 && last.linesInParagraph < 2 * widowOrphanLines;
+    if (cell.alignedOffTop && tooShortToBreak)
+        return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
 
@@ -218,10 +225,13 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     if (height > available) {
         if (neededContent > available)
             return false;
-        if (content > available && row.minimumHeightTwips <= available) {
+        if (content > available && (row.minimumHeightTwips <= available || everyCellAlignedOffTop(cells))) {
             // The row stands whole at its minimum height, the last space
-            // after of its cells running past the foot.
-            placeRemainingLines(row, cells, firstPart, std::max(row.minimumHeightTwips, neededContent));
+            // after of its cells running past the foot. One whose cells all
+            // stand off their tops does so even where its minimum height
+            // does not fit, cut to its lines, which stand at its top.
+            const int minimum = row.minimumHeightTwips <= available ? row.minimumHeightTwips : 0;
+            placeRemainingLines(row, cells, firstPart, std::max(minimum, neededContent));
             m_yTwips += available;
             m_pageHasContent = true;
             m_borderAboveTwips = bottomRuleTwips(row);
@@ -241,6 +251,11 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     m_pageHasContent = true;
     m_borderAboveTwips = bottomRuleTwips(row);
     return true;
+}
+
+bool Paginator::everyCellAlignedOffTop(const std::vector<CellQueue> &cells)
+{
+    return std::all_of(cells.begin(), cells.end(), [](const CellQueue &cell) { return cell.alignedOffTop; });
 }
 
 void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips)

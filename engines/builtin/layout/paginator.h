@@ -14,9 +14,9 @@ namespace engine {
 //
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
-// a paragraph opening a row's first part keeps its lines there when more of
-// the cell follows it, or when another cell splits the row anyway and the
-// paragraph is too short to leave two lines on each side; a one-line paragraph opening a part stays, and it
+// a paragraph opening a row's first part keeps its lines there when another
+// cell splits the row anyway and the paragraph is too short to leave two lines
+// on each side; a one-line paragraph opening a part stays, and it
 // leaves what is left of it, a line's height and its space after, to start
 // the row's part on the next page (above more of the cell only where its space
 // after runs past the foot by more than its line spacing and the row's
@@ -29,7 +29,9 @@ namespace engine {
 // and under the next part. A split row's first part is as tall as the row's
 // minimum height, cut at the foot, and its cells are aligned in it where all
 // of them are shorter and not every one of several runs on to the next page;
-// the cells of its last part are aligned in it as those of a whole row are.
+// the cells of its last part are aligned in it as those of a whole row are. A
+// row whose cells all stand off their tops stays whole where its lines fit,
+// its minimum height cut.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -67,6 +69,8 @@ private:
         // The content top of the first slot not yet placed.
         int baseTwips = 0;
         int remainingTwips() const { return contentHeightTwips - baseTwips; }
+        // Whether the cell stands at its bottom or centre rather than its top.
+        bool alignedOffTop = false;
     };
 
     void newPage();
@@ -77,6 +81,8 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
+    // Whether every cell of a row stands at its bottom or centre.
+    static bool everyCellAlignedOffTop(const std::vector<CellQueue> &cells);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
     // The height a row may take on this page, its bottom rule kept below it.
