@@ -25,7 +25,26 @@ struct PlacedWord {
     // The word drawn leftmost on the line, which is not the first typed when Arabic or Hebrew stand first.
     QString leftmostText;
     double leftmostPoints = 0;
+    // Where the line starts with right-to-left words of one letter each, the
+    // same line as pdftotext may give it: those letters as one word, when
+    // they stand close enough for it to see no gap between them.
+    QString joinedText;
+    double joinedLeftPoints = 0;
+    bool joinedIsLeftmost = false;
 };
+
+// `word` read as its one-letter words joined; empty where it starts with none.
+PlacedWord asJoined(const PlacedWord &word)
+{
+    if (word.joinedText.isEmpty())
+        return {};
+    PlacedWord joined = word;
+    joined.text = word.joinedText;
+    joined.leftPoints = word.joinedLeftPoints;
+    if (word.joinedIsLeftmost)
+        joined.leftmostText = word.joinedText;
+    return joined;
+}
 
 bool rightToLeft(QChar c)
 {
@@ -105,9 +124,9 @@ bool oneRightToLeftLetter(const QString &word)
 }
 
 // The words of one letter each that a right-to-left line starts with, as
-// pdftotext gives them: one word without the spaces between, since a word of
-// one letter shows it no reading direction to part the next by; with its left
-// in twips from the column's. Empty unless two or more stand first.
+// pdftotext gives them where it sees no gap between them: one word without
+// the spaces between; with its left in twips from the column's. Empty unless
+// two or more stand first.
 std::pair<QString, double> oneLetterWordsJoined(const DocumentLayout &layout, const VisualLine &line,
                                                 const QString &text, int from)
 {
@@ -139,21 +158,16 @@ std::vector<PlacedWord> ourLines(const DocumentModel &model, const DocumentLayou
             continue;
         // A right-to-left word starts at its right; LibreOffice's box starts at its left.
         const int from = paragraphLine.from + static_cast<int>(text.indexOf(word));
-        double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
-        auto [leftmost, leftmostTwips] = std::any_of(text.begin(), text.end(), rightToLeft)
-                                             ? leftmostWord(layout, line, text, paragraphLine.from)
-                                             : std::pair<QString, double>(word, leftTwips);
-        QString first = word;
+        const double leftTwips = layout.spanXTwips(line, from, from + static_cast<int>(word.size())).first;
+        const auto [leftmost, leftmostTwips] = std::any_of(text.begin(), text.end(), rightToLeft)
+                                                   ? leftmostWord(layout, line, text, paragraphLine.from)
+                                                   : std::pair<QString, double>(word, leftTwips);
         const auto [joined, joinedLeftTwips] = oneLetterWordsJoined(layout, line, text, paragraphLine.from);
-        if (!joined.isEmpty()) {
-            first = joined;
-            leftTwips = joinedLeftTwips;
-            if (leftmostTwips == joinedLeftTwips)
-                leftmost = joined;
-        }
-        words.push_back({first, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
+        words.push_back({word, line.page, (line.columnLeftTwips + leftTwips) / 20.0,
                          layout.baselineTwips(static_cast<int>(i)) / 20.0, leftmost,
-                         (line.columnLeftTwips + leftmostTwips) / 20.0});
+                         (line.columnLeftTwips + leftmostTwips) / 20.0, joined,
+                         (line.columnLeftTwips + joinedLeftTwips) / 20.0,
+                         !joined.isEmpty() && leftmostTwips == joinedLeftTwips});
     }
     return words;
 }
@@ -216,7 +230,8 @@ bool samePageStarts(const std::vector<PlacedWord> &ours, const std::vector<PdfWo
                 return false;
             continue;
         }
-        if (ourFirst && !sameWord(ourFirst->leftmostText, theirFirst->text))
+        if (ourFirst && !sameWord(ourFirst->leftmostText, theirFirst->text)
+            && !sameWord(asJoined(*ourFirst).leftmostText, theirFirst->text))
             result.failures.push_back("page " + std::to_string(page + 1) + " starts with \""
                                       + ourFirst->leftmostText.toStdString() + "\" here but with \""
                                       + theirFirst->text.toStdString() + "\" in the PDF");
@@ -273,7 +288,11 @@ LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout
 
     const bool show = qEnvironmentVariableIsSet("PARVOLIN_SHOW_DEVIATIONS");
     for (const PlacedWord &word : ours) {
-        const PdfWord *match = nearestMatch(pdfWords, word);
+        const PlacedWord joined = asJoined(word);
+        const PdfWord *plainMatch = nearestMatch(pdfWords, word);
+        const PdfWord *joinedMatch = plainMatch || joined.text.isEmpty() ? nullptr : nearestMatch(pdfWords, joined);
+        const PdfWord *match = plainMatch ? plainMatch : joinedMatch;
+        const PlacedWord &matched = joinedMatch ? joined : word;
         if (show) {
             std::cout << "page " << word.page + 1 << " " << word.text.toStdString() << " x " << word.leftPoints
                       << " baseline " << word.baselinePoints;
@@ -286,14 +305,14 @@ LayoutComparison compareLayouts(const DocumentModel &model, const DocumentLayout
                                       + std::to_string(word.page + 1));
             return result;
         }
-        const double across = match->left - word.leftPoints;
+        const double across = match->left - matched.leftPoints;
         const double down = match->baseline() - word.baselinePoints;
         result.largestAcrossPoints = std::max(result.largestAcrossPoints, std::abs(across));
         result.largestDownPoints = std::max(result.largestDownPoints, std::abs(down));
         if (std::abs(across) > tolerancePoints)
-            result.failures.push_back(offsetFailure(word, "across", across));
+            result.failures.push_back(offsetFailure(matched, "across", across));
         if (std::abs(down) > tolerancePoints)
-            result.failures.push_back(offsetFailure(word, "down", down));
+            result.failures.push_back(offsetFailure(matched, "down", down));
     }
     return result;
 }
