@@ -225,13 +225,10 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     if (height > available) {
         if (neededContent > available)
             return false;
-        if (content > available && (row.minimumHeightTwips <= available || everyCellAlignedOffTop(cells))) {
+        if (content > available && row.minimumHeightTwips <= available) {
             // The row stands whole at its minimum height, the last space
-            // after of its cells running past the foot. One whose cells all
-            // stand off their tops does so even where its minimum height
-            // does not fit, cut to its lines, which stand at its top.
-            const int minimum = row.minimumHeightTwips <= available ? row.minimumHeightTwips : 0;
-            placeRemainingLines(row, cells, firstPart, std::max(minimum, neededContent));
+            // after of its cells running past the foot.
+            placeRemainingLines(row, cells, firstPart, std::max(row.minimumHeightTwips, neededContent));
             m_yTwips += available;
             m_pageHasContent = true;
             m_borderAboveTwips = bottomRuleTwips(row);
@@ -251,11 +248,6 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     m_pageHasContent = true;
     m_borderAboveTwips = bottomRuleTwips(row);
     return true;
-}
-
-bool Paginator::everyCellAlignedOffTop(const std::vector<CellQueue> &cells)
-{
-    return std::all_of(cells.begin(), cells.end(), [](const CellQueue &cell) { return cell.alignedOffTop; });
 }
 
 void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips)

@@ -14,24 +14,26 @@ namespace engine {
 //
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
-// a paragraph opening a row's first part keeps its lines there when another
-// cell splits the row anyway and the paragraph is too short to leave two lines
-// on each side; a one-line paragraph opening a part stays, and it
-// leaves what is left of it, a line's height and its space after, to start
+// a row's minimum height reaching past the foot holds the space after of a
+// line with text; a paragraph opening a row's first part moves its last line
+// on where a cell before it already runs past the foot, or where more of its
+// cell follows and two lines stay behind, and otherwise keeps its lines there
+// when more of its cell follows or another cell splits the row anyway; in a
+// cell aligned at its bottom or centre a paragraph of two or three lines that
+// the cell ends with keeps its lines, its space after past the foot; a
+// one-line paragraph opening a part stays, and it leaves what is left of it, a line's height and its space after, to start
 // the row's part on the next page (above more of the cell only where its space
 // after runs past the foot by more than its line spacing and the row's
 // minimum height does not); an empty one has nothing to leave and moves on.
 // Where the row's minimum height holds its first part open past the foot, a
 // one-line paragraph stays, empty or not, its space after cut at the foot,
-// in every cell that stands at the part's top. A row part shows something of every cell that has
-// something left, or the row moves on. The last row on a page keeps room for
+// in every cell that stands at the part's top. A row part shows something of
+// every cell that has something left, or the row moves on. The last row on a page keeps room for
 // its bottom rule; at a split that rule is drawn at the page's foot, then atop
 // and under the next part. A split row's first part is as tall as the row's
 // minimum height, cut at the foot, and its cells are aligned in it where all
 // of them are shorter and not every one of several runs on to the next page;
-// the cells of its last part are aligned in it as those of a whole row are. A
-// row whose cells all stand off their tops stays whole where its lines fit,
-// its minimum height cut.
+// the cells of its last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -81,8 +83,6 @@ private:
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
-    // Whether every cell of a row stands at its bottom or centre.
-    static bool everyCellAlignedOffTop(const std::vector<CellQueue> &cells);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
     // The height a row may take on this page, its bottom rule kept below it.
