@@ -456,6 +456,10 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("TitleAboveMoreOfItsCellLeavesItsLastLine"), RandomRecords::record(591453232).fields});
     records.push_back(
         {QStringLiteral("BottomAlignedLastParagraphKeepsItsLines"), RandomRecords::record(733272576).fields});
+    // Two bottom-aligned cells whose three-line paragraphs fit but not their
+    // space after: LibreOffice moves the row on rather than let both hang.
+    records.push_back(
+        {QStringLiteral("TwoCellsShortOfTheirSpaceAfterMoveTheRowOn"), RandomRecords::record(116823001).fields});
     return records;
 }
 

@@ -195,6 +195,18 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
 
+int Paginator::cellsHangingPastFoot(const RowBox &row, const std::vector<CellQueue> &cells, int availableTwips)
+{
+    int hanging = 0;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const bool offTopKeepsWhole = cells[c].alignedOffTop && droppableTwips(row, cells[c], c) > 0
+                                      && cells[c].waiting.back().linesInParagraph > 1;
+        if (offTopKeepsWhole && cells[c].remainingTwips() > availableTwips)
+            ++hanging;
+    }
+    return hanging;
+}
+
 int Paginator::bottomRuleTwips(const RowBox &row)
 {
     int widest = 0;
@@ -225,6 +237,12 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     if (height > available) {
         if (neededContent > available)
             return false;
+        // LibreOffice lets the space after of only one such cell hang past
+        // the foot; where several need it, the row goes to the next page.
+        if (firstPart && m_pageHasContent && cellsHangingPastFoot(row, cells, available) > 1) {
+            newPage();
+            return placeWholeRow(row, cells, firstPart);
+        }
         if (content > available && row.minimumHeightTwips <= available) {
             // The row stands whole at its minimum height, the last space
             // after of its cells running past the foot.

@@ -88,6 +88,8 @@ private:
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
+    // How many cells aligned off their tops fit only with their last paragraph's space after past the foot.
+    static int cellsHangingPastFoot(const RowBox &row, const std::vector<CellQueue> &cells, int availableTwips);
     // How many of the cell's waiting lines stay on this page. `heldPastFoot`:
     // the cell stands at the top of a part that the row's minimum height holds
     // open past the foot; `splitSoFar`: a cell before it in the row already
