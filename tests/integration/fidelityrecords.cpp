@@ -456,6 +456,10 @@ std::vector<FidelityRecord> fidelityRecords()
         {QStringLiteral("TitleAboveMoreOfItsCellLeavesItsLastLine"), RandomRecords::record(591453232).fields});
     records.push_back(
         {QStringLiteral("BottomAlignedLastParagraphKeepsItsLines"), RandomRecords::record(733272576).fields});
+    // Beside text in the row's other cells that short last paragraph moves
+    // its last line on, as it would in a top-aligned cell.
+    records.push_back({QStringLiteral("BottomAlignedLastParagraphBesideTextMovesItsLastLineOn"),
+                       RandomRecords::record(953537775).fields});
     return records;
 }
 

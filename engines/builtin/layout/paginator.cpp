@@ -154,7 +154,21 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
             paragraphTop += height;
         }
     }
+    markTextElsewhere(cells);
     return cells;
+}
+
+void Paginator::markTextElsewhere(std::vector<CellQueue> &cells)
+{
+    // A cell's short last paragraph hangs past the foot differently beside text.
+    for (size_t c = 0; c < cells.size(); ++c) {
+        for (size_t other = 0; other < cells.size(); ++other) {
+            if (other == c)
+                continue;
+            for (const WaitingLine &slot : cells[other].waiting)
+                cells[c].textElsewhere = cells[c].textElsewhere || !slot.emptyParagraph;
+        }
+    }
 }
 
 void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last)
@@ -187,10 +201,12 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
         return 0;
     // So it does in a cell aligned off its top for a paragraph of more than
     // one line but too short to leave two lines on each side of a break,
-    // which stays whole there, where in a top-aligned cell it moves on.
+    // which stays whole there, where in a top-aligned cell it moves on; but
+    // only where the row's other cells hold nothing but empty paragraphs:
+    // beside text LibreOffice moves its last line on as in a top-aligned cell.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
     const bool tooShortToBreak = last.linesInParagraph > 1 && last.linesInParagraph < 2 * widowOrphanLines;
-    if (cell.alignedOffTop && tooShortToBreak)
+    if (cell.alignedOffTop && tooShortToBreak && !cell.textElsewhere)
         return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
