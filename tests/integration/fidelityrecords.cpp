@@ -460,6 +460,10 @@ std::vector<FidelityRecord> fidelityRecords()
     // space after: LibreOffice moves the row on rather than let both hang.
     records.push_back(
         {QStringLiteral("TwoCellsShortOfTheirSpaceAfterMoveTheRowOn"), RandomRecords::record(116823001).fields});
+    // Beside text in the row's other cells that short last paragraph moves
+    // its last line on, as it would in a top-aligned cell.
+    records.push_back({QStringLiteral("BottomAlignedLastParagraphBesideTextMovesItsLastLineOn"),
+                       RandomRecords::record(953537775).fields});
     return records;
 }
 

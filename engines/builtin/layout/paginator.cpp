@@ -154,7 +154,21 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
             paragraphTop += height;
         }
     }
+    markTextElsewhere(cells);
     return cells;
+}
+
+void Paginator::markTextElsewhere(std::vector<CellQueue> &cells)
+{
+    // A cell's short last paragraph hangs past the foot differently beside text.
+    for (size_t c = 0; c < cells.size(); ++c) {
+        for (size_t other = 0; other < cells.size(); ++other) {
+            if (other == c)
+                continue;
+            for (const WaitingLine &slot : cells[other].waiting)
+                cells[c].textElsewhere = cells[c].textElsewhere || !slot.emptyParagraph;
+        }
+    }
 }
 
 void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last)
@@ -175,7 +189,7 @@ void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, b
         rules.push_back({cell.rightTwips - right, topTwips, right, bottomTwips - topTwips});
 }
 
-int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index)
+int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool asIfAlone)
 {
     // Where a row's minimum height holds a cell's last paragraph, all the
     // cell has left, LibreOffice lets its space after and its last line's
@@ -187,10 +201,12 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
         return 0;
     // So it does in a cell aligned off its top for a paragraph of more than
     // one line but too short to leave two lines on each side of a break,
-    // which stays whole there, where in a top-aligned cell it moves on.
+    // which stays whole there, where in a top-aligned cell it moves on; but
+    // only where the row's other cells hold nothing but empty paragraphs:
+    // beside text LibreOffice moves its last line on as in a top-aligned cell.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
     const bool tooShortToBreak = last.linesInParagraph > 1 && last.linesInParagraph < 2 * widowOrphanLines;
-    if (cell.alignedOffTop && tooShortToBreak)
+    if (cell.alignedOffTop && tooShortToBreak && (asIfAlone || !cell.textElsewhere))
         return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }
@@ -199,7 +215,7 @@ int Paginator::cellsHangingPastFoot(const RowBox &row, const std::vector<CellQue
 {
     int hanging = 0;
     for (size_t c = 0; c < cells.size(); ++c) {
-        const bool offTopKeepsWhole = cells[c].alignedOffTop && droppableTwips(row, cells[c], c) > 0
+        const bool offTopKeepsWhole = cells[c].alignedOffTop && droppableTwips(row, cells[c], c, true) > 0
                                       && cells[c].waiting.back().linesInParagraph > 1;
         if (offTopKeepsWhole && cells[c].remainingTwips() > availableTwips)
             ++hanging;
@@ -228,21 +244,27 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     int height = firstPart ? row.minimumHeightTwips : 0;
     int content = 0;
     int neededContent = 0;
+    // What the row would need were each cell alone in it.
+    int neededAloneContent = 0;
     for (size_t c = 0; c < cells.size(); ++c) {
         content = std::max(content, cells[c].remainingTwips());
         neededContent = std::max(neededContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c) : 0));
+        neededAloneContent =
+            std::max(neededAloneContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c, true) : 0));
     }
     height = std::max(height, content);
     const int available = roomTwips(row);
     if (height > available) {
-        if (neededContent > available)
-            return false;
         // LibreOffice lets the space after of only one such cell hang past
-        // the foot; where several need it, the row goes to the next page.
-        if (firstPart && m_pageHasContent && cellsHangingPastFoot(row, cells, available) > 1) {
+        // the foot; where several need it, the row goes to the next page,
+        // whether text beside them would otherwise have split it or not.
+        if (firstPart && m_pageHasContent && neededAloneContent <= available
+            && cellsHangingPastFoot(row, cells, available) > 1) {
             newPage();
             return placeWholeRow(row, cells, firstPart);
         }
+        if (neededContent > available)
+            return false;
         if (content > available && row.minimumHeightTwips <= available) {
             // The row stands whole at its minimum height, the last space
             // after of its cells running past the foot.

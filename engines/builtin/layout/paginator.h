@@ -20,7 +20,8 @@ namespace engine {
 // cell follows and two lines stay behind, and otherwise keeps its lines there
 // when more of its cell follows or another cell splits the row anyway; in a
 // cell aligned at its bottom or centre a paragraph of two or three lines that
-// the cell ends with keeps its lines, its space after past the foot; a
+// the cell ends with keeps its lines, its space after past the foot, where the
+// row's other cells hold only empty paragraphs; a
 // one-line paragraph opening a part stays, and it leaves what is left of it, a line's height and its space after, to start
 // the row's part on the next page (above more of the cell only where its space
 // after runs past the foot by more than its line spacing and the row's
@@ -73,6 +74,8 @@ private:
         int remainingTwips() const { return contentHeightTwips - baseTwips; }
         // Whether the cell stands at its bottom or centre rather than its top.
         bool alignedOffTop = false;
+        // Whether another cell of the row holds text, not only empty paragraphs.
+        bool textElsewhere = false;
     };
 
     void newPage();
@@ -82,12 +85,16 @@ private:
     static int borderTwips(const CellFormat &format, int side);
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
+    // Notes in each cell whether another cell of the row holds text.
+    static void markTextElsewhere(std::vector<CellQueue> &cells);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
-    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index);
+    // What of the cell's last space after may hang past the foot; `asIfAlone`
+    // leaves out whether text stands in the row's other cells.
+    static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool asIfAlone = false);
     // How many cells aligned off their tops fit only with their last paragraph's space after past the foot.
     static int cellsHangingPastFoot(const RowBox &row, const std::vector<CellQueue> &cells, int availableTwips);
     // How many of the cell's waiting lines stay on this page. `heldPastFoot`:
