@@ -160,15 +160,15 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
 
 void Paginator::markTextElsewhere(std::vector<CellQueue> &cells)
 {
-    // A cell's short last paragraph hangs past the foot differently beside text.
-    for (size_t c = 0; c < cells.size(); ++c) {
-        for (size_t other = 0; other < cells.size(); ++other) {
-            if (other == c)
-                continue;
-            for (const WaitingLine &slot : cells[other].waiting)
-                cells[c].textElsewhere = cells[c].textElsewhere || !slot.emptyParagraph;
-        }
-    }
+    // A cell's short last paragraph hangs past the foot differently beside
+    // text. Each cell's lines are read once, not once for every other cell.
+    std::vector<bool> holdsText(cells.size(), false);
+    for (size_t c = 0; c < cells.size(); ++c)
+        holdsText[c] = std::any_of(cells[c].waiting.begin(), cells[c].waiting.end(),
+                                   [](const WaitingLine &slot) { return !slot.emptyParagraph; });
+    const auto cellsWithText = std::count(holdsText.begin(), holdsText.end(), true);
+    for (size_t c = 0; c < cells.size(); ++c)
+        cells[c].textElsewhere = cellsWithText - (holdsText[c] ? 1 : 0) > 0;
 }
 
 void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last)
@@ -370,12 +370,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
     return count;
 }
 
-bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index)
+bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell)
 {
     // A cell shorter than the row's minimum height and aligned lower in it
     // stands lower, its lines the first to go past the foot.
-    return row.cells[index].format.verticalAlignment == word::wdCellAlignVerticalTop
-           || cell.remainingTwips() >= row.minimumHeightTwips;
+    return !cell.alignedOffTop || cell.remainingTwips() >= row.minimumHeightTwips;
 }
 
 bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
@@ -474,7 +473,7 @@ void Paginator::placeRow(RowBox row)
         bool splitSoFar = false;
         for (size_t c = 0; c < cells.size(); ++c) {
             counts.push_back(fittingLines(cells[c], available, firstPart, rowSplits,
-                                          minimumPastFoot && standsAtPartTop(row, cells[c], c), splitSoFar,
+                                          minimumPastFoot && standsAtPartTop(row, cells[c]), splitSoFar,
                                           row.minimumHeightTwips));
             splitSoFar = splitSoFar || textRunsPast(cells[c], available);
         }

@@ -104,7 +104,7 @@ private:
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
                                bool heldPastFoot, bool splitSoFar, int minimumHeightTwips);
     // Whether the cell's lines start at the top of the row's first part, not lower by its alignment.
-    static bool standsAtPartTop(const RowBox &row, const CellQueue &cell, size_t index);
+    static bool standsAtPartTop(const RowBox &row, const CellQueue &cell);
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
