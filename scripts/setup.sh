@@ -30,5 +30,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVOLIN_WERROR="${PARVOLIN_WERROR:-OFF}" "$@"
+# Line tables (-g1) keep backtraces and gdb's line numbers while compiling a
+# quarter faster than full debug information; a later option overrides it.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+  -DPARVOLIN_WERROR="${PARVOLIN_WERROR:-OFF}" "$@"
 cmake --build "$build" -j"$(nproc)" ${PARVOLIN_TARGETS:+--target $PARVOLIN_TARGETS}
