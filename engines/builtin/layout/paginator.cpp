@@ -30,6 +30,7 @@ void Paginator::newPage()
     m_pages.emplace_back();
     m_yTwips = m_geometry.marginTopTwips;
     m_pageHasContent = false;
+    m_onlySplitRowsRestAbove = false;
 }
 
 int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std::vector<WaitingLine> *waiting)
@@ -64,6 +65,7 @@ void Paginator::placeLine(int visualLine, int topTwips)
 
 void Paginator::placeParagraph(ParagraphBox paragraph)
 {
+    m_onlySplitRowsRestAbove = false;
     VisualLine shape;
     shape.columnLeftTwips = m_geometry.marginLeftTwips;
     shape.cellLeftTwips = m_geometry.marginLeftTwips;
@@ -429,10 +431,15 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     for (size_t c = 0; c < cells.size(); ++c)
         reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
     const bool aligned = firstPart && tallest < row.minimumHeightTwips && reach <= available && someCellEnds;
+    // Below only the rest of a row split from the page before, LibreOffice
+    // aligns the cells of a first part in its tallest cell's part as well.
+    const bool alignedBelowRest = firstPart && !aligned && m_onlySplitRowsRestAbove && reach <= available && someCellEnds;
+    const int alignTwips = aligned ? partTwips : tallest;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
-        const int offset =
-            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, partTwips - contents[c]) : 0;
+        const int offset = aligned || alignedBelowRest
+                               ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignTwips - contents[c])
+                               : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -492,6 +499,8 @@ void Paginator::placeRow(RowBox row)
         firstPart = false;
         newPage();
     }
+    // The last part of a split row opens its page.
+    m_onlySplitRowsRestAbove = !firstPart;
 }
 
 DocumentLayout Paginator::finish()

@@ -517,3 +517,41 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALastLineShortOfRoomForItsSpaceAfterMo
     EXPECT_GT(movedOn, 0) << "no filler left only the last line's space after short of room";
     EXPECT_GT(keptByTheMinimum, 0) << "no filler put the last line at the foot inside the minimum height";
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowBelowOnlyASplitRowsRestAlignsItsCellsInItsTallestPart)
+{
+    // A row whose first cell runs on past the foot and whose second,
+    // bottom-aligned, ends in the row's first part. Below other content
+    // LibreOffice leaves that second cell at the part's top; on a page that
+    // holds only the rest of a row split from the page before, it aligns it
+    // at the bottom of the first cell's part.
+    auto lines = [](const QString &word, int count) {
+        QString text;
+        for (int i = 1; i <= count; ++i)
+            text += (i > 1 ? QStringLiteral("\r\n") : QString()) + word + QString::number(i);
+        return text;
+    };
+    for (const bool restAbove : {false, true}) {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 2, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        selection->typeText(restAbove ? lines(QStringLiteral("Filler"), 33) : QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 2);
+        selection->typeText(lines(QStringLiteral("Long"), 80));
+        selection->moveRight(word::wdCell, 1);
+        selection->typeText(QStringLiteral("Second"));
+        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const VisualLine &longTop = lineStarting(layout, QStringLiteral("Long1"));
+        const VisualLine &second = lineStarting(layout, QStringLiteral("Second"));
+        ASSERT_EQ(second.page, longTop.page);
+        ASSERT_EQ(longTop.page, restAbove ? 1 : 0);
+        if (restAbove)
+            EXPECT_GT(second.topTwips, longTop.topTwips + 4000) << "the second cell stayed at the part's top";
+        else
+            EXPECT_EQ(second.topTwips, longTop.topTwips) << "the second cell moved down below other content";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
