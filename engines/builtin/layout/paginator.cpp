@@ -430,16 +430,16 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     int reach = tallest;
     for (size_t c = 0; c < cells.size(); ++c)
         reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
-    const bool aligned = firstPart && tallest < row.minimumHeightTwips && reach <= available && someCellEnds;
+    const bool alignable = firstPart && reach <= available && someCellEnds;
+    const bool inMinimumHeight = alignable && tallest < row.minimumHeightTwips;
     // Below only the rest of a row split from the page before, LibreOffice
     // aligns the cells of a first part in its tallest cell's part as well.
-    const bool alignedBelowRest = firstPart && !aligned && m_onlySplitRowsRestAbove && reach <= available && someCellEnds;
-    const int alignTwips = aligned ? partTwips : tallest;
+    const bool aligned = inMinimumHeight || (alignable && m_onlySplitRowsRestAbove);
+    const int alignTwips = inMinimumHeight ? partTwips : tallest;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
-        const int offset = aligned || alignedBelowRest
-                               ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignTwips - contents[c])
-                               : 0;
+        const int offset =
+            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignTwips - contents[c]) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);

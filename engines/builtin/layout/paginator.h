@@ -34,8 +34,9 @@ namespace engine {
 // and under the next part. A split row's first part is as tall as the row's
 // minimum height, cut at the foot, and its cells are aligned in it where all
 // of them are shorter and not every one of several runs on to the next page,
-// and, on a page that holds only the rest of a row split from the page before,
-// in the part of its tallest cell where one of them ends there; the cells of its last part are aligned in it as those of a whole row are.
+// and, on a page that holds only the rest of a row split from the page
+// before, in the part of its tallest cell where one of them ends there; the
+// cells of its last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
