@@ -321,8 +321,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         // A line's text has to fit; below another line its line spacing may
         // hang past the foot.
         const int leading = s > cell.next ? slot.leadingTwips : 0;
-        if (bottom - leading > availableTwips)
+        if (bottom - leading > availableTwips) {
+            if (firstPart && leavesLoneFirstLine(cell, s, availableTwips))
+                --count;
             break;
+        }
         if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= availableTwips)
             continue;
         // A row's minimum height reaching past the foot holds the space
@@ -370,6 +373,23 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
     }
     return count;
+}
+
+bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int availableTwips)
+{
+    // The cell's last paragraph, below others, whose first line alone fits:
+    // LibreOffice keeps that line at the foot only with room under it for
+    // the paragraph's space after and the next line's spacing; otherwise
+    // the whole paragraph moves on. Paragraphs with more of the cell below
+    // them keep their lone first line.
+    const WaitingLine &stopped = cell.waiting[stop];
+    const WaitingLine &last = cell.waiting.back();
+    if (stopped.lineInParagraph != 1 || stopped.paragraph != last.paragraph
+        || stopped.paragraph == cell.waiting[cell.next].paragraph)
+        return false;
+    const WaitingLine &first = cell.waiting[stop - 1];
+    const int firstBottom = first.topTwips - cell.baseTwips + first.heightTwips;
+    return firstBottom + last.spaceAfterTwips + stopped.leadingTwips > availableTwips;
 }
 
 bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell)

@@ -26,6 +26,8 @@ namespace engine {
 // the row's part on the next page (above more of the cell only where its space
 // after runs past the foot by more than its line spacing and the row's
 // minimum height does not); an empty one has nothing to leave and moves on.
+// The cell's last paragraph, below others, leaves its first line alone at the
+// foot only with room under it for its space after, or moves on whole.
 // Where the row's minimum height holds its first part open past the foot, a
 // one-line paragraph stays, empty or not, its space after cut at the foot,
 // in every cell that stands at the part's top. A row part shows something of
@@ -105,6 +107,9 @@ private:
     // runs past the foot.
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
                                bool heldPastFoot, bool splitSoFar, int minimumHeightTwips);
+    // Whether the line where the cell's part stops would leave only the
+    // first line of the cell's last paragraph behind, too close to the foot.
+    static bool leavesLoneFirstLine(const CellQueue &cell, size_t stop, int availableTwips);
     // Whether the cell's lines start at the top of the row's first part, not lower by its alignment.
     static bool standsAtPartTop(const RowBox &row, const CellQueue &cell);
     // Whether the cell's lines reach past the foot even without their last space after.
