@@ -7,6 +7,9 @@ namespace {
 
 constexpr int widowOrphanLines = 2;
 constexpr int roundingAllowanceTwips = 1;
+// Far down a page our line positions drift from LibreOffice's by a few
+// twips, so a line ending this close to the foot may touch it there.
+constexpr int footDriftTwips = 5;
 
 int verticalOffsetTwips(long alignment, int slackTwips)
 {
@@ -349,17 +352,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 continue;
             break;
         }
-        // A paragraph opening a row's first part moves its last line on where
-        // a cell before it already runs past the foot, and where more of its
-        // own cell follows and two lines stay behind. Otherwise it keeps its
-        // lines there when more of the cell follows it, or when another cell
-        // splits the row anyway.
-        if (firstPart && opensPart && splitSoFar)
+        if (firstPart && opensPart && (!lastOfCell || rowSplits)) {
+            if (keepsLastLineOpeningPart(cell, s, splitSoFar, minimumHeightTwips))
+                continue;
             break;
-        if (firstPart && opensPart && !lastOfCell && s - cell.next >= static_cast<size_t>(widowOrphanLines))
-            break;
-        if (firstPart && opensPart && (!lastOfCell || rowSplits))
-            continue;
+        }
         if (opensPart) {
             // The last line moves on, unless that leaves a single line
             // behind: then the whole paragraph goes.
@@ -368,11 +365,30 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             break;
         }
         // Below other paragraphs the last line moves on, but in a row's
-        // first part one whose spacing already hangs past the foot stays.
-        if (!firstPart || bottom <= availableTwips)
+        // first part one whose text ends right at the foot, its spacing
+        // hanging past it, stays.
+        if (!firstPart || bottom - slot.leadingTwips < availableTwips - 2 * roundingAllowanceTwips)
             break;
     }
     return count;
+}
+
+bool Paginator::keepsLastLineOpeningPart(const CellQueue &cell, size_t last, bool splitSoFar, int minimumHeightTwips)
+{
+    // A paragraph opening a row's first part moves its last line on where a
+    // cell before it already runs past the foot. Above more of its cell it
+    // keeps the line only while no more than one line stays behind and the
+    // row's minimum height holds at least the text of its first line. Where
+    // its cell ends there but another cell splits the row anyway, it keeps
+    // the line unless the row's minimum height reaches down to that line's text.
+    if (splitSoFar)
+        return false;
+    const WaitingLine &first = cell.waiting[cell.next];
+    const WaitingLine &line = cell.waiting[last];
+    if (last + 1 < cell.waiting.size())
+        return last - cell.next < static_cast<size_t>(widowOrphanLines)
+               && minimumHeightTwips >= first.heightTwips - first.leadingTwips;
+    return minimumHeightTwips < line.topTwips - cell.baseTwips + line.heightTwips - line.leadingTwips;
 }
 
 bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int availableTwips)
@@ -428,6 +444,28 @@ int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
     return last.topTwips - cell.baseTwips + last.heightTwips;
 }
 
+bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts, int availableTwips)
+{
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const CellQueue &cell = cells[c];
+        if (cell.next >= cell.waiting.size())
+            continue;
+        const WaitingLine &first = cell.waiting[cell.next];
+        const size_t paragraphEnd = cell.next + static_cast<size_t>(first.linesInParagraph - 1 - first.lineInParagraph);
+        const int firstWithSpaceAfter =
+            first.topTwips - cell.baseTwips + first.heightTwips + cell.waiting[paragraphEnd].spaceAfterTwips;
+        if (firstWithSpaceAfter > availableTwips + 2 * roundingAllowanceTwips)
+            return false;
+        if (counts[c] == 0)
+            continue;
+        const int textBottom =
+            lastLineBottomTwips(cell, counts[c]) - cell.waiting[cell.next + counts[c] - 1].leadingTwips;
+        if (textBottom + footDriftTwips > availableTwips)
+            return false;
+    }
+    return true;
+}
+
 void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
                              bool firstPart)
 {
@@ -450,8 +488,14 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     int reach = tallest;
     for (size_t c = 0; c < cells.size(); ++c)
         reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
-    const bool alignable = firstPart && reach <= available && someCellEnds;
-    const bool inMinimumHeight = alignable && tallest < row.minimumHeightTwips;
+    // Where the row's minimum height holds a first part of several cells open
+    // past the foot, LibreOffice aligns them in the part cut at the foot once
+    // the first line of each fits with its paragraph's space after, unless a
+    // line's text ends right at the foot.
+    const bool severalHeldPastFoot = firstPart && row.minimumHeightTwips > available && cells.size() > 1;
+    const bool alignable = severalHeldPastFoot ? alignsPastFoot(cells, counts, available)
+                                               : firstPart && reach <= available && someCellEnds;
+    const bool inMinimumHeight = alignable && (severalHeldPastFoot || tallest < row.minimumHeightTwips);
     // Below only the rest of a row split from the page before, LibreOffice
     // aligns the cells of a first part in its tallest cell's part as well.
     const bool aligned = inMinimumHeight || (alignable && m_onlySplitRowsRestAbove);
@@ -459,7 +503,7 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
         const int offset =
-            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, alignTwips - contents[c]) : 0;
+            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, std::max(0, alignTwips - contents[c])) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);

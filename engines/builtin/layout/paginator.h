@@ -14,31 +14,39 @@ namespace engine {
 //
 // In a cell the last line of a paragraph stays on a page only with its
 // space after, as LibreOffice prints the saved file, with these exceptions:
-// a row's minimum height reaching past the foot holds the space after of a
-// line with text; a paragraph opening a row's first part moves its last line
-// on where a cell before it already runs past the foot, or where more of its
-// cell follows and two lines stay behind, and otherwise keeps its lines there
-// when more of its cell follows or another cell splits the row anyway; in a
-// cell aligned at its bottom or centre a paragraph of two or three lines that
-// the cell ends with keeps its lines, its space after past the foot, where the
-// row's other cells hold only empty paragraphs; a
-// one-line paragraph opening a part stays, and it leaves what is left of it, a line's height and its space after, to start
-// the row's part on the next page (above more of the cell only where its space
-// after runs past the foot by more than its line spacing and the row's
-// minimum height does not); an empty one has nothing to leave and moves on.
+// - a row's minimum height reaching past the foot holds the space after of a
+//   line with text;
+// - a paragraph opening a row's first part moves its last line on where a
+//   cell before it already runs past the foot; above more of its cell it
+//   keeps the line only while one line stays behind and the minimum height
+//   holds a line; ending its cell beside another that splits the row, it
+//   keeps the line unless the minimum height reaches down to that line;
+// - in a cell aligned at its bottom or centre a paragraph of two or three
+//   lines that the cell ends with keeps its lines, its space after past the
+//   foot, where the row's other cells hold only empty paragraphs;
+// - a one-line paragraph opening a part stays, and it leaves what is left of
+//   it, a line's height and its space after, to start the row's part on the
+//   next page (above more of the cell only where its space after runs past
+//   the foot by more than its line spacing and the row's minimum height does
+//   not); an empty one has nothing to leave and moves on;
+// - below other paragraphs, a last line whose text ends right at the foot
+//   stays there;
+// - where the row's minimum height holds its first part open past the foot, a
+//   one-line paragraph stays, empty or not, its space after cut at the foot,
+//   in every cell that stands at the part's top.
 // The cell's last paragraph, below others, leaves its first line alone at the
-// foot only with room under it for its space after, or moves on whole.
-// Where the row's minimum height holds its first part open past the foot, a
-// one-line paragraph stays, empty or not, its space after cut at the foot,
-// in every cell that stands at the part's top. A row part shows something of
-// every cell that has something left, or the row moves on. The last row on a page keeps room for
-// its bottom rule; at a split that rule is drawn at the page's foot, then atop
-// and under the next part. A split row's first part is as tall as the row's
-// minimum height, cut at the foot, and its cells are aligned in it where all
-// of them are shorter and not every one of several runs on to the next page,
-// and, on a page that holds only the rest of a row split from the page
-// before, in the part of its tallest cell where one of them ends there; the
-// cells of its last part are aligned in it as those of a whole row are.
+// foot only with room under it for its space after, or moves on whole. A row
+// part shows something of every cell that has something left, or the row
+// moves on. The last row on a page keeps room for its bottom rule; at a split
+// that rule is drawn at the page's foot, then atop and under the next part.
+//
+// A split row's first part is as tall as the row's minimum height, cut at the
+// foot. Its cells are aligned in it where all of them are shorter and not
+// every one of several runs on to the next page; where that height reaches
+// past the foot, where each cell's first line fits with its space after; and,
+// on a page that holds only the rest of a row split from the page before, in
+// the part of its tallest cell where one of them ends there. The cells of its
+// last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.
@@ -107,6 +115,13 @@ private:
     // runs past the foot.
     static size_t fittingLines(const CellQueue &cell, int availableTwips, bool firstPart, bool rowSplits,
                                bool heldPastFoot, bool splitSoFar, int minimumHeightTwips);
+    // Whether a paragraph opening a row's first part keeps its last line,
+    // at `last`, whose space after runs past the foot.
+    static bool keepsLastLineOpeningPart(const CellQueue &cell, size_t last, bool splitSoFar, int minimumHeightTwips);
+    // Whether the cells of a first part held open past the foot by the row's
+    // minimum height are aligned in it, `counts` of their lines placed.
+    static bool alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                               int availableTwips);
     // Whether the line where the cell's part stops would leave only the
     // first line of the cell's last paragraph behind, too close to the foot.
     static bool leavesLoneFirstLine(const CellQueue &cell, size_t stop, int availableTwips);
@@ -115,6 +130,8 @@ private:
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
+    // The bottom of the cell's first waiting line with its paragraph's space after below it.
+    static int firstLineWithSpaceAfterTwips(const CellQueue &cell);
     // The bottom of the last of `count` lines placed from the cell, its line spacing included.
     static int lastLineBottomTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,

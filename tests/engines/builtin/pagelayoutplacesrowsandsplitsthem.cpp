@@ -69,9 +69,41 @@ protected:
         return document;
     }
 
+    // A filler row, then a row `roomTwips` above the foot whose cells hold
+    // `cells`, each aligned by `alignment`; `model` becomes the document's.
+    std::shared_ptr<word::Document> rowAboveFoot(int roomTwips, int minimumPoints, long alignment,
+                                                 const QStringList &cells)
+    {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        const long columns = static_cast<long>(cells.size());
+        auto table = document->addTable(selection->range(), 2, columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight((textBottomTwips - marginTwips - roomTwips) / 20.0);
+        if (minimumPoints > 0)
+            table->rows(2)->setHeight(minimumPoints);
+        selection->typeText(QStringLiteral("Filler"));
+        for (const QString &cell : cells) {
+            selection->moveRight(word::wdCell, &cell == &cells.front() ? columns : 1);
+            selection->typeText(cell);
+            selection->cells()->setVerticalAlignment(alignment);
+        }
+        model = &StoryInspection::model(*document);
+        return document;
+    }
+
     std::shared_ptr<word::Application> application;
     const DocumentModel *model = nullptr;
 };
+
+// `count` words that each name themselves, so that every line starts uniquely.
+QString numberedWords(const QString &stem, int count)
+{
+    QStringList words;
+    for (int i = 1; i <= count; ++i)
+        words << stem + QString::number(i);
+    return words.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -435,30 +467,37 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, TheParagraphAfterATableAtTheFootHangsI
     EXPECT_GT(movedOn, 0) << "no filler put the last line past the foot by more than its spacing";
 }
 
-TEST_F(PageLayoutPlacesRowsAndSplitsThem, ASplitRowWhoseEveryCellRunsOnKeepsItsFirstLinesAtThePartsTop)
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowHeldPastTheFootAlignsItsCellsOnlyWhereEachFirstLineFitsWithItsSpaceAfter)
 {
-    // A bottom-aligned row of 40 pt at least, two lines of its first cell
-    // above the foot. Where a second cell ends there, or the row has no
-    // other, LibreOffice aligns the cells in the row's first part; where
-    // every one of its cells runs on to the next page, their lines stay at
-    // the part's top.
+    // A bottom-aligned row of 40 pt at least starts 31 pt or 20 pt above the
+    // foot. LibreOffice aligns the cells in the row's first part, cut at the
+    // foot, where a second cell ends there, where the row has no other, and
+    // where every cell runs on but each one's first line fits with its space
+    // after; where that does not fit, the lines stay at the part's top.
     const QString manyLines = QStringLiteral("Many lines of text in this cell of the row. ").repeated(8);
-    for (const auto &[columns, everyCellRunsOn] : {std::pair{2, false}, std::pair{2, true}, std::pair{1, true}}) {
-        const int fillerTwips = textBottomTwips - marginTwips - 620;
+    struct Case {
+        int columns;
+        bool everyCellRunsOn;
+        int roomTwips;
+        bool aligned;
+    };
+    for (const Case &row : {Case{2, false, 620, true}, Case{1, true, 620, true}, Case{2, true, 620, true},
+                            Case{2, true, 400, false}}) {
+        const int fillerTwips = textBottomTwips - marginTwips - row.roomTwips;
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
         auto table =
-            document->addTable(selection->range(), 2, columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+            document->addTable(selection->range(), 2, row.columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
         table->setStyle(QStringLiteral("Table Normal"));
         table->rows(1)->setHeight(fillerTwips / 20.0);
         table->rows(2)->setHeight(40);
         selection->typeText(QStringLiteral("Filler"));
-        selection->moveRight(word::wdCell, columns);
+        selection->moveRight(word::wdCell, row.columns);
         selection->typeText(QStringLiteral("First ") + manyLines);
         selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
-        if (columns == 2) {
+        if (row.columns == 2) {
             selection->moveRight(word::wdCell, 1);
-            selection->typeText(everyCellRunsOn ? QStringLiteral("Second ") + manyLines : QStringLiteral("Second"));
+            selection->typeText(row.everyCellRunsOn ? QStringLiteral("Second ") + manyLines : QStringLiteral("Second"));
             selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
         }
         model = &StoryInspection::model(*document);
@@ -466,10 +505,11 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ASplitRowWhoseEveryCellRunsOnKeepsItsF
         const VisualLine &first = lineStarting(layout, QStringLiteral("First"));
         ASSERT_EQ(first.page, 0);
         const int rowTopTwips = marginTwips + fillerTwips;
-        if (columns == 2 && everyCellRunsOn)
-            EXPECT_EQ(first.topTwips, rowTopTwips) << "the first part's lines moved down to its bottom";
+        if (row.aligned)
+            EXPECT_GT(first.topTwips, rowTopTwips) << row.columns << " columns, " << row.roomTwips
+                                                   << " twips: the first part's cells were not aligned in it";
         else
-            EXPECT_GT(first.topTwips, rowTopTwips) << columns << " columns: the first part's cells were not aligned in it";
+            EXPECT_EQ(first.topTwips, rowTopTwips) << "the first part's lines moved down to its bottom";
         document->close(word::wdDoNotSaveChanges);
     }
 }
@@ -595,4 +635,50 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ACellsLastParagraphLeavesItsLoneFirstL
     }
     EXPECT_GT(moved, 0) << "no filler left the first line short of room for its space after";
     EXPECT_GT(kept, 0) << "no filler left room for the first line's space after";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AParagraphOpeningASplitRowKeepsItsLastLineAsTheRowsMinimumHeightDecides)
+{
+    // A two-line paragraph opens the row's part at the foot, its space after
+    // past it. Above more of its cell LibreOffice keeps its second line where
+    // the row's minimum height holds a line, and moves it on otherwise; where
+    // it ends its cell beside a cell that splits the row anyway, it moves the
+    // line on once that height reaches down to the line's text.
+    // Ten words fill two lines of a half-width cell, eighteen two of a whole-width one.
+    const QString twoLines = numberedWords(QStringLiteral("alpha"), 10);
+    const QString longCell = numberedWords(QStringLiteral("gamma"), 80);
+    struct Case {
+        QStringList cells;
+        int roomTwips;
+        int minimumPoints;
+        bool secondLineStays;
+    };
+    const QStringList aboveMore = {numberedWords(QStringLiteral("alpha"), 18) + QStringLiteral("\r\nBeta")};
+    const QStringList besideLong = {twoLines, longCell};
+    for (const Case &row : {Case{aboveMore, 640, 0, false}, Case{aboveMore, 640, 25, true},
+                            Case{besideLong, 707, 27, true}, Case{besideLong, 707, 28, false}}) {
+        auto document = rowAboveFoot(row.roomTwips, row.minimumPoints, word::wdCellAlignVerticalBottom, row.cells);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const QString second = row.cells.size() == 1 ? QStringLiteral("alpha14") : QStringLiteral("alpha7");
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("alpha1 ")).page, 0);
+        EXPECT_EQ(lineStarting(layout, second).page, row.secondLineStays ? 0 : 1)
+            << row.cells.size() << " cells, a minimum of " << row.minimumPoints << " pt";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALastLineBelowOthersStaysAtTheFootOnlyWithItsTextRightThere)
+{
+    // A three-line paragraph below another ends with its text just above the
+    // foot, its line spacing and space after past it. LibreOffice keeps that
+    // line where its text ends right at the foot and moves it on where a few
+    // twips are left under it.
+    for (const auto &[roomTwips, stays] : {std::pair{1290, true}, std::pair{1297, false}}) {
+        auto document = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom,
+                                     {QStringLiteral("One\r\n") + numberedWords(QStringLiteral("alpha"), 30)
+                                      + QStringLiteral("\r\nThree")});
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("alpha26")).page, stays ? 0 : 1) << roomTwips << " twips of room";
+        document->close(word::wdDoNotSaveChanges);
+    }
 }
