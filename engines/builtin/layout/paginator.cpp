@@ -395,8 +395,7 @@ bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int avai
 {
     // The cell's last paragraph, below others, whose first line alone fits:
     // LibreOffice keeps that line at the foot only with room under it for
-    // the paragraph's space after and the next line's spacing; otherwise
-    // the whole paragraph moves on. Paragraphs with more of the cell below
+    // the paragraph's space after; otherwise the whole paragraph moves on. Paragraphs with more of the cell below
     // them keep their lone first line.
     const WaitingLine &stopped = cell.waiting[stop];
     const WaitingLine &last = cell.waiting.back();
@@ -405,7 +404,7 @@ bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int avai
         return false;
     const WaitingLine &first = cell.waiting[stop - 1];
     const int firstBottom = first.topTwips - cell.baseTwips + first.heightTwips;
-    return firstBottom + last.spaceAfterTwips + stopped.leadingTwips > availableTwips;
+    return firstBottom + last.spaceAfterTwips > availableTwips;
 }
 
 bool Paginator::standsAtPartTop(const RowBox &row, const CellQueue &cell)
