@@ -268,6 +268,15 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
             newPage();
             return placeWholeRow(row, cells, firstPart);
         }
+        // A minimum height taller than the room left: LibreOffice moves the
+        // row on where its lines and their space after would fit there, the
+        // room for its bottom rule included, and otherwise splits it.
+        if (firstPart && m_pageHasContent && row.minimumHeightTwips > available) {
+            if (content > available + bottomRuleTwips(row) + roundingAllowanceTwips)
+                return false;
+            newPage();
+            return placeWholeRow(row, cells, firstPart);
+        }
         if (neededContent > available)
             return false;
         if (content > available && row.minimumHeightTwips <= available) {

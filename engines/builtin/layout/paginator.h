@@ -34,6 +34,8 @@ namespace engine {
 // - where the row's minimum height holds its first part open past the foot, a
 //   one-line paragraph stays, empty or not, its space after cut at the foot,
 //   in every cell that stands at the part's top.
+// A row whose minimum height runs past the foot moves on whole where its
+// lines and their space after would fit above the foot, and splits otherwise.
 // The cell's last paragraph, below others, leaves its first line alone at the
 // foot only with room under it for its space after, or moves on whole. A row
 // part shows something of every cell that has something left, or the row

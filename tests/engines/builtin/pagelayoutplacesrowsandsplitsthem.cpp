@@ -70,14 +70,17 @@ protected:
     }
 
     // A filler row, then a row `roomTwips` above the foot whose cells hold
-    // `cells`, each aligned by `alignment`; `model` becomes the document's.
+    // `cells`, each aligned by `alignment`, and a last row holding `nextRow`
+    // where that is given; `model` becomes the document's.
     std::shared_ptr<word::Document> rowAboveFoot(int roomTwips, int minimumPoints, long alignment,
-                                                 const QStringList &cells)
+                                                 const QStringList &cells, const QString &nextRow = QString())
     {
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
         const long columns = static_cast<long>(cells.size());
-        auto table = document->addTable(selection->range(), 2, columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        const long rows = nextRow.isEmpty() ? 2 : 3;
+        auto table =
+            document->addTable(selection->range(), rows, columns, word::wdWord9TableBehavior, word::wdAutoFitFixed);
         table->setStyle(QStringLiteral("Table Normal"));
         table->rows(1)->setHeight((textBottomTwips - marginTwips - roomTwips) / 20.0);
         if (minimumPoints > 0)
@@ -87,6 +90,10 @@ protected:
             selection->moveRight(word::wdCell, &cell == &cells.front() ? columns : 1);
             selection->typeText(cell);
             selection->cells()->setVerticalAlignment(alignment);
+        }
+        if (!nextRow.isEmpty()) {
+            selection->moveRight(word::wdCell, 1);
+            selection->typeText(nextRow);
         }
         model = &StoryInspection::model(*document);
         return document;
@@ -656,6 +663,21 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALastLineBelowOthersStaysAtTheFootOnly
                                       + QStringLiteral("\r\nThree")});
         const DocumentLayout layout = DocumentLayout::build(*model);
         EXPECT_EQ(lineStarting(layout, QStringLiteral("alpha26")).page, stays ? 0 : 1) << roomTwips << " twips of room";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowWhoseMinimumHeightRunsPastTheFootMovesOnOnlyWhereItsLineWouldFit)
+{
+    // A one-line row of 25 pt at least, its line and space after 447 twips,
+    // above another row. LibreOffice splits it, its line at the foot, where
+    // those 447 twips do not fit, and moves it on whole where they do.
+    for (const auto &[roomTwips, stays] : {std::pair{420, true}, std::pair{446, false}}) {
+        auto document = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom, {QStringLiteral("Heading")},
+                                     QStringLiteral("Next row"));
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("Heading")).page, stays ? 0 : 1) << roomTwips << " twips of room";
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("Next")).page, 1);
         document->close(word::wdDoNotSaveChanges);
     }
 }
