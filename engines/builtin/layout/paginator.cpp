@@ -452,6 +452,27 @@ int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
     return last.topTwips - cell.baseTwips + last.heightTwips;
 }
 
+bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts, int availableTwips)
+{
+    // LibreOffice aligns a first part's cells in the row's minimum height
+    // only where each cell that runs on leaves just the last line of its
+    // paragraph, or could not take its next line even without the spacing of
+    // the line above.
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const CellQueue &cell = cells[c];
+        const size_t end = cell.next + counts[c];
+        if (counts[c] == 0 || end >= cell.waiting.size())
+            continue;
+        const WaitingLine &next = cell.waiting[end];
+        const WaitingLine &last = cell.waiting[end - 1];
+        const bool leavesOneLine = next.lineInParagraph + 1 == next.linesInParagraph && next.lineInParagraph > 0;
+        const int nextTextBottom = next.topTwips - cell.baseTwips + next.heightTwips - next.leadingTwips;
+        if (!leavesOneLine && nextTextBottom - last.leadingTwips <= availableTwips)
+            return false;
+    }
+    return true;
+}
+
 bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts, int availableTwips)
 {
     for (size_t c = 0; c < cells.size(); ++c) {
@@ -488,7 +509,7 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     // only one; elsewhere the lines stand at the part's top.
     const int footTwips = available - roundingAllowanceTwips;
     const int partTwips = std::min(row.minimumHeightTwips, footTwips);
-    // A row of one cell is aligned in it even where that cell runs on.
+    // A row of one cell is aligned even where that cell runs on.
     bool someCellEnds = cells.size() == 1;
     for (size_t c = 0; c < cells.size(); ++c)
         someCellEnds = someCellEnds || cells[c].next + counts[c] >= cells[c].waiting.size();
@@ -503,7 +524,12 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     const bool severalHeldPastFoot = firstPart && row.minimumHeightTwips > available && cells.size() > 1;
     const bool alignable = severalHeldPastFoot ? alignsPastFoot(cells, counts, available)
                                                : firstPart && reach <= available && someCellEnds;
-    const bool inMinimumHeight = alignable && (severalHeldPastFoot || tallest < row.minimumHeightTwips);
+    // Shorter than the minimum height, the cells are aligned in it where
+    // those that run on to the next page do so as LibreOffice allows.
+    const bool inMinimumHeight =
+        severalHeldPastFoot ? alignable
+                            : firstPart && reach <= available && tallest < row.minimumHeightTwips
+                                  && (cells.size() == 1 || runOnCellsAlign(cells, counts, available));
     // Below only the rest of a row split from the page before, LibreOffice
     // aligns the cells of a first part in its tallest cell's part as well.
     const bool aligned = inMinimumHeight || (alignable && m_onlySplitRowsRestAbove);

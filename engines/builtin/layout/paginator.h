@@ -43,8 +43,9 @@ namespace engine {
 // that rule is drawn at the page's foot, then atop and under the next part.
 //
 // A split row's first part is as tall as the row's minimum height, cut at the
-// foot. Its cells are aligned in it where all of them are shorter and not
-// every one of several runs on to the next page; where that height reaches
+// foot. Its cells are aligned in it where all of them are shorter and each
+// that runs on leaves only its paragraph's last line or could not take its
+// next line even without the spacing above it; where that height reaches
 // past the foot, where each cell's first line fits with its space after; and,
 // on a page that holds only the rest of a row split from the page before, in
 // the part of its tallest cell where one of them ends there. The cells of its
@@ -120,6 +121,10 @@ private:
     // Whether a paragraph opening a row's first part keeps its last line,
     // at `last`, whose space after runs past the foot.
     static bool keepsLastLineOpeningPart(const CellQueue &cell, size_t last, bool splitSoFar, int minimumHeightTwips);
+    // Whether the cells of a first part, `counts` of their lines placed, are
+    // aligned in the row's minimum height for all that some of them run on.
+    static bool runOnCellsAlign(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                                int availableTwips);
     // Whether the cells of a first part held open past the foot by the row's
     // minimum height are aligned in it, `counts` of their lines placed.
     static bool alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,

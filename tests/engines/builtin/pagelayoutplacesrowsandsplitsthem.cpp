@@ -681,3 +681,35 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowWhoseMinimumHeightRunsPastTheFootM
         document->close(word::wdDoNotSaveChanges);
     }
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, RunningOnCellsAlignInTheMinimumHeightOnlyWhereTheirNextLineCouldNotFit)
+{
+    // A bottom-aligned row of 30 pt at least shows two lines of each of its
+    // three cells above the foot. LibreOffice aligns them in that height
+    // where each cell that runs on leaves only its paragraph's last line, or
+    // where its next line would not fit even without the spacing above it;
+    // a long cell beside them with room for that keeps every cell at the top.
+    const QString threeLines = numberedWords(QStringLiteral("a"), 24);
+    const QString manyLines = numberedWords(QStringLiteral("c"), 160);
+    struct Case {
+        QStringList cells;
+        int roomTwips;
+        bool aligned;
+    };
+    for (const Case &row : {Case{{threeLines, threeLines, threeLines}, 834, true},
+                            Case{{threeLines, QStringLiteral("Single"), manyLines}, 834, false},
+                            Case{{manyLines, manyLines, manyLines}, 815, true},
+                            Case{{manyLines, manyLines, manyLines}, 825, false}}) {
+        auto document = rowAboveFoot(row.roomTwips, 30, word::wdCellAlignVerticalBottom, row.cells,
+                                     QStringLiteral("Next row"));
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const int rowTopTwips = textBottomTwips - row.roomTwips;
+        const VisualLine &first = lineStarting(layout, row.cells.front().left(3));
+        ASSERT_EQ(first.page, 0);
+        if (row.aligned)
+            EXPECT_GT(first.topTwips, rowTopTwips) << row.roomTwips << " twips: the cells stayed at the part's top";
+        else
+            EXPECT_EQ(first.topTwips, rowTopTwips) << row.roomTwips << " twips: the cells were aligned";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
