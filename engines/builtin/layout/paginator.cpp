@@ -517,17 +517,17 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     int reach = tallest;
     for (size_t c = 0; c < cells.size(); ++c)
         reach = std::max(reach, lastLineBottomTwips(cells[c], counts[c]));
-    // Where the row's minimum height holds a first part of several cells open
-    // past the foot, LibreOffice aligns them in the part cut at the foot once
-    // the first line of each fits with its paragraph's space after, unless a
-    // line's text ends right at the foot.
-    const bool severalHeldPastFoot = firstPart && row.minimumHeightTwips > available && cells.size() > 1;
-    const bool alignable = severalHeldPastFoot ? alignsPastFoot(cells, counts, available)
+    // Where the row's minimum height holds a first part open past the foot,
+    // LibreOffice aligns its cells in the part cut at the foot once the first
+    // line of each fits with its paragraph's space after, unless a line's
+    // text ends right at the foot.
+    const bool heldPastFoot = firstPart && row.minimumHeightTwips > available;
+    const bool alignable = heldPastFoot ? alignsPastFoot(cells, counts, available)
                                                : firstPart && reach <= available && someCellEnds;
     // Shorter than the minimum height, the cells are aligned in it where
     // those that run on to the next page do so as LibreOffice allows.
     const bool inMinimumHeight =
-        severalHeldPastFoot ? alignable
+        heldPastFoot ? alignable
                             : firstPart && reach <= available && tallest < row.minimumHeightTwips
                                   && (cells.size() == 1 || runOnCellsAlign(cells, counts, available));
     // Below only the rest of a row split from the page before, LibreOffice

@@ -478,9 +478,9 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowHeldPastTheFootAlignsItsCellsOnlyW
 {
     // A bottom-aligned row of 40 pt at least starts 31 pt or 20 pt above the
     // foot. LibreOffice aligns the cells in the row's first part, cut at the
-    // foot, where a second cell ends there, where the row has no other, and
-    // where every cell runs on but each one's first line fits with its space
-    // after; where that does not fit, the lines stay at the part's top.
+    // foot where each cell's first line fits with its space after, whether a
+    // second cell ends there, the row has no other or every cell runs on;
+    // where that does not fit, the lines stay at the part's top.
     const QString manyLines = QStringLiteral("Many lines of text in this cell of the row. ").repeated(8);
     struct Case {
         int columns;
@@ -488,8 +488,8 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowHeldPastTheFootAlignsItsCellsOnlyW
         int roomTwips;
         bool aligned;
     };
-    for (const Case &row : {Case{2, false, 620, true}, Case{1, true, 620, true}, Case{2, true, 620, true},
-                            Case{2, true, 400, false}}) {
+    for (const Case &row : {Case{2, false, 620, true}, Case{1, true, 620, true}, Case{1, true, 400, false},
+                            Case{2, true, 620, true}, Case{2, true, 400, false}}) {
         const int fillerTwips = textBottomTwips - marginTwips - row.roomTwips;
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
