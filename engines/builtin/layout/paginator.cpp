@@ -452,7 +452,8 @@ int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
     return last.topTwips - cell.baseTwips + last.heightTwips;
 }
 
-bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts, int availableTwips)
+bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                                int availableTwips)
 {
     // LibreOffice aligns a first part's cells in the row's minimum height
     // only where each cell that runs on leaves just the last line of its
@@ -473,7 +474,8 @@ bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::
     return true;
 }
 
-bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts, int availableTwips)
+bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                               int availableTwips)
 {
     for (size_t c = 0; c < cells.size(); ++c) {
         const CellQueue &cell = cells[c];
@@ -536,8 +538,9 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     const int alignTwips = inMinimumHeight ? partTwips : tallest;
     for (size_t c = 0; c < cells.size(); ++c) {
         CellQueue &cell = cells[c];
-        const int offset =
-            aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, std::max(0, alignTwips - contents[c])) : 0;
+        // A cell taller than the part stands at its top, as in LibreOffice.
+        const int slack = std::max(0, alignTwips - contents[c]);
+        const int offset = aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, slack) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);

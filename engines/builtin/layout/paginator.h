@@ -46,11 +46,10 @@ namespace engine {
 // foot. Its cells are aligned in it where all of them are shorter and each
 // that runs on leaves only its paragraph's last line or could not take its
 // next line even without the spacing above it; where that height reaches
-// past the foot, for one cell or several, where each cell's first line fits
-// with its space after; and,
-// on a page that holds only the rest of a row split from the page before, in
-// the part of its tallest cell where one of them ends there. The cells of its
-// last part are aligned in it as those of a whole row are.
+// past the foot, where each cell's first line fits with its space after;
+// and, on a page that holds only the rest of a row split from the page
+// before, in the part of its tallest cell where one of them ends there. The
+// cells of its last part are aligned in it as those of a whole row are.
 class Paginator {
 public:
     // Starts on the first of pages shaped like `page`.

@@ -69,11 +69,12 @@ protected:
         return document;
     }
 
-    // A filler row, then a row `roomTwips` above the foot whose cells hold
-    // `cells`, each aligned by `alignment`, and a last row holding `nextRow`
-    // where that is given; `model` becomes the document's.
-    std::shared_ptr<word::Document> rowAboveFoot(int roomTwips, int minimumPoints, long alignment,
-                                                 const QStringList &cells, const QString &nextRow = QString())
+    // The layout of a filler row, then a row `roomTwips` above the foot whose
+    // cells hold `cells`, each aligned by `alignment`, and a last row holding
+    // `nextRow` where that is given; `model` becomes the document's, which
+    // stays open until the test ends.
+    DocumentLayout rowAboveFoot(int roomTwips, int minimumPoints, long alignment, const QStringList &cells,
+                                const QString &nextRow = QString())
     {
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
@@ -96,11 +97,22 @@ protected:
             selection->typeText(nextRow);
         }
         model = &StoryInspection::model(*document);
-        return document;
+        openDocuments.push_back(document);
+        return DocumentLayout::build(*model);
     }
+
+    std::vector<std::shared_ptr<word::Document>> openDocuments;
 
     std::shared_ptr<word::Application> application;
     const DocumentModel *model = nullptr;
+};
+
+// A row placed `roomTwips` above the foot, and what a test expects of it.
+struct RowAtFoot {
+    QStringList cells;
+    int roomTwips;
+    int minimumPoints;
+    bool expected;
 };
 
 // `count` words that each name themselves, so that every line starts uniquely.
@@ -613,11 +625,10 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ACellsLastParagraphLeavesItsLoneFirstL
     const QString text = numberedWords(QStringLiteral("open"), 20) + QStringLiteral("\r\n")
                          + numberedWords(QStringLiteral("close"), 10);
     for (const auto &[roomTwips, stays] : {std::pair{1750, false}, std::pair{1755, true}}) {
-        auto document = rowAboveFoot(roomTwips, 0, word::wdCellAlignVerticalTop, {text, QStringLiteral("Single")});
-        const DocumentLayout layout = DocumentLayout::build(*model);
+        const DocumentLayout layout =
+            rowAboveFoot(roomTwips, 0, word::wdCellAlignVerticalTop, {text, QStringLiteral("Single")});
         EXPECT_EQ(lineStarting(layout, QStringLiteral("close1 ")).page, stays ? 0 : 1) << roomTwips << " twips of room";
         EXPECT_EQ(lineStarting(layout, QStringLiteral("close8")).page, 1);
-        document->close(word::wdDoNotSaveChanges);
     }
 }
 
@@ -631,23 +642,17 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AParagraphOpeningASplitRowKeepsItsLast
     // Ten words fill two lines of a half-width cell, eighteen two of a whole-width one.
     const QString twoLines = numberedWords(QStringLiteral("alpha"), 10);
     const QString longCell = numberedWords(QStringLiteral("gamma"), 80);
-    struct Case {
-        QStringList cells;
-        int roomTwips;
-        int minimumPoints;
-        bool secondLineStays;
-    };
     const QStringList aboveMore = {numberedWords(QStringLiteral("alpha"), 18) + QStringLiteral("\r\nBeta")};
     const QStringList besideLong = {twoLines, longCell};
-    for (const Case &row : {Case{aboveMore, 640, 0, false}, Case{aboveMore, 640, 25, true},
-                            Case{besideLong, 707, 27, true}, Case{besideLong, 707, 28, false}}) {
-        auto document = rowAboveFoot(row.roomTwips, row.minimumPoints, word::wdCellAlignVerticalBottom, row.cells);
-        const DocumentLayout layout = DocumentLayout::build(*model);
+    // `expected`: the second line stays at the foot.
+    for (const RowAtFoot &row : {RowAtFoot{aboveMore, 640, 0, false}, RowAtFoot{aboveMore, 640, 25, true},
+                                 RowAtFoot{besideLong, 707, 27, true}, RowAtFoot{besideLong, 707, 28, false}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(row.roomTwips, row.minimumPoints, word::wdCellAlignVerticalBottom, row.cells);
         const QString second = row.cells.size() == 1 ? QStringLiteral("alpha14") : QStringLiteral("alpha7");
         EXPECT_EQ(lineStarting(layout, QStringLiteral("alpha1 ")).page, 0);
-        EXPECT_EQ(lineStarting(layout, second).page, row.secondLineStays ? 0 : 1)
+        EXPECT_EQ(lineStarting(layout, second).page, row.expected ? 0 : 1)
             << row.cells.size() << " cells, a minimum of " << row.minimumPoints << " pt";
-        document->close(word::wdDoNotSaveChanges);
     }
 }
 
@@ -658,12 +663,10 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALastLineBelowOthersStaysAtTheFootOnly
     // line where its text ends right at the foot and moves it on where a few
     // twips are left under it.
     for (const auto &[roomTwips, stays] : {std::pair{1290, true}, std::pair{1297, false}}) {
-        auto document = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom,
-                                     {QStringLiteral("One\r\n") + numberedWords(QStringLiteral("alpha"), 30)
-                                      + QStringLiteral("\r\nThree")});
-        const DocumentLayout layout = DocumentLayout::build(*model);
+        const QString cell =
+            QStringLiteral("One\r\n") + numberedWords(QStringLiteral("alpha"), 30) + QStringLiteral("\r\nThree");
+        const DocumentLayout layout = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom, {cell});
         EXPECT_EQ(lineStarting(layout, QStringLiteral("alpha26")).page, stays ? 0 : 1) << roomTwips << " twips of room";
-        document->close(word::wdDoNotSaveChanges);
     }
 }
 
@@ -673,12 +676,11 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowWhoseMinimumHeightRunsPastTheFootM
     // above another row. LibreOffice splits it, its line at the foot, where
     // those 447 twips do not fit, and moves it on whole where they do.
     for (const auto &[roomTwips, stays] : {std::pair{420, true}, std::pair{446, false}}) {
-        auto document = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom, {QStringLiteral("Heading")},
-                                     QStringLiteral("Next row"));
-        const DocumentLayout layout = DocumentLayout::build(*model);
+        const DocumentLayout layout = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom,
+                                                   {QStringLiteral("Heading")},
+                                                   QStringLiteral("Next row"));
         EXPECT_EQ(lineStarting(layout, QStringLiteral("Heading")).page, stays ? 0 : 1) << roomTwips << " twips of room";
         EXPECT_EQ(lineStarting(layout, QStringLiteral("Next")).page, 1);
-        document->close(word::wdDoNotSaveChanges);
     }
 }
 
@@ -691,25 +693,19 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, RunningOnCellsAlignInTheMinimumHeightO
     // a long cell beside them with room for that keeps every cell at the top.
     const QString threeLines = numberedWords(QStringLiteral("a"), 24);
     const QString manyLines = numberedWords(QStringLiteral("c"), 160);
-    struct Case {
-        QStringList cells;
-        int roomTwips;
-        bool aligned;
-    };
-    for (const Case &row : {Case{{threeLines, threeLines, threeLines}, 834, true},
-                            Case{{threeLines, QStringLiteral("Single"), manyLines}, 834, false},
-                            Case{{manyLines, manyLines, manyLines}, 815, true},
-                            Case{{manyLines, manyLines, manyLines}, 825, false}}) {
-        auto document = rowAboveFoot(row.roomTwips, 30, word::wdCellAlignVerticalBottom, row.cells,
-                                     QStringLiteral("Next row"));
-        const DocumentLayout layout = DocumentLayout::build(*model);
+    // `expected`: the cells are aligned in the minimum height.
+    for (const RowAtFoot &row : {RowAtFoot{{threeLines, threeLines, threeLines}, 834, 30, true},
+                                 RowAtFoot{{threeLines, QStringLiteral("Single"), manyLines}, 834, 30, false},
+                                 RowAtFoot{{manyLines, manyLines, manyLines}, 815, 30, true},
+                                 RowAtFoot{{manyLines, manyLines, manyLines}, 825, 30, false}}) {
+        const DocumentLayout layout = rowAboveFoot(row.roomTwips, row.minimumPoints, word::wdCellAlignVerticalBottom,
+                                                   row.cells, QStringLiteral("Next row"));
         const int rowTopTwips = textBottomTwips - row.roomTwips;
         const VisualLine &first = lineStarting(layout, row.cells.front().left(3));
         ASSERT_EQ(first.page, 0);
-        if (row.aligned)
+        if (row.expected)
             EXPECT_GT(first.topTwips, rowTopTwips) << row.roomTwips << " twips: the cells stayed at the part's top";
         else
             EXPECT_EQ(first.topTwips, rowTopTwips) << row.roomTwips << " twips: the cells were aligned";
-        document->close(word::wdDoNotSaveChanges);
     }
 }
