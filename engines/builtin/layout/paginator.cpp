@@ -148,6 +148,7 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
         cells[c].contentHeightTwips = inset + cell.contentHeightTwips();
         cells[c].insetTwips = inset;
         cells[c].alignedOffTop = cell.format.verticalAlignment != word::wdCellAlignVerticalTop;
+        cells[c].besideOthers = row.cells.size() > 1;
         int paragraphTop = inset;
         for (ParagraphBox &paragraph : cell.paragraphs) {
             const size_t before = cells[c].waiting.size();
@@ -348,12 +349,13 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         // LibreOffice lets it do so in some places and not in others.
         const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
+        // In a part that the row's minimum height holds open past the foot,
+        // LibreOffice keeps a one-line paragraph, empty or not, with its
+        // space after cut at the foot, and beside other cells a longer one
+        // too where no cell runs on to the next page.
+        if (heldPastFoot && (slot.linesInParagraph == 1 || (cell.besideOthers && !rowSplits)))
+            continue;
         if (slot.linesInParagraph == 1) {
-            // In a part that the row's minimum height holds open past the
-            // foot, LibreOffice keeps a one-line paragraph, empty or not,
-            // with its space after cut at the foot.
-            if (heldPastFoot)
-                continue;
             // A one-line paragraph opening the part stays and leaves the rest
             // of itself to the next page, which an empty one cannot, so that
             // one moves on, and its row with it.
@@ -487,7 +489,8 @@ bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::v
             first.topTwips - cell.baseTwips + first.heightTwips + cell.waiting[paragraphEnd].spaceAfterTwips;
         if (firstWithSpaceAfter > availableTwips + 2 * roundingAllowanceTwips)
             return false;
-        if (counts[c] == 0)
+        // A cell that ends in the part may end right at the foot.
+        if (counts[c] == 0 || cell.next + counts[c] >= cell.waiting.size())
             continue;
         const int textBottom =
             lastLineBottomTwips(cell, counts[c]) - cell.waiting[cell.next + counts[c] - 1].leadingTwips;
@@ -547,8 +550,9 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         }
         addBorders(row.cells[c], m_yTwips, m_yTwips + footTwips, firstPart, true);
         // Each later part starts below the rule above the row again, as in
-        // LibreOffice; a last line whose space after did not fit leaves its
-        // height and that space to the next part. Above more of the cell a
+        // LibreOffice; the last line of a one-line paragraph whose space
+        // after did not fit leaves its height and that space to the next
+        // part, where a longer paragraph leaves nothing. Above more of the cell a
         // one-line paragraph does so too where its space after runs past the
         // foot by more than its line spacing, unless the row's minimum
         // height reaches past the foot.
@@ -560,7 +564,7 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
             cell.baseTwips = lastPlaced->topTwips - cell.insetTwips;
         else if (cell.next < cell.waiting.size())
             cell.baseTwips = cell.waiting[cell.next].topTwips - cell.insetTwips;
-        else if (counts[c] > 0 && contents[c] > available)
+        else if (counts[c] > 0 && contents[c] > available && cell.waiting.back().linesInParagraph == 1)
             cell.baseTwips = cell.contentHeightTwips - cell.insetTwips - cell.waiting.back().heightTwips
                              - cell.waiting.back().spaceAfterTwips;
         else if (counts[c] > 0)

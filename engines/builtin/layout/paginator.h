@@ -33,7 +33,8 @@ namespace engine {
 //   stays there;
 // - where the row's minimum height holds its first part open past the foot, a
 //   one-line paragraph stays, empty or not, its space after cut at the foot,
-//   in every cell that stands at the part's top.
+//   in every cell that stands at the part's top, and beside other cells a
+//   longer one too where no cell runs on; it leaves nothing to the next page.
 // A row whose minimum height runs past the foot moves on whole where its
 // lines and their space after would fit above the foot, and splits otherwise.
 // The cell's last paragraph, below others, leaves its first line alone at the
@@ -91,6 +92,8 @@ private:
         bool alignedOffTop = false;
         // Whether another cell of the row holds text, not only empty paragraphs.
         bool textElsewhere = false;
+        // Whether the row has other cells.
+        bool besideOthers = false;
     };
 
     void newPage();

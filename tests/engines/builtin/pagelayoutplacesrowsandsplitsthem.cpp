@@ -709,3 +709,32 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, RunningOnCellsAlignInTheMinimumHeightO
             EXPECT_EQ(first.topTwips, rowTopTwips) << row.roomTwips << " twips: the cells were aligned";
     }
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ATwoLineParagraphHeldPastTheFootBesideOtherCellsStaysAndLeavesNothingBehind)
+{
+    // A row of 30 pt at least starts 557 twips above the foot: its first
+    // cell's two lines fit, their space after does not. Beside other cells
+    // that end there LibreOffice keeps both lines, cuts the space after at
+    // the foot, aligns the cells in the part and carries nothing of the row
+    // to the next page; alone in its row the paragraph moves on with the
+    // row. Sixteen words fill two lines of a third of the width, thirty of
+    // the whole.
+    const QStringList besideOthers = {numberedWords(QStringLiteral("a"), 16), QString(), QStringLiteral("Single")};
+    const QStringList alone = {numberedWords(QStringLiteral("a"), 30)};
+    for (const auto &[cells, stays] : {std::pair{besideOthers, true}, std::pair{alone, false}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(557, 30, word::wdCellAlignVerticalBottom, cells, QStringLiteral("Next row"));
+        const VisualLine &first = lineStarting(layout, QStringLiteral("a1 "));
+        const VisualLine *last = &first;
+        for (const VisualLine &line : layout.lines())
+            last = line.paragraph == first.paragraph ? &line : last;
+        ASSERT_NE(last, &first) << "the paragraph took one line";
+        EXPECT_EQ(first.page, stays ? 0 : 1) << cells.size() << " cells";
+        EXPECT_EQ(last->page, first.page) << cells.size() << " cells: the paragraph was split";
+        if (stays) {
+            EXPECT_GT(lineStarting(layout, QStringLiteral("Single")).topTwips, textBottomTwips - 557)
+                << "the cells were not aligned in the part";
+            EXPECT_EQ(lineStarting(layout, QStringLiteral("Next")).topTwips, marginTwips) << "the row ran on";
+        }
+    }
+}
