@@ -386,20 +386,24 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
 
 bool Paginator::keepsLastLineOpeningPart(const CellQueue &cell, size_t last, bool splitSoFar, int minimumHeightTwips)
 {
-    // A paragraph opening a row's first part moves its last line on where a
-    // cell before it already runs past the foot. Above more of its cell it
-    // keeps the line only while no more than one line stays behind and the
-    // row's minimum height holds at least the text of its first line. Where
-    // its cell ends there but another cell splits the row anyway, it keeps
-    // the line unless the row's minimum height reaches down to that line's text.
-    if (splitSoFar)
-        return false;
+    // A paragraph opening a row's first part, whose last line's space after
+    // runs past the foot, keeps that line as LibreOffice does: after a cell
+    // that already runs past the foot, only where it ends its cell and the
+    // row's minimum height reaches down to the line's text; above more of its
+    // cell, only while no more than one line stays behind and that height
+    // holds at least the text of its first line; ending its cell where a
+    // later cell splits the row, unless that height reaches down to the line.
     const WaitingLine &first = cell.waiting[cell.next];
     const WaitingLine &line = cell.waiting[last];
-    if (last + 1 < cell.waiting.size())
+    const bool lastOfCell = last + 1 == cell.waiting.size();
+    const bool minimumReachesLine =
+        minimumHeightTwips >= line.topTwips - cell.baseTwips + line.heightTwips - line.leadingTwips;
+    if (splitSoFar)
+        return lastOfCell && minimumReachesLine;
+    if (!lastOfCell)
         return last - cell.next < static_cast<size_t>(widowOrphanLines)
                && minimumHeightTwips >= first.heightTwips - first.leadingTwips;
-    return minimumHeightTwips < line.topTwips - cell.baseTwips + line.heightTwips - line.leadingTwips;
+    return !minimumReachesLine;
 }
 
 bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int availableTwips)
@@ -444,6 +448,22 @@ int Paginator::partContentTwips(const CellQueue &cell, size_t count)
     // foot; one that ends in this part keeps its space after below it.
     const bool paragraphGoesOn = end < cell.waiting.size() && cell.waiting[end].paragraph == last.paragraph;
     return paragraphGoesOn ? bottom - last.leadingTwips : bottom + last.spaceAfterTwips;
+}
+
+void Paginator::leaveOutSpaceAfterPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                                           int availableTwips, std::vector<int> &contents)
+{
+    // A paragraph of several lines that ends a cell after one already running
+    // past the foot keeps its lines there with its space after cut at the
+    // foot; LibreOffice aligns that cell by its text alone.
+    bool splitSoFar = false;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        const WaitingLine *last = counts[c] > 0 ? &cells[c].waiting[cells[c].next + counts[c] - 1] : nullptr;
+        if (splitSoFar && last && contents[c] > availableTwips && last->linesInParagraph > 1
+            && last->lineInParagraph + 1 == last->linesInParagraph)
+            contents[c] = lastLineBottomTwips(cells[c], counts[c]) - last->leadingTwips;
+        splitSoFar = splitSoFar || textRunsPast(cells[c], availableTwips);
+    }
 }
 
 int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
@@ -507,6 +527,8 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     std::vector<int> contents;
     for (size_t c = 0; c < cells.size(); ++c)
         contents.push_back(partContentTwips(cells[c], counts[c]));
+    if (firstPart)
+        leaveOutSpaceAfterPastFoot(cells, counts, available, contents);
     const int tallest = contents.empty() ? 0 : *std::max_element(contents.begin(), contents.end());
     // LibreOffice gives a row's first part its minimum height, cut at the
     // foot of the page, and aligns the cells in it where the parts of all of

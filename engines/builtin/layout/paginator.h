@@ -17,7 +17,8 @@ namespace engine {
 // - a row's minimum height reaching past the foot holds the space after of a
 //   line with text;
 // - a paragraph opening a row's first part moves its last line on where a
-//   cell before it already runs past the foot; above more of its cell it
+//   cell before it already runs past the foot, unless it ends its cell and
+//   the minimum height reaches down to that line; above more of its cell it
 //   keeps the line only while one line stays behind and the minimum height
 //   holds a line; ending its cell beside another that splits the row, it
 //   keeps the line unless the minimum height reaches down to that line;
@@ -142,6 +143,10 @@ private:
     static int partContentTwips(const CellQueue &cell, size_t count);
     // The bottom of the cell's first waiting line with its paragraph's space after below it.
     static int firstLineWithSpaceAfterTwips(const CellQueue &cell);
+    // Counts a first part's cells, `counts` of their lines placed, without
+    // the space after that a cell's last paragraph leaves cut at the foot.
+    static void leaveOutSpaceAfterPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
+                                           int availableTwips, std::vector<int> &contents);
     // The bottom of the last of `count` lines placed from the cell, its line spacing included.
     static int lastLineBottomTwips(const CellQueue &cell, size_t count);
     void placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, const std::vector<size_t> &counts,

@@ -40,6 +40,15 @@ protected:
         }
         throw std::logic_error("no such line");
     }
+    // The last visual line of the paragraph whose first line starts with `text`.
+    const VisualLine &lastLineOf(const DocumentLayout &layout, const QString &text)
+    {
+        const VisualLine &first = lineStarting(layout, text);
+        const VisualLine *last = &first;
+        for (const VisualLine &line : layout.lines())
+            last = line.paragraph == first.paragraph ? &line : last;
+        return *last;
+    }
     int bottomOf(const DocumentLayout &layout, const VisualLine &line)
     {
         return line.topTwips + layout.paragraphLine(line).heightTwips;
@@ -725,16 +734,36 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ATwoLineParagraphHeldPastTheFootBeside
         const DocumentLayout layout =
             rowAboveFoot(557, 30, word::wdCellAlignVerticalBottom, cells, QStringLiteral("Next row"));
         const VisualLine &first = lineStarting(layout, QStringLiteral("a1 "));
-        const VisualLine *last = &first;
-        for (const VisualLine &line : layout.lines())
-            last = line.paragraph == first.paragraph ? &line : last;
-        ASSERT_NE(last, &first) << "the paragraph took one line";
+        const VisualLine &last = lastLineOf(layout, QStringLiteral("a1 "));
+        ASSERT_NE(&last, &first) << "the paragraph took one line";
         EXPECT_EQ(first.page, stays ? 0 : 1) << cells.size() << " cells";
-        EXPECT_EQ(last->page, first.page) << cells.size() << " cells: the paragraph was split";
+        EXPECT_EQ(last.page, first.page) << cells.size() << " cells: the paragraph was split";
         if (stays) {
             EXPECT_GT(lineStarting(layout, QStringLiteral("Single")).topTwips, textBottomTwips - 557)
                 << "the cells were not aligned in the part";
             EXPECT_EQ(lineStarting(layout, QStringLiteral("Next")).topTwips, marginTwips) << "the row ran on";
+        }
+    }
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AShortLastParagraphAfterACellRunningOnKeepsItsLinesOnceTheMinimumHeightReachesThem)
+{
+    // A row starts 707 twips above the foot: its first cell runs on past
+    // it, its last ends with a paragraph of two lines whose space after does
+    // not fit. LibreOffice moves that paragraph's second line on, unless the
+    // row's minimum height reaches down to it: then both lines stay, and
+    // the cells are aligned in that height as if that space were not there.
+    const QStringList cells = {numberedWords(QStringLiteral("a"), 48), QStringLiteral("Single"),
+                               numberedWords(QStringLiteral("c"), 16)};
+    for (const auto &[minimumPoints, stays] : {std::pair{27, false}, std::pair{28, true}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(707, minimumPoints, word::wdCellAlignVerticalBottom, cells, QStringLiteral("Next row"));
+        const VisualLine &second = lastLineOf(layout, QStringLiteral("c1 "));
+        ASSERT_EQ(second.line, 1) << "the paragraph should take two lines";
+        EXPECT_EQ(second.page, stays ? 0 : 1) << minimumPoints << " pt";
+        if (stays) {
+            EXPECT_GT(lineStarting(layout, QStringLiteral("Single")).topTwips, textBottomTwips - 707 + 100)
+                << "the cells were not aligned in the minimum height";
         }
     }
 }
