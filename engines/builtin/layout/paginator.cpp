@@ -160,21 +160,22 @@ std::vector<Paginator::CellQueue> Paginator::registerRow(RowBox &row)
             paragraphTop += height;
         }
     }
-    markTextElsewhere(cells);
+    markLongParagraphsElsewhere(cells);
     return cells;
 }
 
-void Paginator::markTextElsewhere(std::vector<CellQueue> &cells)
+void Paginator::markLongParagraphsElsewhere(std::vector<CellQueue> &cells)
 {
-    // A cell's short last paragraph hangs past the foot differently beside
-    // text. Each cell's lines are read once, not once for every other cell.
-    std::vector<bool> holdsText(cells.size(), false);
+    // A cell's short last paragraph hangs past the foot differently beside a
+    // paragraph of several lines. Each cell's lines are read once, not once
+    // for every other cell.
+    std::vector<bool> holdsLong(cells.size(), false);
     for (size_t c = 0; c < cells.size(); ++c)
-        holdsText[c] = std::any_of(cells[c].waiting.begin(), cells[c].waiting.end(),
-                                   [](const WaitingLine &slot) { return !slot.emptyParagraph; });
-    const auto cellsWithText = std::count(holdsText.begin(), holdsText.end(), true);
+        holdsLong[c] = std::any_of(cells[c].waiting.begin(), cells[c].waiting.end(),
+                                   [](const WaitingLine &slot) { return slot.linesInParagraph > 1; });
+    const auto cellsWithLong = std::count(holdsLong.begin(), holdsLong.end(), true);
     for (size_t c = 0; c < cells.size(); ++c)
-        cells[c].textElsewhere = cellsWithText - (holdsText[c] ? 1 : 0) > 0;
+        cells[c].longParagraphElsewhere = cellsWithLong - (holdsLong[c] ? 1 : 0) > 0;
 }
 
 void Paginator::addBorders(const CellBox &cell, int topTwips, int bottomTwips, bool first, bool last)
@@ -208,11 +209,11 @@ int Paginator::droppableTwips(const RowBox &row, const CellQueue &cell, size_t i
     // So it does in a cell aligned off its top for a paragraph of more than
     // one line but too short to leave two lines on each side of a break,
     // which stays whole there, where in a top-aligned cell it moves on; but
-    // only where the row's other cells hold nothing but empty paragraphs:
-    // beside text LibreOffice moves its last line on as in a top-aligned cell.
+    // only where the row's other cells hold no paragraph of several lines:
+    // beside one LibreOffice moves its last line on as in a top-aligned cell.
     const int droppable = last.spaceAfterTwips + last.leadingTwips;
     const bool tooShortToBreak = last.linesInParagraph > 1 && last.linesInParagraph < 2 * widowOrphanLines;
-    if (cell.alignedOffTop && tooShortToBreak && (asIfAlone || !cell.textElsewhere))
+    if (cell.alignedOffTop && tooShortToBreak && (asIfAlone || !cell.longParagraphElsewhere))
         return droppable;
     return cell.remainingTwips() - droppable <= row.minimumHeightTwips ? droppable : 0;
 }

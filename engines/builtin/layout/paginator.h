@@ -24,7 +24,7 @@ namespace engine {
 //   keeps the line unless the minimum height reaches down to that line;
 // - in a cell aligned at its bottom or centre a paragraph of two or three
 //   lines that the cell ends with keeps its lines, its space after past the
-//   foot, where the row's other cells hold only empty paragraphs;
+//   foot, where the row's other cells hold no paragraph of several lines;
 // - a one-line paragraph opening a part stays, and it leaves what is left of
 //   it, a line's height and its space after, to start the row's part on the
 //   next page (above more of the cell only where its space after runs past
@@ -91,8 +91,8 @@ private:
         int remainingTwips() const { return contentHeightTwips - baseTwips; }
         // Whether the cell stands at its bottom or centre rather than its top.
         bool alignedOffTop = false;
-        // Whether another cell of the row holds text, not only empty paragraphs.
-        bool textElsewhere = false;
+        // Whether another cell of the row holds a paragraph of several lines.
+        bool longParagraphElsewhere = false;
         // Whether the row has other cells.
         bool besideOthers = false;
     };
@@ -104,8 +104,8 @@ private:
     static int borderTwips(const CellFormat &format, int side);
     int topInsetTwips(const RowBox &row) const;
     std::vector<CellQueue> registerRow(RowBox &row);
-    // Notes in each cell whether another cell of the row holds text.
-    static void markTextElsewhere(std::vector<CellQueue> &cells);
+    // Notes in each cell whether another cell of the row holds a paragraph of several lines.
+    static void markLongParagraphsElsewhere(std::vector<CellQueue> &cells);
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);

@@ -767,3 +767,21 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AShortLastParagraphAfterACellRunningOn
         }
     }
 }
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ABottomAlignedThreeLineParagraphKeepsItsLinesUnlessAnotherCellHoldsALongParagraph)
+{
+    // A bottom-aligned row of 30 pt at least starts 939 twips above the foot;
+    // a cell ends with a paragraph of three lines whose space after does not
+    // fit. Beside a cell of one short line LibreOffice keeps all three lines
+    // there; beside a paragraph of two lines it moves the third on.
+    const QString threeLines = numberedWords(QStringLiteral("c"), 24);
+    const QStringList besideShort = {threeLines, QStringLiteral("i"), QString()};
+    const QStringList besideLong = {numberedWords(QStringLiteral("a"), 16), QStringLiteral("i"), threeLines};
+    for (const auto &[cells, stays] : {std::pair{besideShort, true}, std::pair{besideLong, false}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(939, 30, word::wdCellAlignVerticalBottom, cells, QStringLiteral("Next row"));
+        const VisualLine &third = lastLineOf(layout, QStringLiteral("c1 "));
+        ASSERT_EQ(third.line, 2) << "the paragraph should take three lines";
+        EXPECT_EQ(third.page, stays ? 0 : 1) << (stays ? "beside one short line" : "beside two lines");
+    }
+}
