@@ -331,7 +331,7 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
     size_t count = 0;
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
-        const int bottom = slot.topTwips - cell.baseTwips + slot.heightTwips;
+        const int bottom = cell.bottomOf(slot);
         // A line's text has to fit; below another line its line spacing may
         // hang past the foot.
         const int leading = s > cell.next ? slot.leadingTwips : 0;
@@ -398,7 +398,7 @@ bool Paginator::keepsLastLineOpeningPart(const CellQueue &cell, size_t last, boo
     const WaitingLine &line = cell.waiting[last];
     const bool lastOfCell = last + 1 == cell.waiting.size();
     const bool minimumReachesLine =
-        minimumHeightTwips >= line.topTwips - cell.baseTwips + line.heightTwips - line.leadingTwips;
+        minimumHeightTwips >= cell.textBottomOf(line);
     if (splitSoFar)
         return lastOfCell && minimumReachesLine;
     if (!lastOfCell)
@@ -411,15 +411,15 @@ bool Paginator::leavesLoneFirstLine(const CellQueue &cell, size_t stop, int avai
 {
     // The cell's last paragraph, below others, whose first line alone fits:
     // LibreOffice keeps that line at the foot only with room under it for
-    // the paragraph's space after; otherwise the whole paragraph moves on. Paragraphs with more of the cell below
-    // them keep their lone first line.
+    // the paragraph's space after; otherwise the whole paragraph moves on.
+    // Paragraphs with more of the cell below them keep their lone first line.
     const WaitingLine &stopped = cell.waiting[stop];
     const WaitingLine &last = cell.waiting.back();
     if (stopped.lineInParagraph != 1 || stopped.paragraph != last.paragraph
         || stopped.paragraph == cell.waiting[cell.next].paragraph)
         return false;
     const WaitingLine &first = cell.waiting[stop - 1];
-    const int firstBottom = first.topTwips - cell.baseTwips + first.heightTwips;
+    const int firstBottom = cell.bottomOf(first);
     return firstBottom + last.spaceAfterTwips > availableTwips;
 }
 
@@ -435,7 +435,7 @@ bool Paginator::textRunsPast(const CellQueue &cell, int availableTwips)
     if (cell.next >= cell.waiting.size())
         return false;
     const WaitingLine &last = cell.waiting.back();
-    return last.topTwips - cell.baseTwips + last.heightTwips - last.leadingTwips > availableTwips;
+    return cell.textBottomOf(last) > availableTwips;
 }
 
 int Paginator::partContentTwips(const CellQueue &cell, size_t count)
@@ -444,7 +444,7 @@ int Paginator::partContentTwips(const CellQueue &cell, size_t count)
         return 0;
     const size_t end = cell.next + count;
     const WaitingLine &last = cell.waiting[end - 1];
-    const int bottom = last.topTwips - cell.baseTwips + last.heightTwips;
+    const int bottom = cell.bottomOf(last);
     // A paragraph that goes on lets its last line's spacing hang past the
     // foot; one that ends in this part keeps its space after below it.
     const bool paragraphGoesOn = end < cell.waiting.size() && cell.waiting[end].paragraph == last.paragraph;
@@ -462,7 +462,7 @@ void Paginator::leaveOutSpaceAfterPastFoot(const std::vector<CellQueue> &cells, 
         const WaitingLine *last = counts[c] > 0 ? &cells[c].waiting[cells[c].next + counts[c] - 1] : nullptr;
         if (splitSoFar && last && contents[c] > availableTwips && last->linesInParagraph > 1
             && last->lineInParagraph + 1 == last->linesInParagraph)
-            contents[c] = lastLineBottomTwips(cells[c], counts[c]) - last->leadingTwips;
+            contents[c] = cells[c].textBottomOf(*last);
         splitSoFar = splitSoFar || textRunsPast(cells[c], availableTwips);
     }
 }
@@ -472,7 +472,7 @@ int Paginator::lastLineBottomTwips(const CellQueue &cell, size_t count)
     if (count == 0)
         return 0;
     const WaitingLine &last = cell.waiting[cell.next + count - 1];
-    return last.topTwips - cell.baseTwips + last.heightTwips;
+    return cell.bottomOf(last);
 }
 
 bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
@@ -490,7 +490,7 @@ bool Paginator::runOnCellsAlign(const std::vector<CellQueue> &cells, const std::
         const WaitingLine &next = cell.waiting[end];
         const WaitingLine &last = cell.waiting[end - 1];
         const bool leavesOneLine = next.lineInParagraph + 1 == next.linesInParagraph && next.lineInParagraph > 0;
-        const int nextTextBottom = next.topTwips - cell.baseTwips + next.heightTwips - next.leadingTwips;
+        const int nextTextBottom = cell.textBottomOf(next);
         if (!leavesOneLine && nextTextBottom - last.leadingTwips <= availableTwips)
             return false;
     }
@@ -506,16 +506,13 @@ bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::v
             continue;
         const WaitingLine &first = cell.waiting[cell.next];
         const size_t paragraphEnd = cell.next + static_cast<size_t>(first.linesInParagraph - 1 - first.lineInParagraph);
-        const int firstWithSpaceAfter =
-            first.topTwips - cell.baseTwips + first.heightTwips + cell.waiting[paragraphEnd].spaceAfterTwips;
+        const int firstWithSpaceAfter = cell.bottomOf(first) + cell.waiting[paragraphEnd].spaceAfterTwips;
         if (firstWithSpaceAfter > availableTwips + 2 * roundingAllowanceTwips)
             return false;
         // A cell that ends in the part may end right at the foot.
         if (counts[c] == 0 || cell.next + counts[c] >= cell.waiting.size())
             continue;
-        const int textBottom =
-            lastLineBottomTwips(cell, counts[c]) - cell.waiting[cell.next + counts[c] - 1].leadingTwips;
-        if (textBottom + footDriftTwips > availableTwips)
+        if (cell.textBottomOf(cell.waiting[cell.next + counts[c] - 1]) + footDriftTwips > availableTwips)
             return false;
     }
     return true;
@@ -550,14 +547,13 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
     // line of each fits with its paragraph's space after, unless a line's
     // text ends right at the foot.
     const bool heldPastFoot = firstPart && row.minimumHeightTwips > available;
-    const bool alignable = heldPastFoot ? alignsPastFoot(cells, counts, available)
-                                               : firstPart && reach <= available && someCellEnds;
+    const bool alignable =
+        heldPastFoot ? alignsPastFoot(cells, counts, available) : firstPart && reach <= available && someCellEnds;
     // Shorter than the minimum height, the cells are aligned in it where
     // those that run on to the next page do so as LibreOffice allows.
-    const bool inMinimumHeight =
-        heldPastFoot ? alignable
-                            : firstPart && reach <= available && tallest < row.minimumHeightTwips
-                                  && (cells.size() == 1 || runOnCellsAlign(cells, counts, available));
+    const bool inMinimumHeight = heldPastFoot ? alignable
+                                              : firstPart && reach <= available && tallest < row.minimumHeightTwips
+                                                    && (cells.size() == 1 || runOnCellsAlign(cells, counts, available));
     // Below only the rest of a row split from the page before, LibreOffice
     // aligns the cells of a first part in its tallest cell's part as well.
     const bool aligned = inMinimumHeight || (alignable && m_onlySplitRowsRestAbove);
@@ -575,10 +571,10 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         // Each later part starts below the rule above the row again, as in
         // LibreOffice; the last line of a one-line paragraph whose space
         // after did not fit leaves its height and that space to the next
-        // part, where a longer paragraph leaves nothing. Above more of the cell a
-        // one-line paragraph does so too where its space after runs past the
-        // foot by more than its line spacing, unless the row's minimum
-        // height reaches past the foot.
+        // part, where a longer paragraph leaves nothing. Above more of the
+        // cell a one-line paragraph does so too where its space after runs
+        // past the foot by more than its line spacing, unless the row's
+        // minimum height reaches past the foot.
         const WaitingLine *lastPlaced = counts[c] > 0 ? &cell.waiting[cell.next - 1] : nullptr;
         const bool leavesItsRoom = lastPlaced && lastPlaced->linesInParagraph == 1
                                    && contents[c] - lastPlaced->leadingTwips > available

@@ -89,6 +89,10 @@ private:
         // The content top of the first slot not yet placed.
         int baseTwips = 0;
         int remainingTwips() const { return contentHeightTwips - baseTwips; }
+        // Where a waiting line ends below the top of the part being placed,
+        // with its line spacing and without it.
+        int bottomOf(const WaitingLine &line) const { return line.topTwips - baseTwips + line.heightTwips; }
+        int textBottomOf(const WaitingLine &line) const { return bottomOf(line) - line.leadingTwips; }
         // Whether the cell stands at its bottom or centre rather than its top.
         bool alignedOffTop = false;
         // Whether another cell of the row holds a paragraph of several lines.
