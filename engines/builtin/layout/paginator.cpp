@@ -272,9 +272,15 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
         }
         // A minimum height taller than the room left: LibreOffice moves the
         // row on where its lines and their space after would fit there, the
-        // room for its bottom rule included, and otherwise splits it.
+        // room for its bottom rule included, and otherwise splits it. The
+        // table's last row, ruled below, it moves on as well where only the
+        // spacing of its lines would go to the next page.
         if (firstPart && m_pageHasContent && row.minimumHeightTwips > available) {
-            if (content > available + bottomRuleTwips(row) + roundingAllowanceTwips)
+            const bool onlySpacingPastFoot = std::none_of(
+                cells.begin(), cells.end(), [&](const CellQueue &cell) { return textRunsPast(cell, available); });
+            const bool movesWhole = content <= available + bottomRuleTwips(row) + roundingAllowanceTwips
+                                    || (row.endsTable && bottomRuleTwips(row) > 0 && onlySpacingPastFoot);
+            if (!movesWhole)
                 return false;
             newPage();
             return placeWholeRow(row, cells, firstPart);
@@ -332,10 +338,11 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
         const int bottom = cell.bottomOf(slot);
-        // A line's text has to fit; below another line its line spacing may
-        // hang past the foot.
-        const int leading = s > cell.next ? slot.leadingTwips : 0;
-        if (bottom - leading > availableTwips) {
+        // A line's text has to fit, its line spacing may hang past the foot;
+        // the first line of a part LibreOffice keeps only with its text a
+        // twip clear of the row's bottom rule.
+        const int room = s > cell.next ? availableTwips : availableTwips - 2 * roundingAllowanceTwips;
+        if (bottom - slot.leadingTwips > room) {
             if (firstPart && leavesLoneFirstLine(cell, s, availableTwips))
                 --count;
             break;

@@ -12,6 +12,8 @@ struct RowBox {
     int rowEnd = 0;
     // "At least" height; 0 for none.
     int minimumHeightTwips = 0;
+    // No row of the same table follows it.
+    bool endsTable = true;
     std::vector<CellBox> cells;
 };
 

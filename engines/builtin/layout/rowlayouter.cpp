@@ -44,6 +44,9 @@ RowBox RowLayouter::layout(int rowEnd, std::map<int, int> &listOrdinals) const
     RowBox row;
     row.rowEnd = rowEnd;
     row.minimumHeightTwips = static_cast<int>(std::lround(format.minimumHeightPoints * 20));
+    const int after = rowEnd + 1;
+    if (after < story.size() && (story.at(after).mark == Mark::RowEnd || story.cellEnd(after) >= 0))
+        row.endsTable = story.row(story.at(story.rowEnd(after)).structure).table != format.table;
     int left = m_page.marginLeftTwips - cellPaddingTwips;
     size_t column = 0;
     for (int cellEnd : story.rowCells(rowEnd)) {

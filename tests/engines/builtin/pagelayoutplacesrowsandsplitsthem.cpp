@@ -54,13 +54,16 @@ protected:
         return line.topTwips + layout.paragraphLine(line).heightTwips;
     }
 
-    // A table of a filler row of `fillerPoints` and a ruled, bottom-aligned
-    // heading row of 25 pt below it; `model` becomes the document's.
-    std::shared_ptr<word::Document> ruledHeadingBelowFiller(double fillerPoints)
+    // A table of a filler row of `fillerPoints` and a bottom-aligned heading
+    // row of 25 pt below it, ruled `ruleWidth` (none for 0), and a last row
+    // holding `nextRow` where that is given; `model` becomes the document's.
+    std::shared_ptr<word::Document> ruledHeadingBelowFiller(double fillerPoints, long ruleWidth = word::wdLineWidth150pt,
+                                                            const QString &nextRow = QString())
     {
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
-        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        const int rows = nextRow.isEmpty() ? 2 : 3;
+        auto table = document->addTable(selection->range(), rows, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
         table->setStyle(QStringLiteral("Table Normal"));
         table->rows(1)->setHeight(fillerPoints);
         table->rows(2)->setHeight(25);
@@ -71,9 +74,16 @@ protected:
         selection->font()->setBold(true);
         selection->typeText(QStringLiteral("References"));
         selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
-        auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
-        rule->setLineStyle(word::wdLineStyleSingle);
-        rule->setLineWidth(word::wdLineWidth150pt);
+        if (ruleWidth > 0) {
+            auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
+            rule->setLineStyle(word::wdLineStyleSingle);
+            rule->setLineWidth(ruleWidth);
+        }
+        if (!nextRow.isEmpty()) {
+            selection->moveRight(word::wdCell, 1);
+            selection->font()->setBold(false);
+            selection->typeText(nextRow);
+        }
         model = &StoryInspection::model(*document);
         return document;
     }
@@ -317,6 +327,37 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingAtThePageFootMovesWithItsRuleR
         document->close(word::wdDoNotSaveChanges);
     }
     EXPECT_GT(headingsMovedForTheirSpaceAfter, 0) << "no filler put the heading's line at the very foot";
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingLineStaysAtTheFootWhereItsTextClearsTheRuleUnlessItsRowEndsTheTable)
+{
+    // A heading row held open past the foot by its minimum height keeps its
+    // line on the page where the line's text clears the bottom rule by a
+    // twip, its line spacing hanging past the foot, as LibreOffice prints it;
+    // the table's last row, ruled below, it moves on whole.
+    auto measured = ruledHeadingBelowFiller(100);
+    const DocumentLayout measuredLayout = DocumentLayout::build(*model);
+    const ParagraphLine &line = measuredLayout.paragraphLine(lineStarting(measuredLayout, QStringLiteral("References")));
+    const int textTwips = line.heightTwips - line.leadingTwips;
+    measured->close(word::wdDoNotSaveChanges);
+    struct Case {
+        long ruleWidth;
+        int ruleTwips;
+        QString nextRow;
+        int clearanceTwips;
+        bool stays;
+    };
+    const QString next = QStringLiteral("Next row");
+    for (const Case &c : {Case{word::wdLineWidth050pt, 10, next, 1, true}, Case{word::wdLineWidth050pt, 10, next, 0, false},
+                          Case{word::wdLineWidth150pt, 30, next, 1, true}, Case{word::wdLineWidth150pt, 30, next, 0, false},
+                          Case{word::wdLineWidth150pt, 30, QString(), 41, false}, Case{0, 0, QString(), 41, true}}) {
+        const int roomTwips = textTwips + c.ruleTwips + c.clearanceTwips;
+        auto document = ruledHeadingBelowFiller((textBottomTwips - marginTwips - roomTwips) / 20.0, c.ruleWidth, c.nextRow);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("References")).page, c.stays ? 0 : 1)
+            << roomTwips << " twips of room, a rule of " << c.ruleTwips << (c.nextRow.isEmpty() ? ", last row" : "");
+        document->close(word::wdDoNotSaveChanges);
+    }
 }
 
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
