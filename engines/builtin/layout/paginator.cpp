@@ -34,6 +34,7 @@ void Paginator::newPage()
     m_yTwips = m_geometry.marginTopTwips;
     m_pageHasContent = false;
     m_onlySplitRowsRestAbove = false;
+    m_openedByRowMovedForItsRule = false;
 }
 
 int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std::vector<WaitingLine> *waiting)
@@ -238,6 +239,25 @@ int Paginator::bottomRuleTwips(const RowBox &row)
     return widest;
 }
 
+bool Paginator::onlyItsRuleMovesOn(const RowBox &row, const std::vector<CellQueue> &cells, int availableTwips)
+{
+    // The text of a first line fits in the room above the foot, a twip to spare.
+    const int textRoom = availableTwips + bottomRuleTwips(row) - 2 * roundingAllowanceTwips;
+    return bottomRuleTwips(row) > 0 && std::any_of(cells.begin(), cells.end(), [&](const CellQueue &cell) {
+               return cell.next < cell.waiting.size() && cell.textBottomOf(cell.waiting[cell.next]) <= textRoom;
+           });
+}
+
+int Paginator::alignedOffsetTwips(const RowBox &row, const CellBox &cell, int slackTwips) const
+{
+    // On a page opened by a row that its rule alone moved on, LibreOffice
+    // sets the lines of a later ruled row below an unruled one at the top of
+    // their cells, whatever their alignment.
+    if (m_openedByRowMovedForItsRule && m_pageHasContent && m_borderAboveTwips == 0 && bottomRuleTwips(row) > 0)
+        return 0;
+    return verticalOffsetTwips(cell.format.verticalAlignment, slackTwips);
+}
+
 int Paginator::roomTwips(const RowBox &row) const
 {
     // The last row on a page keeps room below it for its bottom rule.
@@ -322,7 +342,7 @@ void Paginator::placeRemainingLines(const RowBox &row, std::vector<CellQueue> &c
             content -= droppableTwips(row, cell, c);
         // The last part of a split row is laid out as a row of its own: a
         // cell with less left than the others stands where its alignment puts it.
-        const int offset = verticalOffsetTwips(row.cells[c].format.verticalAlignment, heightTwips - content);
+        const int offset = alignedOffsetTwips(row, row.cells[c], heightTwips - content);
         for (; cell.next < cell.waiting.size(); ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -569,7 +589,7 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         CellQueue &cell = cells[c];
         // A cell taller than the part stands at its top, as in LibreOffice.
         const int slack = std::max(0, alignTwips - contents[c]);
-        const int offset = aligned ? verticalOffsetTwips(row.cells[c].format.verticalAlignment, slack) : 0;
+        const int offset = aligned ? alignedOffsetTwips(row, row.cells[c], slack) : 0;
         for (const size_t end = cell.next + counts[c]; cell.next < end; ++cell.next) {
             const WaitingLine &slot = cell.waiting[cell.next];
             placeLine(slot.visualLine, m_yTwips + offset + slot.topTwips - cell.baseTwips);
@@ -620,7 +640,9 @@ void Paginator::placeRow(RowBox row)
         for (size_t c = 0; c < cells.size(); ++c)
             everyCellShown = everyCellShown && (counts[c] > 0 || cells[c].next == cells[c].waiting.size());
         if (!everyCellShown && m_pageHasContent) {
+            const bool movedForItsRule = firstPart && onlyItsRuleMovesOn(row, cells, available);
             newPage();
+            m_openedByRowMovedForItsRule = movedForItsRule;
             continue;
         }
         // A line taller than a whole page goes on it all the same.

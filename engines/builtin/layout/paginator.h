@@ -113,6 +113,10 @@ private:
     bool placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart);
     void placeRemainingLines(const RowBox &row, std::vector<CellQueue> &cells, bool firstPart, int heightTwips);
     static int bottomRuleTwips(const RowBox &row);
+    // Whether the row's first lines would fit at the foot but for its bottom rule.
+    static bool onlyItsRuleMovesOn(const RowBox &row, const std::vector<CellQueue> &cells, int availableTwips);
+    // The vertical offset of a cell's lines, `slackTwips` above them in the row.
+    int alignedOffsetTwips(const RowBox &row, const CellBox &cell, int slackTwips) const;
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
     // What of the cell's last space after may hang past the foot; `asIfAlone`
@@ -167,6 +171,9 @@ private:
     int m_borderAboveTwips = 0;
     // Whether the page holds only the last part of a row split from the page before.
     bool m_onlySplitRowsRestAbove = false;
+    // Whether the page opens with a ruled row that its rule alone moved on
+    // from the page before.
+    bool m_openedByRowMovedForItsRule = false;
 };
 
 } // namespace engine

@@ -55,37 +55,45 @@ protected:
     }
 
     // A table of a filler row of `fillerPoints` and a bottom-aligned heading
-    // row of 25 pt below it, ruled `ruleWidth` (none for 0), and a last row
-    // holding `nextRow` where that is given; `model` becomes the document's.
+    // row of 25 pt below it, ruled `ruleWidth` (none for 0), then
+    // `laterRows` of 25 pt, bottom-aligned, each a ruled heading where its
+    // text starts with "# "; `model` becomes the document's.
     std::shared_ptr<word::Document> ruledHeadingBelowFiller(double fillerPoints, long ruleWidth = word::wdLineWidth150pt,
-                                                            const QString &nextRow = QString())
+                                                            const QStringList &laterRows = {})
     {
         auto document = application->documents()->add();
         auto selection = document->activeWindowSelection();
-        const int rows = nextRow.isEmpty() ? 2 : 3;
+        const int rows = 2 + static_cast<int>(laterRows.size());
         auto table = document->addTable(selection->range(), rows, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
         table->setStyle(QStringLiteral("Table Normal"));
         table->rows(1)->setHeight(fillerPoints);
-        table->rows(2)->setHeight(25);
+        for (int row = 2; row <= rows; ++row)
+            table->rows(row)->setHeight(25);
         selection->typeText(QStringLiteral("Filler"));
         selection->moveRight(word::wdCell, 1);
-        selection->font()->setSize(12);
-        selection->font()->setName(QStringLiteral("Tahoma"));
-        selection->font()->setBold(true);
-        selection->typeText(QStringLiteral("References"));
-        selection->cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
-        if (ruleWidth > 0) {
-            auto rule = selection->cells()->borders()->item(word::wdBorderBottom);
-            rule->setLineStyle(word::wdLineStyleSingle);
-            rule->setLineWidth(ruleWidth);
-        }
-        if (!nextRow.isEmpty()) {
+        typeBottomAlignedRow(*selection, QStringLiteral("# References"), ruleWidth);
+        for (const QString &row : laterRows) {
             selection->moveRight(word::wdCell, 1);
-            selection->font()->setBold(false);
-            selection->typeText(nextRow);
+            typeBottomAlignedRow(*selection, row, word::wdLineWidth150pt);
         }
         model = &StoryInspection::model(*document);
         return document;
+    }
+    // Types `text` into the selected cell, aligned to its bottom: a heading
+    // in bold Tahoma ruled `ruleWidth` below where it starts with "# ".
+    static void typeBottomAlignedRow(word::Selection &selection, const QString &text, long ruleWidth)
+    {
+        const bool heading = text.startsWith(QLatin1String("# "));
+        selection.font()->setSize(heading ? 12 : 11);
+        selection.font()->setName(heading ? QStringLiteral("Tahoma") : QStringLiteral("Calibri"));
+        selection.font()->setBold(heading);
+        selection.typeText(heading ? text.mid(2) : text);
+        selection.cells()->setVerticalAlignment(word::wdCellAlignVerticalBottom);
+        if (heading && ruleWidth > 0) {
+            auto rule = selection.cells()->borders()->item(word::wdBorderBottom);
+            rule->setLineStyle(word::wdLineStyleSingle);
+            rule->setLineWidth(ruleWidth);
+        }
     }
 
     // The layout of a filler row, then a row `roomTwips` above the foot whose
@@ -343,19 +351,49 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingLineStaysAtTheFootWhereItsText
     struct Case {
         long ruleWidth;
         int ruleTwips;
-        QString nextRow;
+        QStringList nextRow;
         int clearanceTwips;
         bool stays;
     };
-    const QString next = QStringLiteral("Next row");
+    const QStringList next = {QStringLiteral("Next row")};
     for (const Case &c : {Case{word::wdLineWidth050pt, 10, next, 1, true}, Case{word::wdLineWidth050pt, 10, next, 0, false},
                           Case{word::wdLineWidth150pt, 30, next, 1, true}, Case{word::wdLineWidth150pt, 30, next, 0, false},
-                          Case{word::wdLineWidth150pt, 30, QString(), 41, false}, Case{0, 0, QString(), 41, true}}) {
+                          Case{word::wdLineWidth150pt, 30, {}, 41, false}, Case{0, 0, {}, 41, true}}) {
         const int roomTwips = textTwips + c.ruleTwips + c.clearanceTwips;
         auto document = ruledHeadingBelowFiller((textBottomTwips - marginTwips - roomTwips) / 20.0, c.ruleWidth, c.nextRow);
         const DocumentLayout layout = DocumentLayout::build(*model);
         EXPECT_EQ(lineStarting(layout, QStringLiteral("References")).page, c.stays ? 0 : 1)
             << roomTwips << " twips of room, a rule of " << c.ruleTwips << (c.nextRow.isEmpty() ? ", last row" : "");
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
+
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingMovedOnForItsRuleAloneLeavesLaterHeadingsBelowPlainRowsAtTheirTop)
+{
+    // A heading row whose line would fit at the foot but for its rule moves
+    // on; on the page it opens, LibreOffice sets a later ruled row that
+    // follows an unruled one at the top of its cell, and keeps the others,
+    // the moved row too, at the bottom of theirs.
+    auto measured = ruledHeadingBelowFiller(100);
+    const DocumentLayout measuredLayout = DocumentLayout::build(*model);
+    const ParagraphLine &line = measuredLayout.paragraphLine(lineStarting(measuredLayout, QStringLiteral("References")));
+    const int textTwips = line.heightTwips - line.leadingTwips;
+    measured->close(word::wdDoNotSaveChanges);
+    const int headingDropTwips = 500 - line.heightTwips - spaceAfterTwips;
+    for (const auto &[roomTwips, dropAfterPlain] : {std::pair{textTwips + 1, 0}, std::pair{textTwips, headingDropTwips}}) {
+        auto document =
+            ruledHeadingBelowFiller((textBottomTwips - marginTwips - roomTwips) / 20.0, word::wdLineWidth150pt,
+                                    {QStringLiteral("# Ruled below ruled"), QStringLiteral("Plain"),
+                                     QStringLiteral("# Ruled below plain"), QStringLiteral("After")});
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const auto dropOf = [&](const QString &text, int rowTopTwips) {
+            return lineStarting(layout, text).topTwips - rowTopTwips;
+        };
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("References")).page, 1) << roomTwips << " twips of room";
+        EXPECT_EQ(dropOf(QStringLiteral("References"), marginTwips), headingDropTwips);
+        EXPECT_EQ(dropOf(QStringLiteral("Ruled below ruled"), marginTwips + 500), headingDropTwips);
+        EXPECT_EQ(dropOf(QStringLiteral("Ruled below plain"), marginTwips + 1500), dropAfterPlain)
+            << roomTwips << " twips of room";
         document->close(word::wdDoNotSaveChanges);
     }
 }
