@@ -24,6 +24,9 @@ constexpr int defaultTabTwips = 720;
 // proportional spacing in whole percents and truncates this to 107 %; we space
 // lines as it does, so that the saved file shows in it as in our preview.
 constexpr int lineSpacingPercent = 259 * 100 / 240;
+// What LibreOffice adds below the last line of a table cell, in percent of
+// the font's size rather than of its height.
+constexpr int cellEndSpacingPercent = 8;
 
 // Marks a line break opportunity without taking any room.
 constexpr char16_t zeroWidthSpace = 0x200B;
@@ -277,10 +280,12 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
     const Story &story = m_model.story;
     int above = 0;
     int below = 0;
+    int largestSizeHalfPoints = 0;
     auto include = [&](const CharacterFormat &format) {
         const VerticalMetrics metrics = m_fonts.verticalMetrics(format.fontName, format.sizeHalfPoints, format.bold);
         above = std::max(above, metrics.aboveBaselineTwips);
         below = std::max(below, metrics.belowBaselineTwips);
+        largestSizeHalfPoints = std::max(largestSizeHalfPoints, format.sizeHalfPoints);
     };
     const int start = textLine.textStart();
     const int end = start + textLine.textLength();
@@ -301,6 +306,7 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
     }
     line.heightTwips = spacedLineHeightTwips(above, below);
     line.leadingTwips = line.heightTwips - line.heightTwips * 100 / lineSpacingPercent;
+    line.cellEndHeightTwips = above + below + largestSizeHalfPoints * 10 * cellEndSpacingPercent / 100;
     line.baselineTwips = above;
 }
 

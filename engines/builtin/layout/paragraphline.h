@@ -18,6 +18,10 @@ struct ParagraphLine {
     int leadingTwips = 0;
     // From the line's top down to its baseline.
     int baselineTwips = 0;
+    // How high LibreOffice makes the line where it ends a table cell: the
+    // fonts' own height and 8 % of the largest font's size, where other
+    // lines take the paragraph's line spacing.
+    int cellEndHeightTwips = 0;
     // Where the line's text begins, indent and alignment included.
     double textLeftTwips = 0;
     // The index of the line in the paragraph's QTextLayout.

@@ -33,6 +33,13 @@ CellBox RowLayouter::layoutCell(int cellEnd, int leftTwips, int rightTwips, std:
         cell.paragraphs.push_back(m_paragraphs.layout(from, mark, widthTwips, ordinal));
         from = mark + 1;
     }
+    // The cell's last line takes the height LibreOffice gives a line that
+    // ends a cell; the text on it stands where it did.
+    if (!cell.paragraphs.empty() && !cell.paragraphs.back().lines.empty()) {
+        ParagraphLine &last = cell.paragraphs.back().lines.back();
+        last.leadingTwips += last.cellEndHeightTwips - last.heightTwips;
+        last.heightTwips = last.cellEndHeightTwips;
+    }
     return cell;
 }
 

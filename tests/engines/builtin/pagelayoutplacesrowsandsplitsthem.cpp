@@ -398,6 +398,30 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingMovedOnForItsRuleAloneLeavesLa
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, RowsEndWhereLibreOfficeEndsTheLastLineOfACell)
+{
+    // LibreOffice gives the line that ends a cell the fonts' own height and
+    // 8 % of the font's size, not the paragraph's line spacing: rows of one
+    // line of Calibri 11 and of bold Tahoma 12 take 446 and 419 twips, space
+    // after included, where a page of them would otherwise drift by a twip
+    // or three a row.
+    auto document = application->documents()->add();
+    auto selection = document->activeWindowSelection();
+    document->addTable(selection->range(), 3, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed)
+        ->setStyle(QStringLiteral("Table Normal"));
+    typeBottomAlignedRow(*selection, QStringLiteral("Plain"), 0);
+    selection->moveRight(word::wdCell, 1);
+    typeBottomAlignedRow(*selection, QStringLiteral("# Heading"), 0);
+    selection->moveRight(word::wdCell, 1);
+    typeBottomAlignedRow(*selection, QStringLiteral("After"), 0);
+    model = &StoryInspection::model(*document);
+    const DocumentLayout layout = DocumentLayout::build(*model);
+    const int headingTop = lineStarting(layout, QStringLiteral("Heading")).topTwips;
+    EXPECT_EQ(headingTop - lineStarting(layout, QStringLiteral("Plain")).topTwips, 446);
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("After")).topTwips - headingTop, 419);
+    document->close(word::wdDoNotSaveChanges);
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
