@@ -358,11 +358,9 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
         const int bottom = cell.bottomOf(slot);
-        // A line's text has to fit, its line spacing may hang past the foot;
-        // the first line of a part LibreOffice keeps only with its text a
-        // twip clear of the row's bottom rule.
-        const int room = s > cell.next ? availableTwips : availableTwips - 2 * roundingAllowanceTwips;
-        if (bottom - slot.leadingTwips > room) {
+        // A line's text has to fit a twip clear of the row's bottom rule, its
+        // line spacing may hang past the foot.
+        if (bottom - slot.leadingTwips > availableTwips - 2 * roundingAllowanceTwips) {
             if (firstPart && leavesLoneFirstLine(cell, s, availableTwips))
                 --count;
             break;

@@ -422,6 +422,18 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, RowsEndWhereLibreOfficeEndsTheLastLine
     document->close(word::wdDoNotSaveChanges);
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALineAtTheFootStaysOnlyWithItsTextATwipAboveIt)
+{
+    // The third line of a paragraph of several, its text 842 twips below the
+    // row's top: LibreOffice moves it on with 842 twips of room and keeps it
+    // with 843.
+    for (const auto &[roomTwips, stays] : {std::pair{842, false}, std::pair{843, true}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(roomTwips, 0, word::wdCellAlignVerticalTop, {numberedWords(QStringLiteral("word"), 80)});
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("word26")).page, stays ? 0 : 1) << roomTwips << " twips of room";
+    }
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
