@@ -597,12 +597,12 @@ void Paginator::placeRowPart(const RowBox &row, std::vector<CellQueue> &cells, c
         // LibreOffice; the last line of a one-line paragraph whose space
         // after did not fit leaves its height and that space to the next
         // part, where a longer paragraph leaves nothing. Above more of the
-        // cell a one-line paragraph does so too where its space after runs
-        // past the foot by more than its line spacing, unless the row's
-        // minimum height reaches past the foot.
+        // cell a one-line paragraph does so too, however little of its space
+        // after runs past the foot, unless the row's minimum height reaches
+        // past the foot.
         const WaitingLine *lastPlaced = counts[c] > 0 ? &cell.waiting[cell.next - 1] : nullptr;
         const bool leavesItsRoom = lastPlaced && lastPlaced->linesInParagraph == 1
-                                   && contents[c] - lastPlaced->leadingTwips > available
+                                   && contents[c] > available
                                    && row.minimumHeightTwips <= available;
         if (cell.next < cell.waiting.size() && leavesItsRoom)
             cell.baseTwips = lastPlaced->topTwips - cell.insetTwips;

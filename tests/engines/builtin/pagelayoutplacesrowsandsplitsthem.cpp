@@ -434,6 +434,21 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALineAtTheFootStaysOnlyWithItsTextATwi
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AOneLineParagraphOpeningASplitRowLeavesItsRoomWheneverItsSpaceAfterDoesNotFit)
+{
+    // A paragraph of one line, 447 twips with its space after, opens a cell
+    // that runs on: LibreOffice starts the rest of the cell that far down the
+    // next page wherever the line fits and its space after does not, however
+    // little of that space is left out.
+    const QString cell = QStringLiteral("Opening\r\nSecond\r\nThird");
+    for (const auto &[roomTwips, carried] : {std::pair{428, true}, std::pair{445, true}, std::pair{447, false}}) {
+        const DocumentLayout layout = rowAboveFoot(roomTwips, 0, word::wdCellAlignVerticalTop, {cell});
+        const VisualLine &second = lineStarting(layout, QStringLiteral("Second"));
+        EXPECT_EQ(second.page, 1);
+        EXPECT_EQ(second.topTwips, marginTwips + (carried ? 447 : 0)) << roomTwips << " twips of room";
+    }
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
