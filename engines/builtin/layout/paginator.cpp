@@ -258,6 +258,19 @@ int Paginator::alignedOffsetTwips(const RowBox &row, const CellBox &cell, int sl
     return verticalOffsetTwips(cell.format.verticalAlignment, slackTwips);
 }
 
+bool Paginator::tallestCellEndsEmpty(const std::vector<CellQueue> &cells, int contentTwips)
+{
+    bool endsEmpty = false;
+    for (const CellQueue &cell : cells) {
+        if (cell.remainingTwips() == contentTwips && !cell.waiting.empty()) {
+            if (!cell.waiting.back().emptyParagraph)
+                return false;
+            endsEmpty = true;
+        }
+    }
+    return endsEmpty;
+}
+
 int Paginator::roomTwips(const RowBox &row) const
 {
     // The last row on a page keeps room below it for its bottom rule.
@@ -280,7 +293,11 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
             std::max(neededAloneContent, cells[c].remainingTwips() - (firstPart ? droppableTwips(row, cells[c], c, true) : 0));
     }
     height = std::max(height, content);
-    const int available = roomTwips(row);
+    int available = roomTwips(row);
+    // Text may reach a twip past the foot, an empty paragraph ending the
+    // row's tallest cell not at all, as LibreOffice places them.
+    if (content >= height && tallestCellEndsEmpty(cells, content))
+        available -= roundingAllowanceTwips;
     if (height > available) {
         // LibreOffice lets the space after of only one such cell hang past
         // the foot; where several need it, the row goes to the next page,
@@ -365,7 +382,9 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 --count;
             break;
         }
-        if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= availableTwips)
+        // Text may reach a twip past the foot with its space after, an empty paragraph not.
+        const int spaceAfterRoom = availableTwips - (slot.emptyParagraph ? roundingAllowanceTwips : 0);
+        if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= spaceAfterRoom)
             continue;
         // A row's minimum height reaching past the foot holds the space
         // after of a line with text, which stays where that space ends inside it.

@@ -119,6 +119,8 @@ private:
     int alignedOffsetTwips(const RowBox &row, const CellBox &cell, int slackTwips) const;
     // The height a row may take on this page, its bottom rule kept below it.
     int roomTwips(const RowBox &row) const;
+    // Whether every cell of the row as tall as `contentTwips` ends with an empty paragraph.
+    static bool tallestCellEndsEmpty(const std::vector<CellQueue> &cells, int contentTwips);
     // What of the cell's last space after may hang past the foot; `asIfAlone`
     // leaves out whether text stands in the row's other cells.
     static int droppableTwips(const RowBox &row, const CellQueue &cell, size_t index, bool asIfAlone = false);

@@ -449,6 +449,22 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AOneLineParagraphOpeningASplitRowLeave
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AnEmptyRowMayNotReachPastTheFootWhereARowOfTextMay)
+{
+    // A row of one line of Calibri 11 takes 446 twips, its space after
+    // included: LibreOffice keeps a row of text with a twip less room than
+    // that, and moves an empty one on.
+    for (const auto &[text, roomTwips, stays] :
+         {std::tuple{QStringLiteral("Alpha"), 445, true}, std::tuple{QString(), 445, false},
+          std::tuple{QString(), 446, true}}) {
+        const DocumentLayout layout =
+            rowAboveFoot(roomTwips, 0, word::wdCellAlignVerticalTop, {text}, QStringLiteral("Next row"));
+        const VisualLine &next = lineStarting(layout, QStringLiteral("Next"));
+        EXPECT_EQ(next.topTwips, marginTwips + (stays ? 0 : 446))
+            << "\"" << text.toStdString() << "\" with " << roomTwips << " twips of room";
+    }
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
