@@ -550,7 +550,11 @@ bool Paginator::alignsPastFoot(const std::vector<CellQueue> &cells, const std::v
             continue;
         const WaitingLine &first = cell.waiting[cell.next];
         const size_t paragraphEnd = cell.next + static_cast<size_t>(first.linesInParagraph - 1 - first.lineInParagraph);
-        const int firstWithSpaceAfter = cell.bottomOf(first) + cell.waiting[paragraphEnd].spaceAfterTwips;
+        // The space after counts where it follows the first line or ends the
+        // cell; a paragraph going on above more of the cell leaves it out.
+        const bool spaceAfterCounts = paragraphEnd == cell.next || paragraphEnd + 1 == cell.waiting.size();
+        const int firstWithSpaceAfter =
+            cell.bottomOf(first) + (spaceAfterCounts ? cell.waiting[paragraphEnd].spaceAfterTwips : 0);
         if (firstWithSpaceAfter > availableTwips + 2 * roundingAllowanceTwips)
             return false;
         // A cell that ends in the part may end right at the foot.

@@ -465,6 +465,22 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AnEmptyRowMayNotReachPastTheFootWhereA
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, AParagraphGoingOnAboveMoreOfItsCellAlignsInThePartHeldPastTheFoot)
+{
+    // A bottom-aligned row of 25 pt at least, 400 twips above the foot, opens
+    // with a paragraph of several lines. Above more of the cell LibreOffice
+    // sets its first line's text on the foot, whatever the paragraph's space
+    // after; as the cell's last paragraph, whose space after does not fit,
+    // it stays at the part's top.
+    const int roomTwips = 400;
+    for (const auto &[cell, dropTwips] :
+         {std::pair{numberedWords(QStringLiteral("w"), 30) + QStringLiteral("\r\nThird"), roomTwips - 268},
+          std::pair{numberedWords(QStringLiteral("w"), 60), 0}}) {
+        const DocumentLayout layout = rowAboveFoot(roomTwips, 25, word::wdCellAlignVerticalBottom, {cell});
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("w1 ")).topTwips, textBottomTwips - roomTwips + dropTwips);
+    }
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
