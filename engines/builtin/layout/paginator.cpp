@@ -382,8 +382,10 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
                 --count;
             break;
         }
-        // Text may reach a twip past the foot with its space after, an empty paragraph not.
-        const int spaceAfterRoom = availableTwips - (slot.emptyParagraph ? roundingAllowanceTwips : 0);
+        // Text may reach a twip past the foot with its space after, an empty
+        // paragraph or the one that ends the cell not.
+        const bool endsCell = s + 1 == cell.waiting.size();
+        const int spaceAfterRoom = availableTwips - (slot.emptyParagraph || endsCell ? roundingAllowanceTwips : 0);
         if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= spaceAfterRoom)
             continue;
         // A row's minimum height reaching past the foot holds the space
@@ -500,11 +502,11 @@ void Paginator::leaveOutSpaceAfterPastFoot(const std::vector<CellQueue> &cells, 
 {
     // A paragraph of several lines that ends a cell after one already running
     // past the foot keeps its lines there with its space after cut at the
-    // foot; LibreOffice aligns that cell by its text alone.
+    // foot, even a twip past it; LibreOffice aligns that cell by its text alone.
     bool splitSoFar = false;
     for (size_t c = 0; c < cells.size(); ++c) {
         const WaitingLine *last = counts[c] > 0 ? &cells[c].waiting[cells[c].next + counts[c] - 1] : nullptr;
-        if (splitSoFar && last && contents[c] > availableTwips && last->linesInParagraph > 1
+        if (splitSoFar && last && contents[c] > availableTwips - roundingAllowanceTwips && last->linesInParagraph > 1
             && last->lineInParagraph + 1 == last->linesInParagraph)
             contents[c] = cells[c].textBottomOf(*last);
         splitSoFar = splitSoFar || textRunsPast(cells[c], availableTwips);

@@ -481,6 +481,22 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AParagraphGoingOnAboveMoreOfItsCellAli
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ACellsLastSpaceAfterReachingATwipPastTheFootIsCutThereInASplitRow)
+{
+    // Three bottom-aligned cells of a row of 30 pt at least, 732 twips above
+    // the foot: one line, three lines that run on, and two lines ending the
+    // cell 733 twips down with their space after. LibreOffice cuts that
+    // space at the foot and aligns every cell by its text in the 600 twips.
+    const int roomTwips = 732;
+    const DocumentLayout layout =
+        rowAboveFoot(roomTwips, 30, word::wdCellAlignVerticalBottom,
+                     {QStringLiteral("Single"), numberedWords(QStringLiteral("a"), 24), numberedWords(QStringLiteral("b"), 16)});
+    const int rowTop = textBottomTwips - roomTwips;
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("Single")).topTwips, rowTop + 600 - 446);
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("a1 ")).topTwips, rowTop + 600 - (2 * 287 - 19));
+    EXPECT_EQ(lineStarting(layout, QStringLiteral("b1 ")).topTwips, rowTop + 600 - (287 + 286 - 18));
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, ARowReachingOneTwipPastTheFootStaysThereAsLibreOfficeKeepsIt)
 {
     // The heading row takes 500 twips and its rule 30 below them.
