@@ -63,6 +63,7 @@ VerticalMetrics DesignMetrics::at(int sizeTwips) const
     VerticalMetrics metrics;
     metrics.aboveBaselineTwips = scaled(ascender + lineGap, sizeTwips, unitsPerEm);
     metrics.belowBaselineTwips = height - metrics.aboveBaselineTwips;
+    metrics.exactHeightTwips = static_cast<double>(ascender + descender + lineGap) * sizeTwips / unitsPerEm;
     return metrics;
 }
 

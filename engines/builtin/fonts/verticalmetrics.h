@@ -7,6 +7,8 @@ namespace engine {
 struct VerticalMetrics {
     int aboveBaselineTwips = 0;
     int belowBaselineTwips = 0;
+    // The single line height before it is rounded to whole twips.
+    double exactHeightTwips = 0;
 
     // The single line height of the face.
     int heightTwips() const { return aboveBaselineTwips + belowBaselineTwips; }

@@ -51,7 +51,7 @@ int Paginator::addParagraph(ParagraphBox paragraph, const VisualLine &shape, std
             const int spaceAfter = i + 1 == lineCount ? paragraph.spaceAfterTwips : 0;
             waiting->push_back({static_cast<int>(m_lines.size()) - 1, paragraphLine.topTwips, paragraphLine.heightTwips,
                                 paragraphLine.leadingTwips, spaceAfter, index, i, lineCount,
-                                paragraph.from >= paragraph.mark});
+                                paragraph.from >= paragraph.mark, paragraphLine.textHeightTwips});
         }
     }
     m_paragraphs.push_back(std::move(paragraph));
@@ -375,9 +375,9 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
     for (size_t s = cell.next; s < cell.waiting.size(); ++s, ++count) {
         const WaitingLine &slot = cell.waiting[s];
         const int bottom = cell.bottomOf(slot);
-        // A line's text has to fit a twip clear of the row's bottom rule, its
-        // line spacing may hang past the foot.
-        if (bottom - slot.leadingTwips > availableTwips - 2 * roundingAllowanceTwips) {
+        // A line's text, measured before rounding, has to fit above the row's
+        // bottom rule; its line spacing may hang past the foot.
+        if (bottom - slot.heightTwips + slot.textHeightTwips > availableTwips - roundingAllowanceTwips) {
             if (firstPart && leavesLoneFirstLine(cell, s, availableTwips))
                 --count;
             break;

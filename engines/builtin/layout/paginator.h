@@ -79,6 +79,8 @@ private:
         int linesInParagraph = 0;
         // Whether the paragraph holds no text, only its mark.
         bool emptyParagraph = false;
+        // The fonts' own height before rounding.
+        double textHeightTwips = 0;
     };
     struct CellQueue {
         std::vector<WaitingLine> waiting;

@@ -281,11 +281,13 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
     int above = 0;
     int below = 0;
     int largestSizeHalfPoints = 0;
+    double textHeight = 0;
     auto include = [&](const CharacterFormat &format) {
         const VerticalMetrics metrics = m_fonts.verticalMetrics(format.fontName, format.sizeHalfPoints, format.bold);
         above = std::max(above, metrics.aboveBaselineTwips);
         below = std::max(below, metrics.belowBaselineTwips);
         largestSizeHalfPoints = std::max(largestSizeHalfPoints, format.sizeHalfPoints);
+        textHeight = std::max(textHeight, metrics.exactHeightTwips);
     };
     const int start = textLine.textStart();
     const int end = start + textLine.textLength();
@@ -307,6 +309,7 @@ void ParagraphLayouter::measureLine(ParagraphLine &line, const QTextLine &textLi
     line.heightTwips = spacedLineHeightTwips(above, below);
     line.leadingTwips = line.heightTwips - line.heightTwips * 100 / lineSpacingPercent;
     line.cellEndHeightTwips = above + below + largestSizeHalfPoints * 10 * cellEndSpacingPercent / 100;
+    line.textHeightTwips = textHeight;
     line.baselineTwips = above;
 }
 

@@ -22,6 +22,9 @@ struct ParagraphLine {
     // fonts' own height and 8 % of the largest font's size, where other
     // lines take the paragraph's line spacing.
     int cellEndHeightTwips = 0;
+    // The fonts' own height before it is rounded to whole twips: LibreOffice
+    // keeps a line at a page's foot where its text fits by that measure.
+    double textHeightTwips = 0;
     // Where the line's text begins, indent and alignment included.
     double textLeftTwips = 0;
     // The index of the line in the paragraph's QTextLayout.

@@ -434,6 +434,30 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALineAtTheFootStaysOnlyWithItsTextATwi
     }
 }
 
+TEST_F(PageLayoutPlacesRowsAndSplitsThem, ALineWhoseTextFitsTheFootExactlyStaysThere)
+{
+    // Bold Tahoma 10 is 200 twips high to the twip: LibreOffice keeps such a
+    // line, opening a row that runs on, with 200 twips of room and moves it
+    // on with 199.
+    for (const auto &[roomTwips, page] : {std::pair{200, 0}, std::pair{199, 1}}) {
+        auto document = application->documents()->add();
+        auto selection = document->activeWindowSelection();
+        auto table = document->addTable(selection->range(), 2, 1, word::wdWord9TableBehavior, word::wdAutoFitFixed);
+        table->setStyle(QStringLiteral("Table Normal"));
+        table->rows(1)->setHeight((textBottomTwips - marginTwips - roomTwips) / 20.0);
+        selection->typeText(QStringLiteral("Filler"));
+        selection->moveRight(word::wdCell, 1);
+        selection->font()->setName(QStringLiteral("Tahoma"));
+        selection->font()->setSize(10);
+        selection->font()->setBold(true);
+        selection->typeText(QStringLiteral("Title\r\nBelow"));
+        model = &StoryInspection::model(*document);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        EXPECT_EQ(lineStarting(layout, QStringLiteral("Title")).page, page) << roomTwips << " twips of room";
+        document->close(word::wdDoNotSaveChanges);
+    }
+}
+
 TEST_F(PageLayoutPlacesRowsAndSplitsThem, AOneLineParagraphOpeningASplitRowLeavesItsRoomWheneverItsSpaceAfterDoesNotFit)
 {
     // A paragraph of one line, 447 twips with its space after, opens a cell
