@@ -79,6 +79,15 @@ protected:
         model = &StoryInspection::model(*document);
         return document;
     }
+    // The line of ruledHeadingBelowFiller's heading, laid out away from the foot.
+    ParagraphLine measuredHeadingLine()
+    {
+        auto document = ruledHeadingBelowFiller(100);
+        const DocumentLayout layout = DocumentLayout::build(*model);
+        const ParagraphLine line = layout.paragraphLine(lineStarting(layout, QStringLiteral("References")));
+        document->close(word::wdDoNotSaveChanges);
+        return line;
+    }
     // Types `text` into the selected cell, aligned to its bottom: a heading
     // in bold Tahoma ruled `ruleWidth` below where it starts with "# ".
     static void typeBottomAlignedRow(word::Selection &selection, const QString &text, long ruleWidth)
@@ -343,11 +352,8 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingLineStaysAtTheFootWhereItsText
     // line on the page where the line's text clears the bottom rule by a
     // twip, its line spacing hanging past the foot, as LibreOffice prints it;
     // the table's last row, ruled below, it moves on whole.
-    auto measured = ruledHeadingBelowFiller(100);
-    const DocumentLayout measuredLayout = DocumentLayout::build(*model);
-    const ParagraphLine &line = measuredLayout.paragraphLine(lineStarting(measuredLayout, QStringLiteral("References")));
+    const ParagraphLine line = measuredHeadingLine();
     const int textTwips = line.heightTwips - line.leadingTwips;
-    measured->close(word::wdDoNotSaveChanges);
     struct Case {
         long ruleWidth;
         int ruleTwips;
@@ -374,11 +380,8 @@ TEST_F(PageLayoutPlacesRowsAndSplitsThem, AHeadingMovedOnForItsRuleAloneLeavesLa
     // on; on the page it opens, LibreOffice sets a later ruled row that
     // follows an unruled one at the top of its cell, and keeps the others,
     // the moved row too, at the bottom of theirs.
-    auto measured = ruledHeadingBelowFiller(100);
-    const DocumentLayout measuredLayout = DocumentLayout::build(*model);
-    const ParagraphLine &line = measuredLayout.paragraphLine(lineStarting(measuredLayout, QStringLiteral("References")));
+    const ParagraphLine line = measuredHeadingLine();
     const int textTwips = line.heightTwips - line.leadingTwips;
-    measured->close(word::wdDoNotSaveChanges);
     const int headingDropTwips = 500 - line.heightTwips - spaceAfterTwips;
     for (const auto &[roomTwips, dropAfterPlain] : {std::pair{textTwips + 1, 0}, std::pair{textTwips, headingDropTwips}}) {
         auto document =
