@@ -296,7 +296,7 @@ bool Paginator::placeWholeRow(const RowBox &row, std::vector<CellQueue> &cells, 
     int available = roomTwips(row);
     // Text may reach a twip past the foot, an empty paragraph ending the
     // row's tallest cell not at all, as LibreOffice places them.
-    if (content >= height && tallestCellEndsEmpty(cells, content))
+    if (content == height && tallestCellEndsEmpty(cells, content))
         available -= roundingAllowanceTwips;
     if (height > available) {
         // LibreOffice lets the space after of only one such cell hang past
@@ -377,15 +377,15 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
         const int bottom = cell.bottomOf(slot);
         // A line's text, measured before rounding, has to fit above the row's
         // bottom rule; its line spacing may hang past the foot.
-        if (bottom - slot.heightTwips + slot.textHeightTwips > availableTwips - roundingAllowanceTwips) {
+        if (cell.exactTextBottomOf(slot) > availableTwips - roundingAllowanceTwips) {
             if (firstPart && leavesLoneFirstLine(cell, s, availableTwips))
                 --count;
             break;
         }
         // Text may reach a twip past the foot with its space after, an empty
         // paragraph or the one that ends the cell not.
-        const bool endsCell = s + 1 == cell.waiting.size();
-        const int spaceAfterRoom = availableTwips - (slot.emptyParagraph || endsCell ? roundingAllowanceTwips : 0);
+        const bool lastOfCell = s + 1 == cell.waiting.size();
+        const int spaceAfterRoom = availableTwips - (slot.emptyParagraph || lastOfCell ? roundingAllowanceTwips : 0);
         if (slot.lineInParagraph + 1 < slot.linesInParagraph || bottom + slot.spaceAfterTwips <= spaceAfterRoom)
             continue;
         // A row's minimum height reaching past the foot holds the space
@@ -394,7 +394,6 @@ size_t Paginator::fittingLines(const CellQueue &cell, int availableTwips, bool f
             continue;
         // The paragraph ends here and its space after runs past the foot.
         // LibreOffice lets it do so in some places and not in others.
-        const bool lastOfCell = s + 1 == cell.waiting.size();
         const bool opensPart = slot.paragraph == cell.waiting[cell.next].paragraph;
         // In a part that the row's minimum height holds open past the foot,
         // LibreOffice keeps a one-line paragraph, empty or not, with its
@@ -443,8 +442,7 @@ bool Paginator::keepsLastLineOpeningPart(const CellQueue &cell, size_t last, boo
     const WaitingLine &first = cell.waiting[cell.next];
     const WaitingLine &line = cell.waiting[last];
     const bool lastOfCell = last + 1 == cell.waiting.size();
-    const bool minimumReachesLine =
-        minimumHeightTwips >= cell.textBottomOf(line);
+    const bool minimumReachesLine = minimumHeightTwips >= cell.textBottomOf(line);
     if (splitSoFar)
         return lastOfCell && minimumReachesLine;
     if (!lastOfCell)

@@ -27,9 +27,9 @@ namespace engine {
 //   foot, where the row's other cells hold no paragraph of several lines;
 // - a one-line paragraph opening a part stays, and it leaves what is left of
 //   it, a line's height and its space after, to start the row's part on the
-//   next page (above more of the cell only where its space after runs past
-//   the foot by more than its line spacing and the row's minimum height does
-//   not); an empty one has nothing to leave and moves on;
+//   next page (above more of the cell only where the row's minimum height
+//   does not reach past the foot); an empty one has nothing to leave and
+//   moves on;
 // - below other paragraphs, a last line whose text ends right at the foot
 //   stays there;
 // - where the row's minimum height holds its first part open past the foot, a
@@ -95,6 +95,11 @@ private:
         // with its line spacing and without it.
         int bottomOf(const WaitingLine &line) const { return line.topTwips - baseTwips + line.heightTwips; }
         int textBottomOf(const WaitingLine &line) const { return bottomOf(line) - line.leadingTwips; }
+        // Where its text ends by the fonts' height before rounding.
+        double exactTextBottomOf(const WaitingLine &line) const
+        {
+            return bottomOf(line) - line.heightTwips + line.textHeightTwips;
+        }
         // Whether the cell stands at its bottom or centre rather than its top.
         bool alignedOffTop = false;
         // Whether another cell of the row holds a paragraph of several lines.
@@ -153,8 +158,6 @@ private:
     // Whether the cell's lines reach past the foot even without their last space after.
     static bool textRunsPast(const CellQueue &cell, int availableTwips);
     static int partContentTwips(const CellQueue &cell, size_t count);
-    // The bottom of the cell's first waiting line with its paragraph's space after below it.
-    static int firstLineWithSpaceAfterTwips(const CellQueue &cell);
     // Counts a first part's cells, `counts` of their lines placed, without
     // the space after that a cell's last paragraph leaves cut at the foot.
     static void leaveOutSpaceAfterPastFoot(const std::vector<CellQueue> &cells, const std::vector<size_t> &counts,
